@@ -1,0 +1,41 @@
+# make run    install what is missing, build, open the worksheet window
+# make test   install what is missing, build (normal and sanitizer builds), run every test headless
+# make bench  build the benchmarks in release mode and run them (JSON in build/bench.json)
+
+BUILD      := build
+ASAN_BUILD := build-asan
+BENCH_BUILD := build-bench
+JOBS       ?= $(shell nproc)
+
+.PHONY: all setup build build-asan run test test-normal test-asan bench clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(BUILD)/build.ninja: CMakeLists.txt | setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja: CMakeLists.txt | setup
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRUM_SANITIZE=ON
+
+build: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: setup $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/worksheet/kestrum
+
+test-normal: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+test: test-normal test-asan
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,8 @@
+#include "Canvas.h"
+
+void TBrush::SetColor(TColor c)
+{
+    FColor = c;
+    if (FStyle == bsClear)
+        FStyle = bsSolid;
+}

@@ -1,0 +1,206 @@
+#include "PlatformScale.h"
+
+#include "QtCanvas.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Derived sizes live in bytes. Beyond what a byte holds (a dial of some 1700 pixels
+// at 200 %) they saturate at 255 rather than wrap to a tiny font or a hairline.
+std::uint8_t ByteOf(std::int32_t v)
+{
+    return static_cast<std::uint8_t>(std::clamp<std::int32_t>(v, 0, 255));
+}
+
+std::uint16_t SideOf(int pixels)
+{
+    return static_cast<std::uint16_t>(
+        std::clamp(pixels, 0, static_cast<int>(std::numeric_limits<std::uint16_t>::max())));
+}
+
+bool IsValid(TTypeValueMax v) { return v < TypeValueMaxCount; }
+bool IsValid(TTypeHandLocation v) { return v < HandLocationCount; }
+bool IsValid(TTypeBoardScale v) { return v <= bsDensely; }
+bool IsValid(TTypeShowScalePer200 v) { return v <= ssHide; }
+bool IsValid(TTypeHandBrush v) { return v <= hbSolid; }
+
+}  // namespace
+
+std::uint32_t StandardValueMax(TTypeValueMax t)
+{
+    static constexpr std::uint32_t grams[TypeValueMaxCount] = {1000, 2000, 5000, 10000,
+                                                               20000, 50000, 100000};
+    return IsValid(t) ? grams[t] : 0;
+}
+
+TPlatformScale::TPlatformScale(QWidget* Owner) : QWidget(Owner)
+{
+    // The fields start at the control's fixed defaults (see the header); setting the
+    // size on a control that is not shown yet leaves the resize rule for later.
+    resize(FDiameter, FDiameter);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPlatformScale::Invalidate() { update(); }
+
+void TPlatformScale::Change()
+{
+    if (FOnChange)
+        FOnChange(this);
+}
+
+template <typename T> void TPlatformScale::WritePlain(T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::SetValue(std::uint32_t v)
+{
+    if (v == FValue)
+        return;  // compared before clamping, on purpose
+    if (v > FValueMax)
+        v = FValueMax;
+    if (v < FValueMin)
+        v = FValueMin;
+    FValue = v;
+    // The eighth of the dial nearest the needle; the end of the turn counts as the top.
+    std::int32_t k = 0;
+    if (FValueMax != 0)
+        k = RoundOff(static_cast<long double>(v) / FValueMax * 8);
+    FTypeHandLocation = static_cast<TTypeHandLocation>(k >= 0 && k < 8 ? k : 0);
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::SetValueMax(std::uint32_t m)
+{
+    FValueMax = m;
+    // A capacity of 0 would otherwise put the lower bound at 255, above the capacity.
+    if (m <= FValueMin)
+        FValueMin = static_cast<std::uint8_t>(m > 0 ? m - 1 : 0);
+    if (FValueMax < FValue)
+        FValue = FValueMax;
+    Invalidate();
+}
+
+void TPlatformScale::SetTypeValueMax(TTypeValueMax t)
+{
+    if (t == FTypeValueMax || !IsValid(t))
+        return;
+    FTypeValueMax = t;
+    FValueMax = StandardValueMax(t);  // a plain store: Value is clamped by the next ValueMax write
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::SetDiameter(std::uint16_t d)
+{
+    if (d == FDiameter)
+        return;
+    FDiameter = d;
+    resize(d, height());
+    resize(width(), d);
+    // Unlike the resize rule these leave the stretch factor out.
+    FBoardFontSizeSmall = ByteOf(RoundOff(static_cast<long double>(d) / 160 * 6));
+    FBoardFontSizeBig = ByteOf(RoundOff(static_cast<long double>(d) / 160 * 12));
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::SetStretchRatePercent(std::uint8_t p)
+{
+    p = std::clamp<std::uint8_t>(p, 100, 200);
+    if (p == FStretchRatePercent)
+        return;
+    FStretchRatePercent = p;
+    const long double d = FDiameter;
+    FBoardFontSizeBig = ByteOf(RoundOff(d / 160 * 12 * p / 100));
+    FBoardFontSizeSmall = ByteOf(RoundOff(d / 160 * 6 * p / 100));
+    FStretchRate = static_cast<double>(static_cast<long double>(p) / 100);
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::SetWidthScale1(std::uint8_t w) { WritePlain(FWidthScale1, std::max<std::uint8_t>(w, 1)); }
+void TPlatformScale::SetWidthScale2(std::uint8_t w) { WritePlain(FWidthScale2, std::max<std::uint8_t>(w, 1)); }
+void TPlatformScale::SetWidthScale3(std::uint8_t w) { WritePlain(FWidthScale3, std::max<std::uint8_t>(w, 1)); }
+void TPlatformScale::SetBoardFontSizeSmall(std::uint8_t v) { WritePlain(FBoardFontSizeSmall, v); }
+void TPlatformScale::SetBoardFontSizeBig(std::uint8_t v) { WritePlain(FBoardFontSizeBig, v); }
+void TPlatformScale::SetBoardColor(TColor v) { WritePlain(FBoardColor, v); }
+void TPlatformScale::SetWidthBorderLine(std::uint8_t v) { WritePlain(FWidthBorderLine, v); }
+void TPlatformScale::SetWidthHand(std::uint8_t v) { WritePlain(FWidthHand, v); }
+
+// Enumerations take only their own values: anything else would index past the
+// capacity and location tables.
+void TPlatformScale::SetTypeBoardScale(TTypeBoardScale v)
+{
+    if (IsValid(v))
+        WritePlain(FTypeBoardScale, v);
+}
+void TPlatformScale::SetTypeHandBrush(TTypeHandBrush v)
+{
+    if (IsValid(v))
+        WritePlain(FTypeHandBrush, v);
+}
+void TPlatformScale::SetTypeHandLocation(TTypeHandLocation v)
+{
+    if (IsValid(v))
+        WritePlain(FTypeHandLocation, v);
+}
+void TPlatformScale::SetTypeShowScalePer200(TTypeShowScalePer200 v)
+{
+    if (IsValid(v))
+        WritePlain(FTypeShowScalePer200, v);
+}
+
+void TPlatformScale::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Only the width can make the dial larger: a wider control takes its width as the
+    // diameter, a narrower one its height, and the other side follows. The nested
+    // resize re-enters this rule once and finds the control square.
+    const int side = FDiameter > width() ? height() : width();
+    FDiameter = SideOf(side);
+    if (width() != FDiameter || height() != FDiameter)
+        resize(FDiameter, FDiameter);
+
+    const long double d = FDiameter;
+    const long double p = FStretchRatePercent;
+    FWidthBorderLine = ByteOf(RoundOff(d / 160));
+    FWidthHand = ByteOf(RoundOff(d / 160 * 7));
+    FBoardFontSizeSmall = ByteOf(RoundOff(d / 160 * 6 * p / 100));
+    FBoardFontSizeBig = ByteOf(RoundOff(d / 160 * 12 * p / 100));
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The dial leaves every pixel outside its board as the parent shows it.
+    const QWidget* back = parentWidget() ? parentWidget() : this;
+    painter.fillRect(rect(), back->palette().color(back->backgroundRole()));
+    TQtCanvas canvas(painter);
+    PaintOn(canvas);
+}
+
+TZoomMap TPlatformScale::Zoom() const { return {FStretchRate, FDiameter, FTypeHandLocation}; }
+
+std::int32_t TPlatformScale::ZoomX(TTypeHandLocation Location, double X) const
+{
+    return TZoomMap{FStretchRate, FDiameter, Location}.ZoomX(X);
+}
+
+std::int32_t TPlatformScale::ZoomY(TTypeHandLocation Location, double Y) const
+{
+    return TZoomMap{FStretchRate, FDiameter, Location}.ZoomY(Y);
+}

@@ -1,0 +1,131 @@
+#include "QtCanvas.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPolygonF>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// GDI coordinates name pixels; Qt's name the corners between them. Half a pixel
+// puts a one-pixel line on the pixel it names instead of smearing it over two.
+constexpr double PixelCentre = 0.5;
+
+QPointF Centre(int X, int Y) { return {X + PixelCentre, Y + PixelCentre}; }
+
+QPalette::ColorRole SystemRole(TColor index)
+{
+    switch (index & 0xFF) {
+    case clWindow & 0xFF:
+        return QPalette::Base;
+    case clWindowText & 0xFF:
+        return QPalette::WindowText;
+    case clBtnFace & 0xFF:
+        return QPalette::Button;
+    default:
+        return QPalette::Window;
+    }
+}
+
+}  // namespace
+
+TQtCanvas::TQtCanvas(QPainter& Painter, int Dpi) : FPainter(Painter), FDpi(Dpi)
+{
+    FPainter.setRenderHint(QPainter::Antialiasing, true);
+    FPainter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+QColor TQtCanvas::ToQColor(TColor Color)
+{
+    if (Color & 0x80000000u)
+        return QGuiApplication::palette().color(SystemRole(Color));
+    return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
+}
+
+int TQtCanvas::PixelHeight(int Points, int Dpi)
+{
+    return static_cast<int>(std::lround(static_cast<double>(Points) * Dpi / 72.0));
+}
+
+QString TQtCanvas::FontFamily() { return QStringLiteral("IPAGothic"); }
+
+void TQtCanvas::ApplyPenAndBrush()
+{
+    if (Pen.Style == psClear) {
+        FPainter.setPen(Qt::NoPen);
+    } else {
+        QPen pen(ToQColor(Pen.Color));
+        pen.setWidth(Pen.Width);
+        pen.setCapStyle(Qt::SquareCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        FPainter.setPen(pen);
+    }
+    if (Brush.Style() == bsClear)
+        FPainter.setBrush(Qt::NoBrush);
+    else
+        FPainter.setBrush(ToQColor(Brush.Color()));
+}
+
+void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    ApplyPenAndBrush();
+    // The box's right and bottom edges are exclusive, as for every GDI box.
+    FPainter.drawEllipse(QRectF(Centre(X1, Y1), Centre(X2 - 1, Y2 - 1)));
+}
+
+void TQtCanvas::MoveTo(int X, int Y) { FPenPos = QPoint(X, Y); }
+
+void TQtCanvas::LineTo(int X, int Y)
+{
+    ApplyPenAndBrush();
+    FPainter.drawLine(Centre(FPenPos.x(), FPenPos.y()), Centre(X, Y));
+    FPenPos = QPoint(X, Y);
+}
+
+void TQtCanvas::Polygon(const TPoint* Points, int Count)
+{
+    if (Points == nullptr || Count <= 0)
+        return;
+    ApplyPenAndBrush();
+    QPolygonF polygon;
+    polygon.reserve(Count);
+    for (int i = 0; i < Count; ++i)
+        polygon << Centre(Points[i].X, Points[i].Y);
+    FPainter.drawPolygon(polygon);
+}
+
+void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned Format)
+{
+    if (Box.Right <= Box.Left || Box.Bottom <= Box.Top)
+        return;  // an empty box clips everything away
+    QFont font(FontFamily());
+    font.setPixelSize(std::max(1, PixelHeight(Font.Size, FDpi)));
+    font.setStyleStrategy(QFont::PreferAntialias);
+
+    int align = Qt::AlignTop;
+    if (Format & DT_CENTER)
+        align |= Qt::AlignHCenter;
+    else if (Format & DT_RIGHT)
+        align |= Qt::AlignRight;
+    else
+        align |= Qt::AlignLeft;
+    if (Format & DT_SINGLELINE)
+        align |= Qt::TextSingleLine;
+
+    const QRect box(QPoint(Box.Left, Box.Top), QPoint(Box.Right - 1, Box.Bottom - 1));
+    FPainter.save();
+    FPainter.setClipRect(box, Qt::IntersectClip);
+    FPainter.setFont(font);
+    FPainter.setPen(ToQColor(Font.Color));
+    if (Brush.Style() == bsSolid) {
+        FPainter.setBackgroundMode(Qt::OpaqueMode);
+        FPainter.setBackground(ToQColor(Brush.Color()));
+    } else {
+        FPainter.setBackgroundMode(Qt::TransparentMode);
+    }
+    FPainter.drawText(box, align, QString::fromStdString(Text));
+    FPainter.restore();
+}

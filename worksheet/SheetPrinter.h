@@ -1,0 +1,41 @@
+#pragma once
+// Prints the worksheet: the window's client area, without the panels that are not
+// part of the page, on one landscape page fitted to the printable area and anchored
+// at its top-left corner. The printer object keeps the setup dialog's choices for
+// the rest of the run.
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+class TSheetPrinter {
+public:
+    TSheetPrinter();
+    ~TSheetPrinter();
+    TSheetPrinter(const TSheetPrinter&) = delete;
+    TSheetPrinter& operator=(const TSheetPrinter&) = delete;
+
+    QPrinter& Printer();
+
+    // The platform's standard print dialog on the printer; cancelling changes nothing.
+    void RunSetupDialog(QWidget* Parent);
+
+    // Hides HideWhilePrinting, prints Sheet with JobTitle, and restores every hidden
+    // widget's visibility as it was, also when printing fails. A failure is shown
+    // through the error reporter. Returns whether a page was produced.
+    bool PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
+                  const QString& JobTitle);
+
+    // How failures reach the user: a standard message box unless a test replaces it.
+    using TErrorReporter = std::function<void(QWidget* Parent, const QString& Message)>;
+    void SetErrorReporter(TErrorReporter Reporter);
+
+private:
+    std::unique_ptr<QPrinter> FPrinter;
+    TErrorReporter FReportError;
+};

@@ -1,0 +1,5 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+
+bool InstallJapaneseTranslations(QCoreApplication&) { return false; }

@@ -37,5 +37,14 @@ test-asan: build-asan
 
 test: test-normal test-asan
 
+bench:
+	@scripts/setup.sh bench
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRUM_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@mkdir -p $(BUILD)
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/kestrum_bench --benchmark_repetitions=5 \
+	  --benchmark_report_aggregates_only=true \
+	  --benchmark_out=$(BUILD)/bench.json --benchmark_out_format=json
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -5,7 +5,17 @@
 #include "Graduations.h"
 #include "PlatformScale.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// A capacity far beyond the standard one would spread millions of marks round the
+// rim and stall the paint for minutes. Past a few thousand marks a level is a solid
+// black band on any dial this control is built for, so the rest are not drawn.
+constexpr std::uint32_t MaxMarksPerLevel = 4000;
+
+}  // namespace
 
 void TPlatformScale::PaintOn(TCanvas& Canvas)
 {
@@ -96,7 +106,8 @@ void TPlatformScale::PaintGraduations(TCanvas& Canvas)
         if (level.NeedsDensely && FTypeBoardScale == bsSparsely)
             continue;  // the level would skip every Index
         Canvas.Pen.Width = width[level.WidthScale - 1];
-        const std::uint32_t last = FValueMax / static_cast<std::uint32_t>(level.Step);
+        const std::uint32_t last =
+            std::min(FValueMax / static_cast<std::uint32_t>(level.Step), MaxMarksPerLevel);
         const double inner = radius[static_cast<int>(level.Radius)];
         for (std::uint32_t index = 0; index <= last; ++index) {
             if (level.Accepts(index))

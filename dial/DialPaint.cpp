@@ -103,9 +103,9 @@ void TPlatformScale::PaintGraduations(TCanvas& Canvas)
     for (const TGraduationLevel& level : GraduationLevels(FTypeValueMax)) {
         if (level.NeedsShowPer200 && FTypeShowScalePer200 == ssHide)
             continue;
-        if (level.NeedsDensely && FTypeBoardScale == bsSparsely)
-            continue;  // the level would skip every Index
         Canvas.Pen.Width = width[level.WidthScale - 1];
+        if (level.NeedsDensely && FTypeBoardScale == bsSparsely)
+            continue;  // the level would refuse every Index
         const std::uint32_t last =
             std::min(FValueMax / static_cast<std::uint32_t>(level.Step), MaxMarksPerLevel);
         const double inner = radius[static_cast<int>(level.Radius)];

@@ -4,8 +4,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -148,9 +149,11 @@ std::string NumeralNumber(const TNumeralTable& Table, std::uint32_t v,
         return std::to_string(v * 100);
     // Tenths of a kilogram in the general format: no exponent, no trailing zeros,
     // no separator for a whole number.
+    // to_chars ignores the C library's locale, so the separator comes only from ours.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15Lg", static_cast<long double>(v) / 10);
-    std::string text = buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long double>(v) / 10,
+                                      std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
     if (const auto dot = text.find('.'); dot != std::string::npos)
         text.replace(dot, 1, DecimalSeparator);
     return text;

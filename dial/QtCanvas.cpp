@@ -1,5 +1,7 @@
 #include "QtCanvas.h"
 
+#include "TextFit.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -50,7 +52,28 @@ int TQtCanvas::PixelHeight(int Points, int Dpi)
     return static_cast<int>(std::lround(static_cast<double>(Points) * Dpi / 72.0));
 }
 
-QString TQtCanvas::FontFamily() { return QStringLiteral("IPAGothic"); }
+QString TQtCanvas::FontFamily() { return NumeralFamily(); }
+
+TQtCanvas::TTextLayout TQtCanvas::LayoutText(const std::string& Text, const TRect& Box,
+                                             unsigned Format, int Points, int Dpi)
+{
+    int flags = Qt::AlignTop;
+    if (Format & DT_CENTER)
+        flags |= Qt::AlignHCenter;
+    else if (Format & DT_RIGHT)
+        flags |= Qt::AlignRight;
+    else
+        flags |= Qt::AlignLeft;
+    if (Format & DT_SINGLELINE)
+        flags |= Qt::TextSingleLine;
+
+    const QString text = QString::fromStdString(Text);
+    const int pixels = PixelHeight(Points, Dpi);
+    const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
+    const TTextFit fit = FitText(text, pixels, width, height, flags);
+    return {NumeralFont(pixels, fit.Stretch),
+            QRect(Box.Left, Box.Top - fit.Raise, width, height), flags};
+}
 
 void TQtCanvas::ApplyPenAndBrush()
 {
@@ -101,24 +124,12 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
 {
     if (Box.Right <= Box.Left || Box.Bottom <= Box.Top)
         return;  // an empty box clips everything away
-    QFont font(FontFamily());
-    font.setPixelSize(std::max(1, PixelHeight(Font.Size, FDpi)));
-    font.setStyleStrategy(QFont::PreferAntialias);
+    const TTextLayout layout = LayoutText(Text, Box, Format, Font.Size, FDpi);
 
-    int align = Qt::AlignTop;
-    if (Format & DT_CENTER)
-        align |= Qt::AlignHCenter;
-    else if (Format & DT_RIGHT)
-        align |= Qt::AlignRight;
-    else
-        align |= Qt::AlignLeft;
-    if (Format & DT_SINGLELINE)
-        align |= Qt::TextSingleLine;
-
-    const QRect box(QPoint(Box.Left, Box.Top), QPoint(Box.Right - 1, Box.Bottom - 1));
     FPainter.save();
-    FPainter.setClipRect(box, Qt::IntersectClip);
-    FPainter.setFont(font);
+    FPainter.setClipRect(QRect(Box.Left, Box.Top, Box.Right - Box.Left, Box.Bottom - Box.Top),
+                         Qt::IntersectClip);
+    FPainter.setFont(layout.Font);
     FPainter.setPen(ToQColor(Font.Color));
     if (Brush.Style() == bsSolid) {
         FPainter.setBackgroundMode(Qt::OpaqueMode);
@@ -126,6 +137,6 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     } else {
         FPainter.setBackgroundMode(Qt::TransparentMode);
     }
-    FPainter.drawText(box, align, QString::fromStdString(Text));
+    FPainter.drawText(layout.Rect, layout.Flags, QString::fromStdString(Text));
     FPainter.restore();
 }

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -28,6 +29,16 @@ public:
     static int PixelHeight(int Points, int Dpi);
     // The face text is drawn in.
     static QString FontFamily();
+
+    // Where DrawText sets a text: its font, the rectangle its line is laid out in and
+    // Qt's alignment flags. The box itself clips what is drawn.
+    struct TTextLayout {
+        QFont Font;
+        QRect Rect;
+        int Flags;
+    };
+    static TTextLayout LayoutText(const std::string& Text, const TRect& Box, unsigned Format,
+                                  int Points, int Dpi);
 
 private:
     void ApplyPenAndBrush();

@@ -1,0 +1,91 @@
+#include "TextFit.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace {
+
+// Narrower than this a numeral stops reading as the same figures; the boxes never
+// ask for it with our face.
+constexpr int MinStretch = 50;
+
+bool FitsAcross(const QRect& ink, int BoxWidth)
+{
+    return ink.isNull() || (ink.left() >= 0 && ink.right() < BoxWidth);
+}
+
+}  // namespace
+
+QString NumeralFamily() { return QStringLiteral("IPAGothic"); }
+
+QFont NumeralFont(int PixelSize, int Stretch)
+{
+    QFont font(NumeralFamily());
+    font.setPixelSize(std::max(1, PixelSize));
+    font.setStretch(Stretch);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QRect InkBounds(const QString& Text, const QFont& Font, int BoxWidth, int BoxHeight, int Flags)
+{
+    // Room on every side for ink well outside the box.
+    const int margin = std::max(BoxWidth, BoxHeight) + 2 * Font.pixelSize();
+    QImage image(BoxWidth + 2 * margin, BoxHeight + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.setFont(Font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(margin, margin, BoxWidth, BoxHeight), Flags | Qt::TextDontClip, Text);
+    }
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0)
+        return {};
+    return QRect(QPoint(left - margin, top - margin), QPoint(right - margin, bottom - margin));
+}
+
+TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight, int Flags)
+{
+    using TKey = std::tuple<QString, int, int, int, int>;
+    static std::map<TKey, TTextFit> cache;
+    const TKey key{Text, PixelSize, BoxWidth, BoxHeight, Flags};
+    if (const auto found = cache.find(key); found != cache.end())
+        return found->second;
+
+    TTextFit fit;
+    QRect ink = InkBounds(Text, NumeralFont(PixelSize), BoxWidth, BoxHeight, Flags);
+    if (!FitsAcross(ink, BoxWidth)) {
+        // Start from the proportional guess and narrow a percent at a time: the ink of
+        // hinted glyphs does not shrink exactly in proportion.
+        fit.Stretch = std::clamp(100 * BoxWidth / std::max(1, ink.width()), MinStretch, 99);
+        for (;;) {
+            ink = InkBounds(Text, NumeralFont(PixelSize, fit.Stretch), BoxWidth, BoxHeight, Flags);
+            if (FitsAcross(ink, BoxWidth) || fit.Stretch <= MinStretch)
+                break;
+            --fit.Stretch;
+        }
+    }
+    // A descender below the box is lifted into it, but never so far that the top of
+    // the text would leave the box instead.
+    if (!ink.isNull() && ink.bottom() >= BoxHeight && ink.top() > 0)
+        fit.Raise = std::min(ink.bottom() + 1 - BoxHeight, ink.top());
+    cache.emplace(key, fit);
+    return fit;
+}

@@ -1,17 +1,18 @@
-#include "PlatformScale.h"
+// The program's start: one worksheet window, open until the user closes it. There is
+// no command line and nothing is read or saved; every start has the same settings.
+
+#include "Fonts.h"
+#include "Translations.h"
+#include "UnitKestrum.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    TPlatformScale dial;
-    dial.SetDiameter(285);
-    dial.SetBoardColor(clWhite);
-    dial.SetWidthBorderLine(2);
-    dial.SetWidthHand(12);
-    dial.SetValue(700);
-    dial.setWindowTitle(QStringLiteral("Kestrum"));
-    dial.show();
+    InstallJapaneseTranslations(app);
+    RegisterFontSubstitutions();
+    TFormKestrum FormKestrum;
+    FormKestrum.show();
     return app.exec();
 }

@@ -1,0 +1,46 @@
+#pragma once
+// The six problems of a sheet and the texts written round them: the candidate
+// weights, the drawing without repetition, the answer blanks and the two summary
+// lines. Plain functions over plain data; the window only calls them.
+
+#include "RandomSource.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+constexpr int ProblemCount = 6;
+
+// The drawn weights as decimal texts, problem 1 first.
+using TProblems = std::array<QString, ProblemCount>;
+
+// The parts of the summary lines, each set by the handler of its settings control.
+struct TSummaryTexts {
+    QString StrKind;
+    QString StrDivision;
+    QString StrSparselyDensely;
+    QString StrPer200;
+    QString StrShow;
+    QString StrUnit;
+};
+
+// Items of the answer-unit choice.
+enum TAnswerUnit : int { auGrams = 0, auKilograms = 1, auKilogramsAndGrams = 2 };
+
+// Division, 2 × Division, … up to the last multiple below CapacityBound, as decimal
+// texts: neither 0 nor the full capacity is ever a candidate.
+QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division);
+
+// Draws six candidates without repetition, removing each from the list as it is
+// drawn. With fewer than six candidates nothing is drawn and the list stays as it is.
+std::optional<TProblems> DrawProblems(QStringList& Candidates, TRandomSource& Random);
+
+// The blank under a dial standing at Value, for the selected unit item; none for no
+// selection, which leaves the blank as it was.
+std::optional<QString> AnswerBlank(int UnitIndex, std::uint32_t Value);
+
+QString SummaryLine1(const TSummaryTexts& Parts);
+QString SummaryLine2(std::int32_t RangeMin, std::int32_t RangeMax, const TSummaryTexts& Parts);

@@ -1,0 +1,34 @@
+#include "SettingsTables.h"
+
+const std::array<TStepRow, StepCount>& StepRows()
+{
+    static const std::array<TStepRow, StepCount> rows{{
+        {"RadioButtonDivision10g", QStringLiteral("10g"), 10, QStringLiteral("刻み:10g")},
+        {"RadioButtonDivision20g", QStringLiteral("20g"), 20, QStringLiteral("刻み:20g")},
+        {"RadioButtonDivision50g", QStringLiteral("50g"), 50, QStringLiteral("刻み:50g")},
+        {"RadioButtonDivision100g", QStringLiteral("100g"), 100, QStringLiteral("刻み:100g")},
+        {"RadioButtonDivision200g", QStringLiteral("200g"), 200, QStringLiteral("刻み:200g")},
+        {"RadioButtonDivision500g", QStringLiteral("500g"), 500, QStringLiteral("刻み:500g")},
+        {"RadioButtonDivision1kg", QStringLiteral("1kg"), 1000, QStringLiteral("刻み:1kg")},
+        {"RadioButtonDivision2kg", QStringLiteral("2kg"), 2000, QStringLiteral("刻み:2kg")},
+        {"RadioButtonDivision5kg", QStringLiteral("5kg"), 5000, QStringLiteral("刻み:5kg")},
+        {"RadioButtonDivision10kg", QStringLiteral("10kg"), 10000, QStringLiteral("刻み:10kg")},
+    }};
+    return rows;
+}
+
+const std::array<TCapacityRow, CapacityCount>& CapacityRows()
+{
+    // Each capacity offers the steps that give between 9 and 199 weights to draw
+    // from; 2 kg starts at 20 g rather than its finest step.
+    static const std::array<TCapacityRow, CapacityCount> rows{{
+        {QStringLiteral("  1kg"), vm001kg, 1000, 0, 3, 0, true, QStringLiteral("重量:1kg, ")},
+        {QStringLiteral("  2kg"), vm002kg, 2000, 0, 4, 1, false, QStringLiteral("重量:2kg, ")},
+        {QStringLiteral("  5kg"), vm005kg, 5000, 2, 5, 2, false, QStringLiteral("重量:5kg, ")},
+        {QStringLiteral(" 10kg"), vm010kg, 10000, 3, 6, 3, true, QStringLiteral("重量:10kg, ")},
+        {QStringLiteral(" 20kg"), vm020kg, 20000, 4, 7, 4, false, QStringLiteral("重量:20kg, ")},
+        {QStringLiteral(" 50kg"), vm050kg, 50000, 5, 8, 5, false, QStringLiteral("重量:50kg, ")},
+        {QStringLiteral("100kg"), vm100kg, 100000, 6, 9, 6, true, QStringLiteral("重量:100kg, ")},
+    }};
+    return rows;
+}

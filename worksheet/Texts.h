@@ -1,0 +1,72 @@
+#pragma once
+// Every text of the worksheet window that is not in one of the settings tables.
+// Full-width characters are part of the texts: the ideographic space U+3000 spaces
+// the answer blanks, the name line and the option texts as the printed sheet needs.
+
+#include <QString>
+
+namespace Texts {
+
+// The window
+inline const QString WindowCaption = QStringLiteral("Kestrum");
+inline const QString ProjectName = QStringLiteral("Kestrum");
+inline const QString Heading = QStringLiteral("重さはいくらでしょう。");
+inline const QString HeadingReading = QStringLiteral("おも");
+inline const QString DateAndName = QStringLiteral("　月　日（　）名前　　　　    　　");
+
+// The button panel
+inline const QString ButtonPrinterSetup = QStringLiteral("プリンタ設定(&U)");
+inline const QString HintPrinterSetup = QStringLiteral("プリンタの設定をします。");
+inline const QString ButtonPrintOut = QStringLiteral("印刷(&P)");
+inline const QString HintPrintOut = QStringLiteral("プリンタで印刷します。");
+inline const QString ButtonNew = QStringLiteral("更新(&N)");
+inline const QString ButtonStart = QStringLiteral("初期設定(&S)");
+
+// The settings panel
+inline const QString GroupBoxStart = QStringLiteral("初期設定(&S)");
+inline const QString GroupBoxScales = QStringLiteral("秤");
+inline const QString RadioGroupKind = QStringLiteral("最大重量(&K)");
+inline const QString RadioGroupSparselyDensely = QStringLiteral("目盛間隔の疎密(&M)");
+inline const QString ItemSparsely = QStringLiteral("疎");
+inline const QString ItemDensely = QStringLiteral("密");
+inline const QString RadioGroupPer200 = QStringLiteral("1/200(&T)");
+inline const QString ItemHide = QStringLiteral("非表示");
+inline const QString ItemShow = QStringLiteral("表示");
+inline const QString RadioGroupShow = QStringLiteral("表示(&H)");
+inline const QString ItemWhole = QStringLiteral("全体");
+inline const QString ItemEnlarged = QStringLiteral("部分を拡大");
+inline const QString RadioGroupWeights = QStringLiteral("重さ（乱数発生）");
+inline const QString GroupBoxDivision = QStringLiteral("刻み(&I)");
+inline const QString GroupBoxRange = QStringLiteral("範囲(&R)");
+// Drawn behind the two range boxes: "ｇ～" follows the lower box, "ｇ" the upper one.
+inline const QString RangeUnits = QStringLiteral("  ｇ～　  　　　　ｇ");
+inline const QString RadioGroupUnit = QStringLiteral("解答欄の単位(&A)");
+inline const QString ItemGramsOnly = QStringLiteral("ｇ　のみ");
+inline const QString ItemKilogramsOnly = QStringLiteral("ｋｇ　のみ");
+inline const QString ItemKilogramsAndGrams = QStringLiteral("ｋｇ　と　ｇ");
+inline const QString ButtonClose = QStringLiteral("閉じる(&C)");
+
+// The hidden problem table's fixed texts
+inline const QString TableRandom = QStringLiteral("乱数");
+inline const QString TableWeight = QStringLiteral("重さ");
+inline const QString TableProblem = QStringLiteral("問");
+
+// Parts of the two summary lines at the foot of the sheet
+inline const QString SparselySummary = QStringLiteral("疎密:疎, ");
+inline const QString DenselySummary = QStringLiteral("疎密:密, ");
+inline const QString Per200HideSummary = QStringLiteral("1/200:非表示, ");
+inline const QString Per200ShowSummary = QStringLiteral("1/200:表示, ");
+inline const QString WholeSummary = QStringLiteral("表示:全体, ");
+inline const QString EnlargedSummary = QStringLiteral("表示:部分, ");
+inline const QString UnitGramsSummary = QStringLiteral("単位:g");
+inline const QString UnitKilogramsSummary = QStringLiteral("単位:kg");
+inline const QString UnitKilogramsAndGramsSummary = QStringLiteral("単位:kg,g");
+inline const QString RangePrefix = QStringLiteral("範囲:");
+inline const QString RangeGramsTo = QStringLiteral("g ～ ");
+inline const QString RangeKilograms = QStringLiteral("kg, ");
+
+// Answer blanks: the spaces, underlined, are the line the pupil writes on.
+inline const QString BlankGrams = QStringLiteral("    　  g");
+inline const QString BlankKilograms = QStringLiteral("    　 kg");
+inline const QString BlankKilogramsAndGrams = QStringLiteral(" kg 　  g");
+}  // namespace Texts

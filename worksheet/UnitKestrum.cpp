@@ -1,0 +1,141 @@
+#include "UnitKestrum.h"
+
+#include "Fonts.h"
+#include "Label.h"
+#include "PlatformScale.h"
+#include "RadioButton.h"
+#include "RadioGroup.h"
+#include "SheetPrinter.h"
+#include "SpinEdit.h"
+#include "Texts.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Random)
+    : QWidget(Parent),
+      FRandom(Random ? std::move(Random) : std::make_unique<TClockRandom>()),
+      FSheetPrinter(std::make_unique<TSheetPrinter>())
+{
+    setObjectName(QStringLiteral("FormKestrum"));
+    setWindowTitle(Texts::WindowCaption);
+    setFont(GothicFont(12));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    move(2, 2);
+    resize(1028, 740);
+
+    CreateSheet();
+    CreateButtonPanel();
+    CreateSettingsPanel();
+    CreateHiddenControls();
+    SetTabOrder();
+    // Handlers are attached only once the layout holds its values, so that the
+    // layout's own selections (the 1/200 choice) run no handler.
+    WireEvents();
+    FormCreate(this);
+}
+
+TFormKestrum::~TFormKestrum() = default;
+
+void TFormKestrum::WireEvents()
+{
+    const auto on = [this](void (TFormKestrum::*Handler)(QObject*)) {
+        return [this, Handler](QObject* Sender) { (this->*Handler)(Sender); };
+    };
+    const auto onClicked = [this](QPushButton* Button, void (TFormKestrum::*Handler)(QObject*)) {
+        connect(Button, &QPushButton::clicked, this, [this, Button, Handler] {
+            (this->*Handler)(Button);
+        });
+    };
+    onClicked(ButtonNew, &TFormKestrum::Renew);
+    onClicked(ButtonPrintOut, &TFormKestrum::ButtonPrintOutClick);
+    onClicked(ButtonPrinterSetup, &TFormKestrum::ButtonPrinterSetupClick);
+    onClicked(ButtonStart, &TFormKestrum::ButtonStartClick);
+    onClicked(ButtonRadioGroupStartClose, &TFormKestrum::ButtonRadioGroupStartCloseClick);
+
+    RadioGroupKind->SetOnClick(on(&TFormKestrum::RadioGroupKindClick));
+    RadioGroupSparselyDensely->SetOnClick(on(&TFormKestrum::RadioGroupSparselyDenselyClick));
+    RadioGroupPer200->SetOnClick(on(&TFormKestrum::RadioGroupPer200Click));
+    RadioGroupShow->SetOnClick(on(&TFormKestrum::RadioGroupShowClick));
+    RadioGroupUnit->SetOnClick(on(&TFormKestrum::RadioGroupUnitClick));
+
+    static constexpr void (TFormKestrum::*StepHandlers[StepCount])(QObject*) = {
+        &TFormKestrum::RadioButtonDivision10gClick,  &TFormKestrum::RadioButtonDivision20gClick,
+        &TFormKestrum::RadioButtonDivision50gClick,  &TFormKestrum::RadioButtonDivision100gClick,
+        &TFormKestrum::RadioButtonDivision200gClick, &TFormKestrum::RadioButtonDivision500gClick,
+        &TFormKestrum::RadioButtonDivision1kgClick,  &TFormKestrum::RadioButtonDivision2kgClick,
+        &TFormKestrum::RadioButtonDivision5kgClick,  &TFormKestrum::RadioButtonDivision10kgClick};
+    for (int i = 0; i < StepCount; ++i)
+        RadioButtonDivision[i]->SetOnClick(on(StepHandlers[i]));
+
+    SpinEditMin->SetOnChange(on(&TFormKestrum::SpinEditMinChange));
+    SpinEditMax->SetOnChange(on(&TFormKestrum::SpinEditMaxChange));
+}
+
+void TFormKestrum::FormCreate(QObject* Sender)
+{
+    LabelProjectName->SetCaption(Texts::ProjectName);
+    FDivision = 10;
+    // Each selection below runs its handler inside it; the capacity's handler in turn
+    // checks 20 g and selects the dense graduation, and the later 100 g overrides it.
+    RadioGroupKind->SetItemIndex(1);
+    RadioButtonDivision[3]->SetChecked(true);
+    RadioGroupUnit->SetItemIndex(auKilogramsAndGrams);
+    RadioGroupShow->SetItemIndex(0);
+
+    StringGrid1->item(0, 0)->setText(Texts::TableRandom);
+    for (int c = 1; c <= ProblemCount; ++c)
+        StringGrid1->item(0, c)->setText(Texts::TableProblem + QString::number(c));
+    StringGrid1->item(1, 0)->setText(Texts::TableWeight);
+
+    ButtonStart->hide();
+    StringGrid1->hide();
+    ListBoxWeight->hide();
+    // Printing always fits the sheet to the page; there is nothing to choose here.
+    Renew(Sender);
+}
+
+void TFormKestrum::Renew(QObject*)
+{
+    FRandom->Seed();
+    SetProblems();
+}
+
+void TFormKestrum::SetProblems()
+{
+    QStringList candidates = CandidateWeights(SpinEditMax->MaxValue(), FDivision);
+    FRandom->Seed();
+    const std::optional<TProblems> problems = DrawProblems(candidates, *FRandom);
+    ListBoxWeight->clear();
+    ListBoxWeight->addItems(candidates);
+    // Too few candidates for a sheet: the dials keep the weights they have.
+    if (problems) {
+        for (int c = 1; c <= ProblemCount; ++c)
+            StringGrid1->item(1, c)->setText((*problems)[c - 1]);
+        for (int c = 1; c <= ProblemCount; ++c)
+            PlatformScale[c - 1]->SetValue(StringGrid1->item(1, c)->text().toUInt());
+    }
+    SetCaptions();
+}
+
+void TFormKestrum::SetCaptions()
+{
+    LabelHyoudai1->SetCaption(SummaryLine1(FSummary));
+    LabelHyoudai2->SetCaption(SummaryLine2(SpinEditMin->Value(), SpinEditMax->Value(), FSummary));
+    for (int i = 0; i < ProblemCount; ++i)
+        if (const auto blank = AnswerBlank(RadioGroupUnit->ItemIndex(), PlatformScale[i]->Value()))
+            LabelAnswer[i]->SetCaption(*blank);
+}
+
+void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDialog(this); }
+
+void TFormKestrum::ButtonPrintOutClick(QObject*)
+{
+    SheetPrinter().PrintOut(*this, {PanelButtons, GroupBoxStart}, Texts::WindowCaption);
+}

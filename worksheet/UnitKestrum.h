@@ -1,0 +1,129 @@
+#pragma once
+// TFormKestrum: the worksheet window. Six dials at random weights under a heading,
+// an answer blank under each, a date-and-name line and two summary lines; above them
+// a button panel and the settings panel, which are not part of the printed page.
+// All behaviour lies in the event handlers below; the settings live in the controls,
+// in the dials and in Division and the summary texts.
+
+#include "Problems.h"
+#include "SettingsTables.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QFrame;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class TLabel;
+class TPlatformScale;
+class TRadioButton;
+class TRadioGroup;
+class TRandomSource;
+class TSheetPrinter;
+class TSpinEdit;
+
+class TFormKestrum : public QWidget {
+    Q_OBJECT
+
+public:
+    // Random: where the weights come from; the clock-seeded generator when null.
+    explicit TFormKestrum(QWidget* Parent = nullptr,
+                          std::unique_ptr<TRandomSource> Random = nullptr);
+    ~TFormKestrum() override;
+
+    TSheetPrinter& SheetPrinter() { return *FSheetPrinter; }
+
+    // The step of the random weights, in grams.
+    std::int32_t Division() const { return FDivision; }
+    const TSummaryTexts& Summary() const { return FSummary; }
+
+    // Start-up: establishes the default settings through the settings controls, so
+    // their handlers run inside it, and draws the first sheet.
+    void FormCreate(QObject* Sender);
+
+    // "更新(&N)": draws six new weights.
+    void Renew(QObject* Sender);
+    void SetProblems();
+    // Rewrites both summary lines and the six answer blanks from the settings.
+    void SetCaptions();
+
+    void ButtonPrinterSetupClick(QObject* Sender);
+    void ButtonPrintOutClick(QObject* Sender);
+
+    // The settings panel.
+    void ButtonStartClick(QObject* Sender);
+    void ButtonRadioGroupStartCloseClick(QObject* Sender);
+    void RadioGroupKindClick(QObject* Sender);
+    void RadioGroupSparselyDenselyClick(QObject* Sender);
+    void RadioGroupPer200Click(QObject* Sender);
+    void RadioGroupShowClick(QObject* Sender);
+    void RadioGroupUnitClick(QObject* Sender);
+    void RadioButtonDivision10gClick(QObject* Sender);
+    void RadioButtonDivision20gClick(QObject* Sender);
+    void RadioButtonDivision50gClick(QObject* Sender);
+    void RadioButtonDivision100gClick(QObject* Sender);
+    void RadioButtonDivision200gClick(QObject* Sender);
+    void RadioButtonDivision500gClick(QObject* Sender);
+    void RadioButtonDivision1kgClick(QObject* Sender);
+    void RadioButtonDivision2kgClick(QObject* Sender);
+    void RadioButtonDivision5kgClick(QObject* Sender);
+    void RadioButtonDivision10kgClick(QObject* Sender);
+    void SpinEditMinChange(QObject* Sender);
+    void SpinEditMaxChange(QObject* Sender);
+
+private:
+    // The stored layout, in creation order (which is also the stacking order).
+    void CreateSheet();
+    void CreateButtonPanel();
+    void CreateSettingsPanel();
+    void CreateHiddenControls();
+    void SetTabOrder();
+    void WireEvents();
+
+    // What the ten step handlers share, for the step of StepRows()[Index].
+    void DivisionClick(int Index);
+
+    std::unique_ptr<TRandomSource> FRandom;
+    std::unique_ptr<TSheetPrinter> FSheetPrinter;
+    std::int32_t FDivision = 10;
+    TSummaryTexts FSummary;
+
+    TLabel* LabelMondai = nullptr;
+    TLabel* LabelHyoudai1 = nullptr;
+    TLabel* LabelGappiNamae = nullptr;
+    TLabel* LabelHurigana = nullptr;
+    std::array<TLabel*, ProblemCount> LabelAnswer{};
+    QListWidget* ListBoxWeight = nullptr;
+    TLabel* LabelHyoudai2 = nullptr;
+    TLabel* LabelProjectName = nullptr;
+    std::array<TPlatformScale*, ProblemCount> PlatformScale{};
+
+    QFrame* PanelButtons = nullptr;
+    QPushButton* ButtonPrinterSetup = nullptr;
+    QPushButton* ButtonPrintOut = nullptr;
+    QPushButton* ButtonNew = nullptr;
+    QPushButton* ButtonStart = nullptr;
+
+    QGroupBox* GroupBoxStart = nullptr;
+    QPushButton* ButtonRadioGroupStartClose = nullptr;
+    TRadioGroup* RadioGroupUnit = nullptr;
+    TRadioGroup* RadioGroup1 = nullptr;
+    QGroupBox* GroupBoxRange = nullptr;
+    TLabel* LabelRange = nullptr;
+    TSpinEdit* SpinEditMin = nullptr;
+    TSpinEdit* SpinEditMax = nullptr;
+    QGroupBox* GroupBoxDivision = nullptr;
+    std::array<TRadioButton*, StepCount> RadioButtonDivision{};
+    QGroupBox* GroupBox1 = nullptr;
+    TRadioGroup* RadioGroupSparselyDensely = nullptr;
+    TRadioGroup* RadioGroupPer200 = nullptr;
+    TRadioGroup* RadioGroupKind = nullptr;
+    TRadioGroup* RadioGroupShow = nullptr;
+
+    QTableWidget* StringGrid1 = nullptr;
+};

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct TRecordedOp {
@@ -28,6 +29,16 @@ struct TRecordedOp {
 class TRecordingCanvas : public TCanvas {
 public:
     std::vector<TRecordedOp> Ops;
+
+    TRecordingCanvas() = default;
+    // A finished recording can be handed back from a helper.
+    TRecordingCanvas(TRecordingCanvas&& Other) noexcept : Ops(std::move(Other.Ops))
+    {
+        Pen = Other.Pen;
+        Brush = Other.Brush;
+        Font = Other.Font;
+        FPenPos = Other.FPenPos;
+    }
 
     void Ellipse(int X1, int Y1, int X2, int Y2) override
     {

@@ -1,0 +1,126 @@
+// The window as it first opens: every default setting, the sheet's texts, and the
+// layout a teacher sees and prints.
+
+#include "WorksheetDriver.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QtTest>
+
+#include <set>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheDefaultSettings()
+    {
+        Sheet sheet({4, 0, 16, 9, 9, 2});
+        const TFormKestrum& form = *sheet.Form;
+        QCOMPARE(sheet.Find<TRadioGroup>("RadioGroupKind")->ItemIndex(), 1);
+        for (int p = 1; p <= 6; ++p) {
+            const TPlatformScale* dial = sheet.Dial(p);
+            QCOMPARE(dial->TypeValueMax(), vm002kg);
+            QCOMPARE(dial->ValueMax(), 2000u);
+            QCOMPARE(dial->TypeBoardScale(), bsDensely);
+            QCOMPARE(dial->TypeShowScalePer200(), ssHide);
+            QCOMPARE(dial->StretchRatePercent(), 100);
+        }
+        // Checking 20 g came first, inside the capacity's handler; 100 g won.
+        const std::set<QString> enabled{"10g", "20g", "50g", "100g", "200g"};
+        for (const TStepRow& step : StepRows()) {
+            auto* button = sheet.Find<TRadioButton>(step.ButtonName);
+            QCOMPARE(button->isEnabled(), enabled.count(step.Caption) == 1);
+            QCOMPARE(button->Checked(), step.Step == 100);
+        }
+        QCOMPARE(form.Division(), 100);
+        auto* low = sheet.Find<TSpinEdit>("SpinEditMin");
+        auto* high = sheet.Find<TSpinEdit>("SpinEditMax");
+        QCOMPARE((QList<int>{low->MinValue(), low->MaxValue(), low->Value(), low->Increment()}),
+                 (QList<int>{0, 2000, 0, 100}));
+        QCOMPARE((QList<int>{high->MinValue(), high->MaxValue(), high->Value(), high->Increment()}),
+                 (QList<int>{2000, 2000, 2000, 100}));
+        QCOMPARE(sheet.Find<TRadioGroup>("RadioGroupSparselyDensely")->ItemIndex(), 1);
+        QCOMPARE(sheet.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex(), 0);
+        QVERIFY(sheet.Find<TRadioGroup>("RadioGroupPer200")->isHidden());
+        QCOMPARE(sheet.Find<TRadioGroup>("RadioGroupShow")->ItemIndex(), 0);
+        QCOMPARE(sheet.Find<TRadioGroup>("RadioGroupUnit")->ItemIndex(), 2);
+
+        // No 1/200 part until that choice is first made.
+        QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("重量:2kg, 疎密:密, 刻み:100g"));
+        QCOMPARE(sheet.Text("LabelHyoudai2"), QStringLiteral("範囲:0g ～ 2kg, 表示:全体, 単位:kg,g"));
+        QCOMPARE(sheet.Text("LabelProjectName"), QStringLiteral("Kestrum"));
+        QCOMPARE(sheet.Dial(3)->Value(), 1900u);
+        QCOMPARE(sheet.Blank(3), QStringLiteral(" kg 　  g"));
+
+        QVERIFY(!sheet.Find<QGroupBox>("GroupBoxStart")->isHidden());
+        QVERIFY(!sheet.Find<QPushButton>("ButtonRadioGroupStartClose")->isHidden());
+        QVERIFY(sheet.Find<QPushButton>("ButtonStart")->isHidden());
+        QVERIFY(sheet.Find<QListWidget>("ListBoxWeight")->isHidden());
+        auto* table = sheet.Find<QTableWidget>("StringGrid1");
+        QVERIFY(table->isHidden());
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("乱数"));
+        QCOMPARE(table->item(0, 6)->text(), QStringLiteral("問6"));
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("重さ"));
+        QCOMPARE(sheet.Random->Seeds, 2);  // by Renew, then again before drawing
+    }
+
+    void controlsStandWhereTheSheetWasDrawn()
+    {
+        Sheet sheet;
+        QCOMPARE(sheet.Form->size(), QSize(1028, 740));
+        QCOMPARE(sheet.Form->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(sheet.Dial(4)->geometry(), QRect(392, 392, 285, 285));
+        QCOMPARE(sheet.Dial(5)->geometry(), QRect(728, 48, 285, 285));
+        QCOMPARE(sheet.Find<QLabel>("LabelAnswer6")->pos(), QPoint(876, 686));
+        QCOMPARE(sheet.Find<QWidget>("GroupBoxStart")->geometry(), QRect(246, 30, 243, 483));
+        QCOMPARE(sheet.Find<QWidget>("SpinEditMax")->geometry(), QRect(96, 16, 71, 21));
+        QCOMPARE(sheet.Find<QWidget>("RadioButtonDivision10kg")->pos(), QPoint(160, 16));
+
+        // The name line and the blanks are underlined "ＭＳ ゴシック", drawn with IPA Gothic.
+        const QLabel* name = sheet.Find<QLabel>("LabelGappiNamae");
+        QCOMPARE(name->font().pixelSize(), 27);
+        QVERIFY(name->font().underline());
+        QCOMPARE(QFontInfo(name->font()).family(), QStringLiteral("IPAGothic"));
+        QCOMPARE(sheet.Find<QLabel>("LabelMondai")->font().pixelSize(), 24);
+        QCOMPARE(sheet.Find<QPushButton>("ButtonPrintOut")->font().pixelSize(), 13);
+        QCOMPARE(sheet.Find<QPushButton>("ButtonPrintOut")->toolTip(),
+                 QStringLiteral("プリンタで印刷します。"));
+        // A label is as wide as its whole text, trailing spaces included.
+        QCOMPARE(name->width(), name->fontMetrics().horizontalAdvance(name->text()));
+
+        // Labels lie below every windowed control; the panel lies over the dials and
+        // the buttons.
+        const QObjectList order = sheet.Form->children();
+        const auto at = [&](const char* n) { return order.indexOf(sheet.Find<QWidget>(n)); };
+        QVERIFY(at("LabelProjectName") < at("ListBoxWeight"));
+        QVERIFY(at("PlatformScale6") < at("PanelButtons"));
+        QVERIFY(at("PanelButtons") < at("GroupBoxStart"));
+        QCOMPARE(sheet.Form->childAt(480, 200), sheet.Find<QWidget>("GroupBoxStart"));
+
+        // Every control the sheet shows lies inside the window.
+        for (QWidget* child : sheet.Form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(sheet.Form->rect().contains(child->geometry()), qPrintable(child->objectName()));
+    }
+
+    void keyboardReachesTheButtonsAndTheSettings()
+    {
+        Sheet sheet({0, 0, 0, 0, 0, 0, 18, 0, 0, 0, 0, 0});
+        sheet.Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(sheet.Form.get()));
+        QTest::keyClick(sheet.Form.get(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(sheet.Dial(1)->Value(), 1900u);  // the button shows itself pressed first
+
+        QList<QWidget*> chain;
+        for (QWidget* w = sheet.Find<QWidget>("ButtonNew"); chain.size() < 4; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain.append(w);
+        QCOMPARE(chain, (QList<QWidget*>{sheet.Find<QWidget>("ButtonNew"),
+                                         sheet.Find<QWidget>("ButtonPrintOut"),
+                                         sheet.Find<QWidget>("ButtonPrinterSetup"),
+                                         sheet.Find<QWidget>("ButtonStart")}));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"

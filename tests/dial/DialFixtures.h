@@ -5,6 +5,22 @@
 #include "PlatformScale.h"
 #include "RecordingCanvas.h"
 
+#include <QByteArray>
+
+#include <cstring>
+
+// Readable failure messages for the drawing surface's points and boxes.
+inline char* toString(const TPoint& P)
+{
+    return qstrdup(QByteArray("(" + QByteArray::number(P.X) + ", " + QByteArray::number(P.Y) + ")").constData());
+}
+inline char* toString(const TRect& R)
+{
+    return qstrdup(QByteArray("(" + QByteArray::number(R.Left) + ", " + QByteArray::number(R.Top) + ", " +
+                              QByteArray::number(R.Right) + ", " + QByteArray::number(R.Bottom) + ")")
+                       .constData());
+}
+
 class TCountingScale : public TPlatformScale {
 public:
     int Repaints = 0;

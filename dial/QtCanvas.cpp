@@ -137,6 +137,8 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     } else {
         FPainter.setBackgroundMode(Qt::TransparentMode);
     }
-    FPainter.drawText(layout.Rect, layout.Flags, QString::fromStdString(Text));
+    // The box is the clip; the line's own rectangle may sit higher (a lifted descender)
+    // and must not clip a second time.
+    FPainter.drawText(layout.Rect, layout.Flags | Qt::TextDontClip, QString::fromStdString(Text));
     FPainter.restore();
 }

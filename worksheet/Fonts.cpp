@@ -2,19 +2,24 @@
 
 #include <QString>
 
+namespace {
+const QString MsGothic = QStringLiteral("ＭＳ ゴシック");
+const QString MsPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+}  // namespace
+
 void RegisterFontSubstitutions()
 {
-    const QString gothic = QStringLiteral("IPAGothic");
-    const QString pgothic = QStringLiteral("IPAPGothic");
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), gothic);
-    QFont::insertSubstitution(QStringLiteral("MS Gothic"), gothic);
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), pgothic);
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), pgothic);
+    const QString ipaGothic = QStringLiteral("IPAGothic");
+    const QString ipaPGothic = QStringLiteral("IPAPGothic");
+    QFont::insertSubstitution(MsGothic, ipaGothic);
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), ipaGothic);
+    QFont::insertSubstitution(MsPGothic, ipaPGothic);
+    QFont::insertSubstitution(QStringLiteral("MS PGothic"), ipaPGothic);
 }
 
 QFont GothicFont(int PixelHeight, bool Underline)
 {
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    QFont font(MsGothic);
     font.setPixelSize(PixelHeight);
     font.setUnderline(Underline);
     return font;

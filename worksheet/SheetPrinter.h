@@ -4,6 +4,8 @@
 // at its top-left corner. The printer object keeps the setup dialog's choices for
 // the rest of the run.
 
+#include "PrintFailures.h"
+
 #include <QList>
 #include <QString>
 
@@ -12,6 +14,7 @@
 
 class QPrinter;
 class QWidget;
+class TVectorPrinter;
 
 class TSheetPrinter {
 public:
@@ -36,6 +39,10 @@ public:
     void SetErrorReporter(TErrorReporter Reporter);
 
 private:
-    std::unique_ptr<QPrinter> FPrinter;
+    // The print itself, between hiding the panels and showing them again.
+    TPrintFailure PrintPage(QWidget& Sheet, const QString& JobTitle);
+
+    std::unique_ptr<TVectorPrinter> FPrinter;
     TErrorReporter FReportError;
+    bool FPrinting = false;
 };

@@ -1,0 +1,25 @@
+#include "VectorPrinter.h"
+
+#include <QPainter>
+#include <QRegion>
+#include <QWidget>
+
+int TVectorPrinter::devType() const
+{
+    return FRenderingSheet ? static_cast<int>(QInternal::UnknownDevice) : QPrinter::devType();
+}
+
+void TVectorPrinter::RenderSheet(QWidget& Sheet, QPainter& Painter)
+{
+    struct TScope {
+        bool& Flag;
+        explicit TScope(bool& f) : Flag(f) { Flag = true; }
+        ~TScope() { Flag = false; }
+        TScope(const TScope&) = delete;
+        TScope& operator=(const TScope&) = delete;
+    } scope(FRenderingSheet);
+    // The window's own background (white) first, then every child that is not hidden,
+    // stacked as on screen.
+    Sheet.render(&Painter, QPoint(), QRegion(Sheet.rect()),
+                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+}

@@ -2,6 +2,7 @@
 // Seeds and lengths of the randomized tests: fixed by default so a run repeats,
 // taken from KESTRUM_STRESS_SEED / KESTRUM_STRESS_STEPS when set (make torture).
 
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdint>

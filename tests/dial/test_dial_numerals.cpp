@@ -3,8 +3,11 @@
 
 #include "DialFixtures.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -166,6 +169,19 @@ private slots:
         QCOMPARE(canvas.Texts().size(), std::size_t{21});
         const TRecordedOp kg = TextOp(canvas, "2kg");  // half a turn: at the bottom
         QCOMPARE(kg.Box, (TRect{123, 257, 165, 284}));
+    }
+
+    void hugeTurnStopsAtTheTablesLastNumeral()
+    {
+        // Four thousand million grams would mean tens of millions of empty look-ups.
+        TPlatformScale dial;
+        MakeWorksheetDial(dial, vm002kg);
+        dial.SetValueMax(std::numeric_limits<std::uint32_t>::max());
+        QElapsedTimer clock;
+        clock.start();
+        const TRecordingCanvas canvas = Record(dial);
+        QCOMPARE(canvas.Texts().size(), std::size_t{21});
+        QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
     }
 
     void numeralsIgnoreDensityAndFinestMarks()

@@ -117,7 +117,9 @@ TPrintFailure TSheetPrinter::PrintPage(QWidget& Sheet, const QString& JobTitle)
     }
     painter.scale(static_cast<double>(fitted.width()) / Sheet.width(),
                   static_cast<double>(fitted.height()) / Sheet.height());
-    painter.setClipRect(Sheet.rect());
+    // No clip of our own: render() keeps to the sheet's rectangle, and a clip on the
+    // painter comes back misplaced after a child that clips its own text (the dials'
+    // numerals), cutting off every control painted after it.
     printer.RenderSheet(Sheet, painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return pfUnsupported;

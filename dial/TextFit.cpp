@@ -13,6 +13,11 @@ namespace {
 // ask for it with our face.
 constexpr int MinStretch = 50;
 
+// Limits of measuring: a 2000-pixel dial at 200 % has numerals of some 180 pixels.
+constexpr int MaxMeasuredPixels = 200;
+constexpr int MaxMeasuredBox = 1000;
+constexpr std::size_t MaxCachedFits = 4096;
+
 bool FitsAcross(const QRect& ink, int BoxWidth)
 {
     return ink.isNull() || (ink.left() >= 0 && ink.right() < BoxWidth);
@@ -70,6 +75,13 @@ TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight
         return found->second;
 
     TTextFit fit;
+    // Measuring renders the text into an image several times its box. Sizes far beyond
+    // any dial this control is built for are drawn as they come rather than measured,
+    // and the cache is emptied before a stream of odd sizes can make it grow for ever.
+    if (PixelSize > MaxMeasuredPixels || BoxWidth > MaxMeasuredBox || BoxHeight > MaxMeasuredBox)
+        return fit;
+    if (cache.size() >= MaxCachedFits)
+        cache.clear();
     QRect ink = InkBounds(Text, NumeralFont(PixelSize), BoxWidth, BoxHeight, Flags);
     if (!FitsAcross(ink, BoxWidth)) {
         // Start from the proportional guess and narrow a percent at a time: the ink of

@@ -72,13 +72,18 @@ void TPlatformScale::SetValue(std::uint32_t v)
     if (v < FValueMin)
         v = FValueMin;
     FValue = v;
+    UpdateHandLocation();
+    Invalidate();
+    Change();
+}
+
+void TPlatformScale::UpdateHandLocation()
+{
     // The eighth of the dial nearest the needle; the end of the turn counts as the top.
     std::int32_t k = 0;
     if (FValueMax != 0)
-        k = RoundOff(static_cast<long double>(v) / FValueMax * 8);
+        k = RoundOff(static_cast<long double>(FValue) / FValueMax * 8);
     FTypeHandLocation = static_cast<TTypeHandLocation>(k >= 0 && k < 8 ? k : 0);
-    Invalidate();
-    Change();
 }
 
 void TPlatformScale::SetValueMax(std::uint32_t m)
@@ -89,6 +94,9 @@ void TPlatformScale::SetValueMax(std::uint32_t m)
         FValueMin = static_cast<std::uint8_t>(m > 0 ? m - 1 : 0);
     if (FValueMax < FValue)
         FValue = FValueMax;
+    // A new capacity moves the needle to another angle; the enlarged view must follow
+    // it, or a dial changed from 1 kg to 10 kg would show a part without its needle.
+    UpdateHandLocation();
     Invalidate();
 }
 

@@ -94,6 +94,8 @@ private:
     // The eight-way plain write: equality test, store, repaint, Change.
     template <typename T> void WritePlain(T& field, T value);
     TZoomMap Zoom() const;
+    // Points the enlarged view at the eighth of the dial where the needle stands.
+    void UpdateHandLocation();
 
     // Paint stages, in the order they are drawn.
     void ComputeRadii();

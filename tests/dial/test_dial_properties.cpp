@@ -102,12 +102,22 @@ private slots:
         dial.SetValueMax(1000);
         QCOMPARE(dial.ValueMax(), 1000u);
         QCOMPARE(dial.Value(), 1000u);
-        QCOMPARE(dial.TypeHandLocation(), hl6Left);  // not recomputed
+        QCOMPARE(dial.TypeHandLocation(), hl0Top);  // the needle now stands at the full turn
         QCOMPARE(dial.Repaints, 1);
         QCOMPARE(dial.Changes, 0);
 
-        dial.SetValueMax(1000);  // no equality test
-        QCOMPARE(dial.Repaints, 2);
+        // Unclamped, the same weight stands at another angle of a larger capacity.
+        dial.SetValue(500);
+        QCOMPARE(dial.TypeHandLocation(), hl4Bottom);
+        dial.SetValueMax(10000);
+        QCOMPARE(dial.Value(), 500u);
+        QCOMPARE(dial.TypeHandLocation(), hl0Top);
+        dial.SetValueMax(4000);
+        QCOMPARE(dial.TypeHandLocation(), hl1RightTop);
+        dial.ResetCounts();
+
+        dial.SetValueMax(4000);  // no equality test
+        QCOMPARE(dial.Repaints, 1);
         QCOMPARE(dial.Changes, 0);
         QCOMPARE(dial.ValueMin(), 0);
     }

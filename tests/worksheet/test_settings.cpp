@@ -105,6 +105,20 @@ private slots:
             QCOMPARE(sheet.Dial(p)->Value(), before[p - 1]);
     }
 
+    void anEnlargedDialFollowsItsNeedleAcrossACapacityChange()
+    {
+        Sheet sheet({9, 0, 0, 0, 0, 0});  // problem 1 at 1000 g: the bottom of a 2 kg dial
+        sheet.Choose("RadioGroupShow", 1);
+        QCOMPARE(sheet.Dial(1)->TypeHandLocation(), hl4Bottom);
+        // 1000 g on a 10 kg dial stands near the top; the enlarged part must show it there.
+        sheet.Choose("RadioGroupKind", 3);
+        QCOMPARE(sheet.Dial(1)->Value(), 1000u);
+        QCOMPARE(sheet.Dial(1)->TypeHandLocation(), hl1RightTop);
+        // Clamped to a full turn of 1 kg, the needle stands at the top as well.
+        sheet.Choose("RadioGroupKind", 0);
+        QCOMPARE(sheet.Dial(1)->TypeHandLocation(), hl0Top);
+    }
+
     void thePanelOpensAndCloses()
     {
         Sheet sheet;

@@ -4,6 +4,7 @@
 // The sheet is a stand-in: a white window with a dial, a heading, a mark in each
 // corner, and two coloured panels playing the button panel and the settings panel.
 
+#include "DialogCloser.h"
 #include "HiddenWidgets.h"
 #include "PageFit.h"
 #include "PdfProbe.h"
@@ -146,26 +147,6 @@ void CompareEdges(QRect Ink, QRect Expected)
                             .arg(Ink.left()).arg(Ink.top()).arg(Ink.right()).arg(Ink.bottom())
                             .arg(Expected.left()).arg(Expected.top()).arg(Expected.right())
                             .arg(Expected.bottom())));
-}
-
-// Closes the next modal dialog, however it was opened; exec() then returns.
-void CloseNextDialog(bool Accept)
-{
-    auto* timer = new QTimer(qApp);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, Accept] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog && ++*tries > 500)
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
-                    dialog = d;
-        if (!dialog)
-            return;
-        timer->deleteLater();
-        timer->stop();
-        Accept ? dialog->accept() : dialog->reject();
-    });
-    timer->start(10);
 }
 
 }  // namespace

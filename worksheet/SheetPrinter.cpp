@@ -10,6 +10,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QWidget>
 
 namespace {
@@ -124,8 +125,11 @@ TPrintFailure TSheetPrinter::PrintPage(QWidget& Sheet, const QString& JobTitle)
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return pfUnsupported;
 
-    if (GoesToSpooler(printer))
-        return SpoolerVerdict();
+    // A queue that has gone since it was chosen (or a spooler that is down) is no
+    // printer at all; one that is still there refused something about the job.
+    if (GoesToSpooler(printer) && SpoolerRefusedLastJob())
+        return QPrinterInfo::printerInfo(printer.printerName()).isNull() ? pfNoPrinter
+                                                                         : pfUnsupported;
     // Qt does not say when it could not write the file (a full disk, say).
     if (WritesToFile(printer) && QFileInfo(printer.outputFileName()).size() <= 0)
         return pfUnsupported;

@@ -3,10 +3,13 @@
 // resizes. After every action the sheet must be consistent with its settings.
 // KESTRUM_STRESS_STEPS sets the length (short by default; make torture runs long).
 
+#include "SheetPrinter.h"
 #include "StressSeed.h"
 #include "WorksheetDriver.h"
 
 #include <QGroupBox>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <random>
 #include <set>
@@ -54,7 +57,7 @@ public:
     // One random action; returns what it was, for the failure message.
     QString Act()
     {
-        switch (Pick(9)) {
+        switch (Pick(10)) {
         case 0: return Click("ButtonNew");
         case 1: return Click("ButtonStart");
         case 2: return Click("ButtonRadioGroupStartClose");
@@ -76,6 +79,7 @@ public:
             return QStringLiteral("step %1").arg(step);
         }
         case 6: case 7: return TypeIntoBox();
+        case 8: return Pick(8) == 0 ? Print() : QStringLiteral("(no print this time)");
         default: {
             const int w = 200 + static_cast<int>(Pick(1200)), h = 200 + static_cast<int>(Pick(900));
             S.Form->resize(w, h);
@@ -85,6 +89,7 @@ public:
     }
 
     bool Renewed = false;
+    int Prints = 0;
 
 private:
     std::uint32_t Pick(std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(FRandom); }
@@ -97,6 +102,24 @@ private:
         QTest::mouseClick(button, Qt::LeftButton);
         Renewed = QByteArray(name) == "ButtonNew";
         return QStringLiteral("click %1").arg(name);
+    }
+
+    // "印刷(&P)" into a PDF file: the print must leave the sheet exactly as it was.
+    QString Print()
+    {
+        QPrinter& printer = S.Form->SheetPrinter().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(FDir.filePath(QStringLiteral("sheet.pdf")));
+        S.Form->SheetPrinter().SetErrorReporter([](QWidget*, const QString& message) {
+            QFAIL(qPrintable(QStringLiteral("print failed: ") + message));
+        });
+        const bool panelOpen = S.Find<QGroupBox>("GroupBoxStart")->isVisible();
+        QTest::mouseClick(S.Find<QPushButton>("ButtonPrintOut"), Qt::LeftButton);
+        if (S.Find<QGroupBox>("GroupBoxStart")->isVisible() != panelOpen ||
+            !S.Find<QWidget>("PanelButtons")->isVisible())
+            return QStringLiteral("PRINT LOST THE PANELS");
+        ++Prints;
+        return QStringLiteral("print");
     }
 
     QString TypeIntoBox()
@@ -132,6 +155,7 @@ private:
 
     std::mt19937 FRandom;
     Sheet& S;
+    QTemporaryDir FDir;
 };
 
 }  // namespace
@@ -155,6 +179,7 @@ private slots:
             stress.Renewed = false;
             const QString what = stress.Act();
             QCoreApplication::processEvents();  // let the window repaint what changed
+            QVERIFY2(!what.startsWith(QStringLiteral("PRINT LOST")), qPrintable(what));
             const QByteArray where =
                 QStringLiteral("seed %1, action %2: %3").arg(seed).arg(action).arg(what).toUtf8();
             const int per200 = sheet.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
@@ -218,6 +243,7 @@ private slots:
                 units[unit];
             QCOMPARE(sheet.Text("LabelHyoudai2"), line2);
         }
+        qInfo("seed %u: %d actions, %d of them prints, all consistent", seed, actions, stress.Prints);
     }
 };
 

@@ -1,8 +1,14 @@
 // How long one worksheet dial takes to paint into an image, for each capacity, whole
-// and enlarged.
+// and enlarged, and how that compares with the floor: the same primitives replayed
+// straight onto QPainter. Each iteration paints the dial, then (outside the timed
+// part) the floor, so both meet the same load on a shared machine; the ratio is
+// taken from the thread's processor time of each.
 
-#include "PlatformScale.h"
+#include "CanvasRecording.h"
+#include "FloorReplay.h"
 #include "QtCanvas.h"
+#include "ThreadClock.h"
+#include "WorksheetDial.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,18 +17,21 @@
 
 namespace {
 
-void ConfigureWorksheetDial(TPlatformScale& dial, TTypeValueMax capacity, std::uint8_t zoom)
+constexpr int Side = 285;
+
+void PaintDial(TPlatformScale& Dial, QImage& Image)
 {
-    dial.SetDiameter(285);
-    dial.SetBoardColor(clWhite);
-    dial.SetWidthBorderLine(2);
-    dial.SetWidthHand(12);
-    dial.SetTypeValueMax(capacity);
-    dial.SetValueMax(StandardValueMax(capacity));
-    dial.SetTypeBoardScale(bsDensely);
-    dial.SetTypeShowScalePer200(ssShow);
-    dial.SetStretchRatePercent(zoom);
-    dial.SetValue(StandardValueMax(capacity) * 37 / 100);
+    Image.fill(Qt::white);
+    QPainter painter(&Image);
+    TQtCanvas canvas(painter);
+    Dial.PaintOn(canvas);
+}
+
+void PaintFloor(const TFloorReplay& Floor, QImage& Image)
+{
+    Image.fill(Qt::white);
+    QPainter painter(&Image);
+    Floor.Draw(painter);
 }
 
 void BM_DialPaint(benchmark::State& state)
@@ -31,13 +40,34 @@ void BM_DialPaint(benchmark::State& state)
     const auto zoom = static_cast<std::uint8_t>(state.range(1));
     TPlatformScale dial;
     ConfigureWorksheetDial(dial, capacity, zoom);
-    QImage image(285, 285, QImage::Format_ARGB32_Premultiplied);
+
+    TCanvasRecording recording;
+    dial.PaintOn(recording);
+    const TFloorReplay floor(recording.Ops);
+
+    QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
+    QImage floorImage(Side, Side, QImage::Format_ARGB32_Premultiplied);
+    PaintDial(dial, image);
+    PaintFloor(floor, floorImage);
+    const bool samePicture = image == floorImage;
+
+    double dialSeconds = 0, floorSeconds = 0;
     for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        TQtCanvas canvas(painter);
-        dial.PaintOn(canvas);
+        const double start = ThreadSeconds();
+        PaintDial(dial, image);
+        dialSeconds += ThreadSeconds() - start;
+
+        state.PauseTiming();
+        const double floorStart = ThreadSeconds();
+        PaintFloor(floor, floorImage);
+        floorSeconds += ThreadSeconds() - floorStart;
+        state.ResumeTiming();
     }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["floor_us"] = floorSeconds / n * 1e6;
+    state.counters["ratio"] = floorSeconds > 0 ? dialSeconds / floorSeconds : 0;
+    state.counters["ops"] = static_cast<double>(recording.Ops.size());
+    state.counters["same_picture"] = samePicture ? 1 : 0;
 }
 
 }  // namespace

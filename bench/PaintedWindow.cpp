@@ -1,0 +1,42 @@
+#include "PaintedWindow.h"
+
+#include "PlatformScale.h"
+#include "UnitKestrum.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEvent>
+
+TDialPaintWatch::TDialPaintWatch(TFormKestrum& Form)
+{
+    for (TPlatformScale* dial : Form.findChildren<TPlatformScale*>()) {
+        dial->installEventFilter(this);
+        ++FDials;
+    }
+}
+
+bool TDialPaintWatch::eventFilter(QObject* Watched, QEvent* Event)
+{
+    // The paint is delivered right after this; the repaint manager paints every dirty
+    // widget of the window in one pass, so once the loop returns all of them are done.
+    if (Event->type() == QEvent::Paint)
+        FPainted.insert(Watched);
+    return false;
+}
+
+bool TDialPaintWatch::WaitForPaints()
+{
+    const QDeadlineTimer deadline(5000);
+    while (FPainted.size() < FDials && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const bool done = FPainted.size() == FDials && FDials > 0;
+    FPainted.clear();
+    return done;
+}
+
+bool ShowPainted(TFormKestrum& Form)
+{
+    TDialPaintWatch watch(Form);
+    Form.show();
+    return watch.WaitForPaints();
+}

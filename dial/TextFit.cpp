@@ -13,9 +13,10 @@ namespace {
 // ask for it with our face.
 constexpr int MinStretch = 50;
 
-// Limits of measuring: a 2000-pixel dial at 200 % has numerals of some 180 pixels.
-constexpr int MaxMeasuredPixels = 200;
-constexpr int MaxMeasuredBox = 1000;
+// Limits of measuring: the worksheet's dials at 200 % have numerals of under 60 pixels
+// in boxes under 200 pixels wide; twice that is still measured.
+constexpr int MaxMeasuredPixels = 120;
+constexpr int MaxMeasuredBox = 500;
 constexpr std::size_t MaxCachedFits = 4096;
 
 bool FitsAcross(const QRect& ink, int BoxWidth)

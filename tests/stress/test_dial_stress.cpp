@@ -119,7 +119,7 @@ private slots:
     void randomWritesKeepTheRules()
     {
         const std::uint32_t seed = StressSeed();
-        const int steps = StressSteps(600);
+        const int steps = StressSteps(300);
         // A child, as on the worksheet: the window's backing store stays small
         // however large the dial grows.
         QWidget window;

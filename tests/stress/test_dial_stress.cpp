@@ -1,10 +1,11 @@
 // Random sequences of property writes, resizes and paints on a shown dial. After
 // every step the control keeps its rules, whatever values a caller throws at it.
 // KESTRUM_STRESS_STEPS sets the length (a short run by default; make torture runs
-// the long one).
+// the long one); a failure is reported with its seed and a shrunk reproducer.
 
 #include "PlatformScale.h"
 #include "QtCanvas.h"
+#include "Shrink.h"
 #include "StressSeed.h"
 
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <limits>
+#include <memory>
 #include <random>
 
 namespace {
@@ -53,45 +55,62 @@ enum TProperty {
     pResize, PropertyCount
 };
 
-class TStressDial {
-public:
-    explicit TStressDial(std::uint32_t seed) : FRandom(seed) {}
+struct TDialAction {
+    TProperty Property;
+    std::uint32_t Value;  // the written value, or the width of a resize
+    int Height;           // of a resize
 
-    // One random step; returns a description for the failure message.
-    QString Step(TPlatformScale& dial)
+    QString Describe() const
     {
-        const auto property = static_cast<TProperty>(Pick(PropertyCount));
-        const std::uint32_t v = Value(dial);
-        switch (property) {
-        case pValue: dial.SetValue(v); break;
-        case pValueMax: dial.SetValueMax(v); break;
-        case pDiameter: dial.SetDiameter(static_cast<std::uint16_t>(v)); break;
-        case pStretch: dial.SetStretchRatePercent(static_cast<std::uint8_t>(v)); break;
-        case pTypeValueMax: dial.SetTypeValueMax(static_cast<TTypeValueMax>(v % 9)); break;
-        case pBoardScale: dial.SetTypeBoardScale(static_cast<TTypeBoardScale>(v % 3)); break;
-        case pShow200: dial.SetTypeShowScalePer200(static_cast<TTypeShowScalePer200>(v % 3)); break;
-        case pHandBrush: dial.SetTypeHandBrush(static_cast<TTypeHandBrush>(v % 3)); break;
-        case pHandLocation: dial.SetTypeHandLocation(static_cast<TTypeHandLocation>(v % 10)); break;
-        case pBorder: dial.SetWidthBorderLine(static_cast<std::uint8_t>(v)); break;
-        case pHand: dial.SetWidthHand(static_cast<std::uint8_t>(v)); break;
-        case pScale1: dial.SetWidthScale1(static_cast<std::uint8_t>(v)); break;
-        case pScale2: dial.SetWidthScale2(static_cast<std::uint8_t>(v)); break;
-        case pScale3: dial.SetWidthScale3(static_cast<std::uint8_t>(v)); break;
-        case pFontSmall: dial.SetBoardFontSizeSmall(static_cast<std::uint8_t>(v)); break;
-        case pFontBig: dial.SetBoardFontSizeBig(static_cast<std::uint8_t>(v)); break;
-        case pColor: dial.SetBoardColor(v); break;
-        case pResize: {
-            const int w = static_cast<int>(Pick(700)), h = static_cast<int>(Pick(700));
-            dial.resize(w, h);
-            return QStringLiteral("resize %1x%2").arg(w).arg(h);
-        }
-        case PropertyCount: break;
-        }
-        LastProperty = property;
-        return QStringLiteral("property %1 := %2").arg(property).arg(v);
+        if (Property == pResize)
+            return QStringLiteral("resize to %1x%2").arg(Value).arg(Height);
+        static const char* const names[PropertyCount] = {
+            "Value", "ValueMax", "Diameter", "StretchRatePercent", "TypeValueMax",
+            "TypeBoardScale", "TypeShowScalePer200", "TypeHandBrush", "TypeHandLocation",
+            "WidthBorderLine", "WidthHand", "WidthScale1", "WidthScale2", "WidthScale3",
+            "BoardFontSizeSmall", "BoardFontSizeBig", "BoardColor"};
+        return QStringLiteral("%1 := %2").arg(QLatin1String(names[Property])).arg(Value);
     }
 
-    TProperty LastProperty = PropertyCount;
+    void ApplyTo(TPlatformScale& dial) const
+    {
+        const auto byte = static_cast<std::uint8_t>(Value);
+        switch (Property) {
+        case pValue: dial.SetValue(Value); break;
+        case pValueMax: dial.SetValueMax(Value); break;
+        case pDiameter: dial.SetDiameter(static_cast<std::uint16_t>(Value)); break;
+        case pStretch: dial.SetStretchRatePercent(byte); break;
+        // Enumerations get their own values and some beyond them.
+        case pTypeValueMax: dial.SetTypeValueMax(static_cast<TTypeValueMax>(Value % 9)); break;
+        case pBoardScale: dial.SetTypeBoardScale(static_cast<TTypeBoardScale>(Value % 3)); break;
+        case pShow200: dial.SetTypeShowScalePer200(static_cast<TTypeShowScalePer200>(Value % 3)); break;
+        case pHandBrush: dial.SetTypeHandBrush(static_cast<TTypeHandBrush>(Value % 3)); break;
+        case pHandLocation: dial.SetTypeHandLocation(static_cast<TTypeHandLocation>(Value % 10)); break;
+        case pBorder: dial.SetWidthBorderLine(byte); break;
+        case pHand: dial.SetWidthHand(byte); break;
+        case pScale1: dial.SetWidthScale1(byte); break;
+        case pScale2: dial.SetWidthScale2(byte); break;
+        case pScale3: dial.SetWidthScale3(byte); break;
+        case pFontSmall: dial.SetBoardFontSizeSmall(byte); break;
+        case pFontBig: dial.SetBoardFontSizeBig(byte); break;
+        case pColor: dial.SetBoardColor(Value); break;
+        case pResize: dial.resize(static_cast<int>(Value), Height); break;
+        case PropertyCount: break;
+        }
+    }
+};
+
+class TDialActions {
+public:
+    explicit TDialActions(std::uint32_t seed) : FRandom(seed) {}
+
+    TDialAction Next(const TPlatformScale& dial)
+    {
+        const auto property = static_cast<TProperty>(Pick(PropertyCount));
+        if (property == pResize)
+            return {pResize, Pick(700), static_cast<int>(Pick(700))};
+        return {property, Value(dial), 0};
+    }
 
 private:
     std::uint32_t Pick(std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(FRandom); }
@@ -111,6 +130,60 @@ private:
     std::mt19937 FRandom;
 };
 
+// A dial on a shown window, as on the worksheet: the window's backing store stays
+// small however large the dial grows.
+struct TDialUnderTest {
+    QWidget Window;
+    TPlatformScale* Dial;
+    QImage Image{320, 320, QImage::Format_ARGB32_Premultiplied};
+
+    TDialUnderTest() : Dial(new TPlatformScale(&Window))
+    {
+        Window.resize(400, 400);
+        Window.show();
+    }
+
+    // Applies one action and paints; the broken rule, or an empty text.
+    QString Step(const TDialAction& action)
+    {
+        action.ApplyTo(*Dial);
+        const TPlatformScale& d = *Dial;
+        if (d.StretchRatePercent() < 100 || d.StretchRatePercent() > 200)
+            return QStringLiteral("stretch percent %1 out of range").arg(d.StretchRatePercent());
+        if (d.StretchRate() != static_cast<double>(d.StretchRatePercent() / 100.0L))
+            return QStringLiteral("stretch factor %1 does not match %2 %").arg(d.StretchRate()).arg(d.StretchRatePercent());
+        if (d.WidthScale1() < 1 || d.WidthScale2() < 1 || d.WidthScale3() < 1)
+            return QStringLiteral("a mark width is 0");
+        if ((action.Property == pValue || action.Property == pValueMax) &&
+            !(d.ValueMin() <= d.Value() && d.Value() <= d.ValueMax()))
+            return QStringLiteral("value %1 outside %2..%3").arg(d.Value()).arg(d.ValueMin()).arg(d.ValueMax());
+        if (d.width() != d.Diameter() || d.height() != d.Diameter())
+            return QStringLiteral("%1x%2 control for diameter %3").arg(d.width()).arg(d.height()).arg(d.Diameter());
+
+        TBoundsCanvas bounds;
+        Dial->PaintOn(bounds);
+        if (bounds.Operations == 0)
+            return QStringLiteral("nothing painted");
+        if (bounds.Saturated)
+            return QStringLiteral("a drawn coordinate overflowed 32 bits");
+
+        Image.fill(Qt::white);
+        QPainter painter(&Image);
+        TQtCanvas canvas(painter);
+        Dial->PaintOn(canvas);
+        return {};
+    }
+};
+
+bool Fails(const std::vector<TDialAction>& actions)
+{
+    TDialUnderTest replay;
+    for (const TDialAction& action : actions)
+        if (!replay.Step(action).isEmpty())
+            return true;
+    return false;
+}
+
 }  // namespace
 
 class TestDialStress : public QObject {
@@ -120,35 +193,16 @@ private slots:
     {
         const std::uint32_t seed = StressSeed();
         const int steps = StressSteps(300);
-        // A child, as on the worksheet: the window's backing store stays small
-        // however large the dial grows.
-        QWidget window;
-        window.resize(400, 400);
-        TPlatformScale& dial = *new TPlatformScale(&window);
-        window.show();
-        QImage image(320, 320, QImage::Format_ARGB32_Premultiplied);
-        TStressDial stress(seed);
+        TDialUnderTest subject;
+        TDialActions generate(seed);
+        std::vector<TDialAction> done;
         for (int step = 0; step < steps; ++step) {
-            const QString what = stress.Step(dial);
-            const QString where = QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(what);
-
-            QVERIFY2(dial.StretchRatePercent() >= 100 && dial.StretchRatePercent() <= 200, qPrintable(where));
-            QVERIFY2(dial.StretchRate() == static_cast<double>(dial.StretchRatePercent() / 100.0L), qPrintable(where));
-            QVERIFY2(dial.WidthScale1() >= 1 && dial.WidthScale2() >= 1 && dial.WidthScale3() >= 1, qPrintable(where));
-            if (stress.LastProperty == pValue || stress.LastProperty == pValueMax)
-                QVERIFY2(dial.ValueMin() <= dial.Value() && dial.Value() <= dial.ValueMax(), qPrintable(where));
-            QVERIFY2(dial.width() == dial.Diameter() && dial.height() == dial.Diameter(), qPrintable(where));
-
-            TBoundsCanvas bounds;
-            dial.PaintOn(bounds);
-            QVERIFY2(bounds.Operations > 0, qPrintable(where));
-            QVERIFY2(!bounds.Saturated, qPrintable(where));
-
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            TQtCanvas canvas(painter);
-            dial.PaintOn(canvas);
+            done.push_back(generate.Next(*subject.Dial));
+            const QString failure = subject.Step(done.back());
+            if (!failure.isEmpty())
+                QFAIL(qPrintable(Reproducer(seed, failure, Shrink<TDialAction>(done, Fails))));
         }
+        qInfo("seed %u: %d steps, every rule kept", seed, steps);
     }
 };
 

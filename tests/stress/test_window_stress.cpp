@@ -1,9 +1,11 @@
 // Random sequences of what a teacher can do with the window: clicks on every button
-// and choice, typing anything into the range boxes, arrows and Enter, new sheets and
-// resizes. After every action the sheet must be consistent with its settings.
-// KESTRUM_STRESS_STEPS sets the length (short by default; make torture runs long).
+// and choice, typing anything into the range boxes, arrows and Enter, new sheets,
+// resizes and prints. After every action the sheet must be consistent with its
+// settings. KESTRUM_STRESS_STEPS sets the length (short by default; make torture
+// runs long); a failure is reported with its seed and a shrunk reproducer.
 
 #include "SheetPrinter.h"
+#include "Shrink.h"
 #include "StressSeed.h"
 #include "WorksheetDriver.h"
 
@@ -34,11 +36,78 @@ const char* const StepButtons[] = {
     "RadioButtonDivision100g", "RadioButtonDivision200g", "RadioButtonDivision500g",
     "RadioButtonDivision1kg",  "RadioButtonDivision2kg", "RadioButtonDivision5kg",
     "RadioButtonDivision10kg"};
+const char* const PushButtons[] = {"ButtonNew", "ButtonStart", "ButtonRadioGroupStartClose"};
 const char* const Capacities[] = {"1kg", "2kg", "5kg", "10kg", "20kg", "50kg", "100kg"};
 constexpr std::uint32_t CapacityGrams[] = {1000, 2000, 5000, 10000, 20000, 50000, 100000};
 constexpr TTypeValueMax CapacityTypes[] = {vm001kg, vm002kg, vm005kg, vm010kg, vm020kg, vm050kg, vm100kg};
+constexpr Qt::Key BoxKeys[] = {Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
 
-// What the summary lines and blanks must say, written out independently of the window.
+enum TKind { kButton, kChoice, kStep, kType, kResize, kPrint };
+
+struct TWindowAction {
+    TKind Kind;
+    int Index = 0;   // which button, group, step button or box
+    int Item = 0;    // the group's item; for typing, whether the old text is cleared first
+    int Key = 0;     // for typing: the key pressed after the text
+    QString Text;    // typed
+    int Width = 0, Height = 0;
+
+    QString Describe() const
+    {
+        switch (Kind) {
+        case kButton: return QStringLiteral("click %1").arg(QLatin1String(PushButtons[Index]));
+        case kChoice: return QStringLiteral("choose item %1 of %2").arg(Item).arg(QLatin1String(Groups[Index]));
+        case kStep: return QStringLiteral("check %1").arg(QLatin1String(StepButtons[Index]));
+        case kType:
+            return QStringLiteral("%1type '%2' then key %3 into %4")
+                .arg(Item ? QStringLiteral("clear, ") : QString(), Text)
+                .arg(BoxKeys[Key])
+                .arg(Index ? QStringLiteral("SpinEditMax") : QStringLiteral("SpinEditMin"));
+        case kResize: return QStringLiteral("resize the window to %1x%2").arg(Width).arg(Height);
+        case kPrint: return QStringLiteral("click ButtonPrintOut (PDF)");
+        }
+        return {};
+    }
+};
+
+class TWindowActions {
+public:
+    explicit TWindowActions(std::uint32_t seed) : FRandom(seed) {}
+
+    TWindowAction Next()
+    {
+        TWindowAction a{kResize, 0, 0, 0, {}, 0, 0};
+        switch (Pick(10)) {
+        case 0: case 1: a.Kind = kButton; a.Index = Pick(std::size(PushButtons)); break;
+        case 2: case 3: a.Kind = kChoice; a.Index = Pick(std::size(Groups)); a.Item = Pick(7); break;
+        case 4: a.Kind = kStep; a.Index = Pick(std::size(StepButtons)); break;
+        case 5: case 6: case 7: {
+            a.Kind = kType;
+            a.Index = Pick(2);
+            a.Item = Pick(2);
+            a.Key = Pick(std::size(BoxKeys));
+            static const QString alphabet = QStringLiteral("0123456789-+ax０１９ .");
+            const int length = Pick(12);
+            for (int i = 0; i < length; ++i)
+                a.Text += alphabet[Pick(static_cast<int>(alphabet.size()))];
+            break;
+        }
+        case 8:
+            if (Pick(8) == 0) {
+                a.Kind = kPrint;
+                break;
+            }
+            [[fallthrough]];
+        default: a.Kind = kResize; a.Width = 200 + Pick(1200); a.Height = 200 + Pick(900); break;
+        }
+        return a;
+    }
+
+private:
+    int Pick(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(FRandom); }
+    std::mt19937 FRandom;
+};
+
 QString ExpectedBlank(int unit, std::uint32_t grams)
 {
     const QString g = QStringLiteral("    　  g"), kg = QStringLiteral("    　 kg"),
@@ -50,114 +119,162 @@ QString ExpectedBlank(int unit, std::uint32_t grams)
     }
 }
 
-class TWindowStress {
+// A fresh window driven by actions, checked after each against what its settings say.
+class TWindowUnderTest {
 public:
-    TWindowStress(std::uint32_t seed, Sheet& sheet) : FRandom(seed), S(sheet) {}
-
-    // One random action; returns what it was, for the failure message.
-    QString Act()
+    explicit TWindowUnderTest(std::uint32_t seed)
     {
-        switch (Pick(10)) {
-        case 0: return Click("ButtonNew");
-        case 1: return Click("ButtonStart");
-        case 2: return Click("ButtonRadioGroupStartClose");
-        case 3: case 4: {
-            const char* group = Groups[Pick(std::size(Groups))];
-            auto* radio = S.Find<TRadioGroup>(group);
-            const int item = static_cast<int>(Pick(static_cast<std::uint32_t>(radio->ItemCount())));
-            if (!radio->isVisible())
-                return QStringLiteral("(hidden %1)").arg(group);
-            Sheet::ClickRadio(radio->Button(item));
-            return QStringLiteral("choose %1 #%2").arg(group).arg(item);
-        }
-        case 5: {
-            const char* step = StepButtons[Pick(std::size(StepButtons))];
-            auto* button = S.Find<TRadioButton>(step);
-            if (!button->isVisible())
-                return QStringLiteral("(hidden %1)").arg(step);
-            Sheet::ClickRadio(button);
-            return QStringLiteral("step %1").arg(step);
-        }
-        case 6: case 7: return TypeIntoBox();
-        case 8: return Pick(8) == 0 ? Print() : QStringLiteral("(no print this time)");
-        default: {
-            const int w = 200 + static_cast<int>(Pick(1200)), h = 200 + static_cast<int>(Pick(900));
-            S.Form->resize(w, h);
-            return QStringLiteral("resize %1x%2").arg(w).arg(h);
-        }
-        }
+        S.Form.reset();
+        S.Form = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSeededRandom>(seed));
+        S.Form->SheetPrinter().SetErrorReporter([this](QWidget*, const QString& m) { PrintErrors << m; });
+        S.Form->show();
     }
 
-    bool Renewed = false;
-    int Prints = 0;
-
-private:
-    std::uint32_t Pick(std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(FRandom); }
-
-    QString Click(const char* name)
+    // Applies one action; the broken rule, or an empty text.
+    QString Step(const TWindowAction& action)
     {
-        auto* button = S.Find<QPushButton>(name);
-        if (!button->isVisible())
-            return QStringLiteral("(hidden %1)").arg(name);
-        QTest::mouseClick(button, Qt::LeftButton);
-        Renewed = QByteArray(name) == "ButtonNew";
-        return QStringLiteral("click %1").arg(name);
+        const int per200Before = S.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
+        bool renewed = false;
+        QString failure;
+        switch (action.Kind) {
+        case kButton: renewed = Click(PushButtons[action.Index]) && action.Index == 0; break;
+        case kChoice: {
+            auto* group = S.Find<TRadioGroup>(Groups[action.Index]);
+            if (group->isVisible() && action.Item < group->ItemCount())
+                Sheet::ClickRadio(group->Button(action.Item));
+            break;
+        }
+        case kStep: {
+            auto* button = S.Find<TRadioButton>(StepButtons[action.Index]);
+            if (button->isVisible())
+                Sheet::ClickRadio(button);
+            break;
+        }
+        case kType: Type(action); break;
+        case kResize: S.Form->resize(action.Width, action.Height); break;
+        case kPrint: failure = Print(); break;
+        }
+        QCoreApplication::processEvents();  // let the window repaint what changed
+        Per200Chosen = Per200Chosen || S.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex() != per200Before;
+        return failure.isEmpty() ? Check(renewed) : failure;
     }
 
-public:
-    // "印刷(&P)" into a PDF file: the print must leave the sheet exactly as it was.
+    // "印刷(&P)" into a PDF file: the print must succeed and leave the panels as they were.
     QString Print()
     {
         QPrinter& printer = S.Form->SheetPrinter().Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(FDir.filePath(QStringLiteral("sheet.pdf")));
-        S.Form->SheetPrinter().SetErrorReporter([](QWidget*, const QString& message) {
-            QFAIL(qPrintable(QStringLiteral("print failed: ") + message));
-        });
         const bool panelOpen = S.Find<QGroupBox>("GroupBoxStart")->isVisible();
         QTest::mouseClick(S.Find<QPushButton>("ButtonPrintOut"), Qt::LeftButton);
+        ++Prints;
+        if (!PrintErrors.isEmpty())
+            return QStringLiteral("print failed: ") + PrintErrors.join(QStringLiteral("; "));
         if (S.Find<QGroupBox>("GroupBoxStart")->isVisible() != panelOpen ||
             !S.Find<QWidget>("PanelButtons")->isVisible())
-            return QStringLiteral("PRINT LOST THE PANELS");
-        ++Prints;
-        return QStringLiteral("print");
+            return QStringLiteral("the print did not restore the panels");
+        return {};
     }
 
+    int Prints = 0;
+
 private:
-    QString TypeIntoBox()
+    bool Click(const char* name)
     {
-        const char* box = Pick(2) ? "SpinEditMin" : "SpinEditMax";
-        auto* edit = S.Find<TSpinEdit>(box);
+        auto* button = S.Find<QPushButton>(name);
+        if (!button->isVisible())
+            return false;
+        QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+
+    void Type(const TWindowAction& action)
+    {
+        auto* edit = S.Find<TSpinEdit>(action.Index ? "SpinEditMax" : "SpinEditMin");
         if (!edit->isVisible())
-            return QStringLiteral("(hidden %1)").arg(box);
-        static const QString alphabet = QStringLiteral("0123456789-+ax０１９ .");
-        QString text;
-        const int length = static_cast<int>(Pick(12));
-        for (int i = 0; i < length; ++i)
-            text += alphabet[static_cast<int>(Pick(static_cast<std::uint32_t>(alphabet.size())))];
+            return;
         edit->setFocus();
-        if (Pick(2)) {
+        if (action.Item) {
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Backspace);
         }
-        for (const QChar ch : text) {
+        for (const QChar ch : action.Text) {
             // Full-width digits are not Latin-1, which QTest::keyClicks cannot type.
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
             QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
             QCoreApplication::sendEvent(edit, &press);
             QCoreApplication::sendEvent(edit, &release);
         }
-        static constexpr Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
-        const Qt::Key key = keys[Pick(std::size(keys))];
-        QTest::keyClick(edit, key);
+        QTest::keyClick(edit, BoxKeys[action.Key]);
         QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(edit, &leave);
-        return QStringLiteral("type '%1' + key %2 into %3").arg(text).arg(key).arg(box);
     }
 
-    std::mt19937 FRandom;
-    Sheet& S;
+    QString Check(bool renewed) const
+    {
+        const char* checked = nullptr;
+        int checkedCount = 0;
+        for (const char* name : StepButtons) {
+            auto* button = S.Find<TRadioButton>(name);
+            if (!button->isChecked())
+                continue;
+            ++checkedCount;
+            checked = name;
+            if (!button->isEnabled())
+                return QStringLiteral("the checked step %1 is disabled").arg(QLatin1String(name));
+        }
+        if (checkedCount != 1)
+            return QStringLiteral("%1 step buttons checked").arg(checkedCount);
+
+        const int kind = S.Find<TRadioGroup>("RadioGroupKind")->ItemIndex();
+        if (kind < 0 || kind >= 7)
+            return QStringLiteral("no capacity selected");
+        const std::uint32_t capacity = CapacityGrams[kind];
+        const int unit = S.Find<TRadioGroup>("RadioGroupUnit")->ItemIndex();
+        std::set<std::uint32_t> weights;
+        for (int problem = 1; problem <= 6; ++problem) {
+            const TPlatformScale* dial = S.Dial(problem);
+            const std::uint32_t v = dial->Value();
+            if (dial->TypeValueMax() != CapacityTypes[kind] || dial->ValueMax() != capacity)
+                return QStringLiteral("dial %1 is not a %2 dial").arg(problem).arg(QLatin1String(Capacities[kind]));
+            if (v > capacity)
+                return QStringLiteral("dial %1 stands at %2 g beyond its capacity").arg(problem).arg(v);
+            if (S.Blank(problem) != ExpectedBlank(unit, v))
+                return QStringLiteral("blank %1 is '%2' for %3 g").arg(problem).arg(S.Blank(problem)).arg(v);
+            if (renewed && (v == 0 || v >= capacity || static_cast<std::int32_t>(v) % S.Form->Division() != 0))
+                return QStringLiteral("dial %1 drew %2 g with step %3").arg(problem).arg(v).arg(S.Form->Division());
+            weights.insert(v);
+        }
+        if (renewed && weights.size() != 6)
+            return QStringLiteral("a weight repeats on a new sheet");
+
+        const int per200 = S.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
+        const QString line1 =
+            QStringLiteral("重量:%1, ").arg(QLatin1String(Capacities[kind])) +
+            (S.Find<TRadioGroup>("RadioGroupSparselyDensely")->ItemIndex() == 0 ? QStringLiteral("疎密:疎, ")
+                                                                               : QStringLiteral("疎密:密, ")) +
+            (!Per200Chosen ? QString() : per200 == 0 ? QStringLiteral("1/200:非表示, ") : QStringLiteral("1/200:表示, ")) +
+            QStringLiteral("刻み:") + S.Find<TRadioButton>(checked)->text();
+        if (S.Text("LabelHyoudai1") != line1)
+            return QStringLiteral("first summary line '%1', expected '%2'").arg(S.Text("LabelHyoudai1"), line1);
+
+        static const QString units[] = {QStringLiteral("単位:g"), QStringLiteral("単位:kg"), QStringLiteral("単位:kg,g")};
+        const QString line2 =
+            QStringLiteral("範囲:%1g ～ %2kg, ")
+                .arg(S.Find<TSpinEdit>("SpinEditMin")->Value())
+                .arg(S.Find<TSpinEdit>("SpinEditMax")->Value() / 1000) +
+            (S.Find<TRadioGroup>("RadioGroupShow")->ItemIndex() == 0 ? QStringLiteral("表示:全体, ")
+                                                                     : QStringLiteral("表示:部分, ")) +
+            units[unit];
+        if (S.Text("LabelHyoudai2") != line2)
+            return QStringLiteral("second summary line '%1', expected '%2'").arg(S.Text("LabelHyoudai2"), line2);
+        return {};
+    }
+
+    Sheet S;
     QTemporaryDir FDir;
+    QStringList PrintErrors;
+    bool Per200Chosen = false;  // the 1/200 part appears once that choice has been made
 };
 
 }  // namespace
@@ -168,86 +285,29 @@ private slots:
     void randomActionsKeepTheSheetConsistent()
     {
         const std::uint32_t seed = StressSeed();
-        const int actions = StressSteps(300);
-        Sheet sheet;
-        sheet.Form.reset();  // rebuilt below with a generator that repeats by seed
-        sheet.Form = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSeededRandom>(seed));
-        sheet.Form->show();
-        TWindowStress stress(seed, sheet);
-        bool per200Chosen = false;
-
-        for (int action = 0; action < actions; ++action) {
-            const int per200Before = sheet.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
-            stress.Renewed = false;
-            const QString what = stress.Act();
-            QCoreApplication::processEvents();  // let the window repaint what changed
-            QVERIFY2(!what.startsWith(QStringLiteral("PRINT LOST")), qPrintable(what));
-            const QByteArray where =
-                QStringLiteral("seed %1, action %2: %3").arg(seed).arg(action).arg(what).toUtf8();
-            const int per200 = sheet.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
-            per200Chosen = per200Chosen || per200 != per200Before;
-
-            // Exactly one step button is checked, and it is one the capacity offers.
-            const char* checked = nullptr;
-            int checkedCount = 0;
-            for (const char* name : StepButtons) {
-                auto* button = sheet.Find<TRadioButton>(name);
-                if (button->isChecked()) {
-                    ++checkedCount;
-                    checked = name;
-                    QVERIFY2(button->isEnabled(), where.constData());
-                }
-            }
-            QVERIFY2(checkedCount == 1, where.constData());
-
-            const int kind = sheet.Find<TRadioGroup>("RadioGroupKind")->ItemIndex();
-            QVERIFY2(kind >= 0 && kind < 7, where.constData());
-            const std::uint32_t capacity = CapacityGrams[kind];
-            const int unit = sheet.Find<TRadioGroup>("RadioGroupUnit")->ItemIndex();
-            std::set<std::uint32_t> weights;
-            for (int problem = 1; problem <= 6; ++problem) {
-                const TPlatformScale* dial = sheet.Dial(problem);
-                QVERIFY2(dial->TypeValueMax() == CapacityTypes[kind], where.constData());
-                QVERIFY2(dial->ValueMax() == capacity, where.constData());
-                QVERIFY2(dial->Value() <= capacity, where.constData());
-                QCOMPARE(sheet.Blank(problem), ExpectedBlank(unit, dial->Value()));
-                weights.insert(dial->Value());
-                if (stress.Renewed) {
-                    QVERIFY2(dial->Value() > 0 && dial->Value() < capacity, where.constData());
-                    QVERIFY2(static_cast<std::int32_t>(dial->Value()) % sheet.Form->Division() == 0,
-                             where.constData());
-                }
-            }
-            if (stress.Renewed)
-                QVERIFY2(weights.size() == 6, where.constData());
-
-            const QString step = sheet.Find<TRadioButton>(checked)->text();
-            const QString line1 =
-                QStringLiteral("重量:%1, ").arg(Capacities[kind]) +
-                (sheet.Find<TRadioGroup>("RadioGroupSparselyDensely")->ItemIndex() == 0
-                     ? QStringLiteral("疎密:疎, ")
-                     : QStringLiteral("疎密:密, ")) +
-                (!per200Chosen ? QString()
-                 : per200 == 0 ? QStringLiteral("1/200:非表示, ")
-                               : QStringLiteral("1/200:表示, ")) +
-                QStringLiteral("刻み:") + step;
-            QCOMPARE(sheet.Text("LabelHyoudai1"), line1);
-
-            static const QString units[] = {QStringLiteral("単位:g"), QStringLiteral("単位:kg"),
-                                            QStringLiteral("単位:kg,g")};
-            const QString line2 =
-                QStringLiteral("範囲:%1g ～ %2kg, ")
-                    .arg(sheet.Find<TSpinEdit>("SpinEditMin")->Value())
-                    .arg(sheet.Find<TSpinEdit>("SpinEditMax")->Value() / 1000) +
-                (sheet.Find<TRadioGroup>("RadioGroupShow")->ItemIndex() == 0
-                     ? QStringLiteral("表示:全体, ")
-                     : QStringLiteral("表示:部分, ")) +
-                units[unit];
-            QCOMPARE(sheet.Text("LabelHyoudai2"), line2);
+        const int steps = StressSteps(300);
+        TWindowUnderTest subject(seed);
+        TWindowActions generate(seed);
+        std::vector<TWindowAction> done;
+        auto fails = [seed](const std::vector<TWindowAction>& actions) {
+            TWindowUnderTest replay(seed);
+            for (const TWindowAction& action : actions)
+                if (!replay.Step(action).isEmpty())
+                    return true;
+            return !replay.Print().isEmpty();
+        };
+        for (int step = 0; step < steps; ++step) {
+            done.push_back(generate.Next());
+            const QString failure = subject.Step(done.back());
+            if (!failure.isEmpty())
+                QFAIL(qPrintable(Reproducer(seed, failure, Shrink<TWindowAction>(done, fails))));
         }
         // Whatever the draw, every run ends with one print of the sheet it reached.
-        QCOMPARE(stress.Print(), QStringLiteral("print"));
-        qInfo("seed %u: %d actions, %d prints, all consistent", seed, actions, stress.Prints);
+        done.push_back(TWindowAction{kPrint, 0, 0, 0, {}, 0, 0});
+        const QString failure = subject.Step(done.back());
+        if (!failure.isEmpty())
+            QFAIL(qPrintable(Reproducer(seed, failure, Shrink<TWindowAction>(done, fails))));
+        qInfo("seed %u: %d actions, %d prints, all consistent", seed, steps + 1, subject.Prints);
     }
 };
 

@@ -3,6 +3,7 @@
 // and brought to whole pixels by RoundOff (the needle outline by RoundHalfEven).
 
 #include "Graduations.h"
+#include "MarkDirections.h"
 #include "PlatformScale.h"
 
 #include <algorithm>
@@ -61,25 +62,21 @@ void TPlatformScale::DrawRing(TCanvas& Canvas, double Left, double Top, double R
                    RoundOff(d * Right - halfPen), RoundOff(d * Bottom - halfPen));
 }
 
-void TPlatformScale::DrawTick(TCanvas& Canvas, std::int32_t Index, std::int32_t Step,
+void TPlatformScale::DrawTick(TCanvas& Canvas, const TMarkDirection& Direction,
                               double InnerRadius) const
 {
-    const long double turns = static_cast<long double>(FValueMax) / Step;
-    // With no capacity there is no angle to divide out; such marks stand at 0.
-    const long double phi =
-        turns == 0 ? HalfPi : static_cast<long double>(2 * static_cast<std::int64_t>(Index)) * Pi / turns + HalfPi;
     const long double m = FRadiusBoard;
     const TZoomMap zoom = Zoom();
 
     const long double inner = InnerRadius;
-    const std::int32_t y1 = zoom.ZoomY(RoundOff(m - inner * std::sin(phi)));
-    const std::int32_t x1 = zoom.ZoomX(RoundOff(m - inner * std::cos(phi)));
+    const std::int32_t y1 = zoom.ZoomY(RoundOff(m - inner * Direction.Sine));
+    const std::int32_t x1 = zoom.ZoomX(RoundOff(m - inner * Direction.Cosine));
     Canvas.MoveTo(x1, y1);
 
     // The outer end stays half of this mark's own pen inside the rim.
     const long double outer = m - static_cast<long double>(Canvas.Pen.Width) / 2;
-    const std::int32_t y2 = zoom.ZoomY(RoundOff(m - outer * std::sin(phi)));
-    const std::int32_t x2 = zoom.ZoomX(RoundOff(m - outer * std::cos(phi)));
+    const std::int32_t y2 = zoom.ZoomY(RoundOff(m - outer * Direction.Sine));
+    const std::int32_t x2 = zoom.ZoomX(RoundOff(m - outer * Direction.Cosine));
     Canvas.LineTo(x2, y2);
 }
 
@@ -109,9 +106,10 @@ void TPlatformScale::PaintGraduations(TCanvas& Canvas)
         const std::uint32_t last =
             std::min(FValueMax / static_cast<std::uint32_t>(level.Step), MaxMarksPerLevel);
         const double inner = radius[static_cast<int>(level.Radius)];
+        const std::vector<TMarkDirection>& directions = MarkDirections(FValueMax, level.Step, last);
         for (std::uint32_t index = 0; index <= last; ++index) {
             if (level.Accepts(index))
-                DrawTick(Canvas, static_cast<std::int32_t>(index), level.Step, inner);
+                DrawTick(Canvas, directions[index], inner);
         }
     }
 }

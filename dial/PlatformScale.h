@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 
+struct TMarkDirection;
+
 class TPlatformScale : public QWidget {
     Q_OBJECT
 
@@ -100,7 +102,7 @@ private:
     // Paint stages, in the order they are drawn.
     void ComputeRadii();
     void DrawRing(TCanvas& Canvas, double Left, double Top, double Right, double Bottom) const;
-    void DrawTick(TCanvas& Canvas, std::int32_t Index, std::int32_t Step, double InnerRadius) const;
+    void DrawTick(TCanvas& Canvas, const TMarkDirection& Direction, double InnerRadius) const;
     void PaintBoard(TCanvas& Canvas);
     void PaintGraduations(TCanvas& Canvas);
     void PaintNeedle(TCanvas& Canvas);

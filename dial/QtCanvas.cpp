@@ -1,8 +1,10 @@
 #include "QtCanvas.h"
 
 #include "TextFit.h"
+#include "TextLayoutCache.h"
 
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygonF>
@@ -17,6 +19,30 @@ namespace {
 constexpr double PixelCentre = 0.5;
 
 QPointF Centre(int X, int Y) { return {X + PixelCentre, Y + PixelCentre}; }
+
+// The text background of a clear brush.
+constexpr TColor NoBackground = 0xFFFFFFFF;
+
+bool SamePen(const TPen& A, const TPen& B)
+{
+    return A.Style == B.Style && (A.Style == psClear || (A.Color == B.Color && A.Width == B.Width));
+}
+
+bool SameBrush(const TBrush& A, const TBrush& B)
+{
+    return A.Style() == B.Style() && (A.Style() == bsClear || A.Color() == B.Color());
+}
+
+bool WholePixels(qreal V) { return V == std::floor(V); }
+
+bool DrawsMeasuredPixels(const QPainter& Painter)
+{
+    const QPaintEngine* engine = Painter.paintEngine();
+    const QTransform toDevice = Painter.deviceTransform();
+    return engine != nullptr && engine->type() == QPaintEngine::Raster &&
+           toDevice.type() <= QTransform::TxTranslate && WholePixels(toDevice.dx()) &&
+           WholePixels(toDevice.dy());
+}
 
 QPalette::ColorRole SystemRole(TColor index)
 {
@@ -34,7 +60,8 @@ QPalette::ColorRole SystemRole(TColor index)
 
 }  // namespace
 
-TQtCanvas::TQtCanvas(QPainter& Painter, int Dpi) : FPainter(Painter), FDpi(Dpi)
+TQtCanvas::TQtCanvas(QPainter& Painter, int Dpi)
+    : FPainter(Painter), FDpi(Dpi), FMeasuredPixels(DrawsMeasuredPixels(Painter))
 {
     FPainter.setRenderHint(QPainter::Antialiasing, true);
     FPainter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -72,24 +99,33 @@ TQtCanvas::TTextLayout TQtCanvas::LayoutText(const std::string& Text, const TRec
     const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
     const TTextFit fit = FitText(text, pixels, width, height, flags);
     return {NumeralFont(pixels, fit.Stretch),
-            QRect(Box.Left, Box.Top - fit.Raise, width, height), flags};
+            QRect(Box.Left, Box.Top - fit.Raise, width, height), flags, fit.InkInside};
 }
 
 void TQtCanvas::ApplyPenAndBrush()
 {
-    if (Pen.Style == psClear) {
-        FPainter.setPen(Qt::NoPen);
-    } else {
-        QPen pen(ToQColor(Pen.Color));
-        pen.setWidth(Pen.Width);
-        pen.setCapStyle(Qt::SquareCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-        FPainter.setPen(pen);
+    // A new QPen or QBrush on the painter makes the raster engine prepare its fill
+    // again; the marks of one level all share a pen, so most calls set nothing.
+    if (!FPainterPen || !SamePen(*FPainterPen, Pen)) {
+        if (Pen.Style == psClear) {
+            FPainter.setPen(Qt::NoPen);
+        } else {
+            QPen pen(ToQColor(Pen.Color));
+            pen.setWidth(Pen.Width);
+            pen.setCapStyle(Qt::SquareCap);
+            pen.setJoinStyle(Qt::MiterJoin);
+            FPainter.setPen(pen);
+        }
+        FPainterPen = Pen;
+        FPainterTextColor.reset();
     }
-    if (Brush.Style() == bsClear)
-        FPainter.setBrush(Qt::NoBrush);
-    else
-        FPainter.setBrush(ToQColor(Brush.Color()));
+    if (!FPainterBrush || !SameBrush(*FPainterBrush, Brush)) {
+        if (Brush.Style() == bsClear)
+            FPainter.setBrush(Qt::NoBrush);
+        else
+            FPainter.setBrush(ToQColor(Brush.Color()));
+        FPainterBrush = Brush;
+    }
 }
 
 void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
@@ -120,15 +156,52 @@ void TQtCanvas::Polygon(const TPoint* Points, int Count)
     FPainter.drawPolygon(polygon);
 }
 
+void TQtCanvas::ApplyTextState(const QFont& TextFont)
+{
+    if (!FPainterFont || *FPainterFont != TextFont) {
+        FPainter.setFont(TextFont);
+        FPainterFont = TextFont;
+    }
+    if (FPainterTextColor != Font.Color) {
+        FPainter.setPen(ToQColor(Font.Color));
+        FPainterTextColor = Font.Color;
+        FPainterPen.reset();
+    }
+    const TColor background = Brush.Style() == bsSolid ? Brush.Color() : NoBackground;
+    if (FPainterBackground != background) {
+        if (background == NoBackground) {
+            FPainter.setBackgroundMode(Qt::TransparentMode);
+        } else {
+            FPainter.setBackgroundMode(Qt::OpaqueMode);
+            FPainter.setBackground(ToQColor(background));
+        }
+        FPainterBackground = background;
+    }
+}
+
 void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned Format)
 {
     if (Box.Right <= Box.Left || Box.Bottom <= Box.Top)
         return;  // an empty box clips everything away
-    const TTextLayout layout = LayoutText(Text, Box, Format, Font.Size, FDpi);
+    const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
+    const TCachedText& text = CachedTextLayout(Text, width, height, Format, Font.Size, FDpi);
+    const TTextLayout& layout = text.Layout;
+    // The box is the clip; the line's own rectangle may sit higher (a lifted descender)
+    // and must not clip a second time.
+    const QRect line = layout.Rect.translated(Box.Left, Box.Top);
+    const int flags = layout.Flags | Qt::TextDontClip;
 
+    // Where the ink was measured to fit, the clip would take nothing away and only
+    // cost a save, a clip region and a restore per numeral.
+    if (FMeasuredPixels && layout.InkInside) {
+        ApplyTextState(layout.Font);
+        FPainter.drawText(line, flags, text.Text);
+        return;
+    }
+    // Between save and restore: afterwards the painter holds what it held before, and
+    // what this canvas remembers of it stays true.
     FPainter.save();
-    FPainter.setClipRect(QRect(Box.Left, Box.Top, Box.Right - Box.Left, Box.Bottom - Box.Top),
-                         Qt::IntersectClip);
+    FPainter.setClipRect(QRect(Box.Left, Box.Top, width, height), Qt::IntersectClip);
     FPainter.setFont(layout.Font);
     FPainter.setPen(ToQColor(Font.Color));
     if (Brush.Style() == bsSolid) {
@@ -137,8 +210,6 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     } else {
         FPainter.setBackgroundMode(Qt::TransparentMode);
     }
-    // The box is the clip; the line's own rectangle may sit higher (a lifted descender)
-    // and must not clip a second time.
-    FPainter.drawText(layout.Rect, layout.Flags | Qt::TextDontClip, QString::fromStdString(Text));
+    FPainter.drawText(line, flags, text.Text);
     FPainter.restore();
 }

@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 
 class TQtCanvas : public TCanvas {
@@ -31,19 +33,33 @@ public:
     static QString FontFamily();
 
     // Where DrawText sets a text: its font, the rectangle its line is laid out in and
-    // Qt's alignment flags. The box itself clips what is drawn.
+    // Qt's alignment flags. The box itself clips what is drawn; InkInside says that the
+    // clip would take nothing away where the text was measured (whole pixels, 1:1).
     struct TTextLayout {
         QFont Font;
         QRect Rect;
         int Flags;
+        bool InkInside = false;
     };
     static TTextLayout LayoutText(const std::string& Text, const TRect& Box, unsigned Format,
                                   int Points, int Dpi);
 
 private:
     void ApplyPenAndBrush();
+    void ApplyTextState(const QFont& Font);
 
     QPainter& FPainter;
     int FDpi;
     QPoint FPenPos;
+    // Text lands on the same pixels as when it was measured: a raster device under a
+    // whole-pixel translation. Only there can a text whose ink fits skip the clip.
+    bool FMeasuredPixels;
+
+    // What this canvas last set on the painter, so that a mark drawn with the pen of
+    // the mark before it sets nothing. Empty: not known, set it.
+    std::optional<TPen> FPainterPen;
+    std::optional<TColor> FPainterTextColor;  // the pen is the text's colour
+    std::optional<TBrush> FPainterBrush;
+    std::optional<QFont> FPainterFont;
+    std::optional<TColor> FPainterBackground;  // behind text; NoBackground: transparent
 };

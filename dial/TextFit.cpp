@@ -99,6 +99,7 @@ TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight
     // the text would leave the box instead.
     if (!ink.isNull() && ink.bottom() >= BoxHeight && ink.top() > 0)
         fit.Raise = std::min(ink.bottom() + 1 - BoxHeight, ink.top());
+    fit.InkInside = ink.isNull() || QRect(0, 0, BoxWidth, BoxHeight).contains(ink.translated(0, -fit.Raise));
     cache.emplace(key, fit);
     return fit;
 }

@@ -19,6 +19,9 @@ QFont NumeralFont(int PixelSize, int Stretch = 100);
 struct TTextFit {
     int Stretch = 100;  // percent of the face's own width
     int Raise = 0;      // pixels the line is lifted inside its box
+    // The fitted text's ink lies wholly inside its box, so clipping to the box would
+    // take nothing away. False when the text was not measured.
+    bool InkInside = false;
 };
 
 // How the text is set into a box of the given size and Qt alignment flags. Measured

@@ -50,7 +50,8 @@ bench:
 
 # The environment ctest gives every test, for running test programs by hand.
 TEST_ENV = QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(ASAN_BUILD)/xdg-runtime \
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
+	QTEST_FUNCTION_TIMEOUT=86400000
 TORTURE_SEED ?= 20261208
 
 torture: build-asan

@@ -26,7 +26,7 @@ bool FitsAcross(const QRect& ink, int BoxWidth)
 
 }  // namespace
 
-QString NumeralFamily() { return QStringLiteral("IPAGothic"); }
+QString NumeralFamily() { return QStringLiteral("IPAPGothic"); }
 
 QFont NumeralFont(int PixelSize, int Stretch)
 {

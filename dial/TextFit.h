@@ -9,8 +9,9 @@
 #include <QRect>
 #include <QString>
 
-// The face the numerals are drawn in: half-width digits and letters of a Japanese
-// Gothic, the narrowest of the faces we install, so that few texts need narrowing.
+// The face the numerals are drawn in: the proportional Japanese Gothic the boxes were
+// laid out for. Its zero is a plain oval; the fixed-pitch IPAGothic fits more boxes but
+// slashes its zero, which a pupil can misread. Texts too wide for their box are narrowed.
 QString NumeralFamily();
 
 // The font for a text of the given pixel height, at a stretch in percent.

@@ -91,7 +91,7 @@ private slots:
     void numeralsAreDrawnInTheChosenFace()
     {
         const TQtCanvas::TTextLayout layout = TQtCanvas::LayoutText("0", {138, 14, 149, 32}, DT_CENTER, 11, 96);
-        QCOMPARE(QFontInfo(layout.Font).family(), QString("IPAGothic"));
+        QCOMPARE(QFontInfo(layout.Font).family(), QString("IPAPGothic"));
         QCOMPARE(layout.Font.pixelSize(), 15);  // 11 points at 96 dpi
         QCOMPARE(layout.Font.stretch(), 100);
     }
@@ -100,7 +100,7 @@ private slots:
     {
         const std::vector<TNumeral> numerals = AllNumerals();
         QCOMPARE(numerals.size(), std::size_t{147 + 8 * 147});
-        int narrowed = 0;
+        int narrowest = 100;
         for (const TNumeral& numeral : numerals) {
             const TRecordedOp& op = numeral.Op;
             const TQtCanvas::TTextLayout layout =
@@ -115,10 +115,11 @@ private slots:
             QVERIFY2(!ink.isEmpty(), qPrintable(what));
             QVERIFY2(box.contains(ink), qPrintable(what));
             QVERIFY2(ThroughTheCanvas(op) == whole, qPrintable("clipped: " + what));
-            narrowed += layout.Font.stretch() < 100;
+            narrowest = std::min(narrowest, layout.Font.stretch());
         }
-        // Narrowing is the exception: a handful of the longer texts in the whole view.
-        QVERIFY2(narrowed <= 10, qPrintable(QString::number(narrowed)));
+        // The boxes were laid out for a proportional Gothic much like ours: where a text
+        // needs narrowing at all, a few percent do, never enough to change its look.
+        QVERIFY2(narrowest >= 80, qPrintable(QString::number(narrowest)));
     }
 
     void theEnlargedViewNeedsNoNarrowing()

@@ -100,10 +100,16 @@ public:
         if (!WaitFor([this] { return Lp(QStringLiteral("lpstat"), {QStringLiteral("-r")}).has_value(); },
                      15000))
             return QStringLiteral("cupsd did not answer on %1: %2").arg(Socket(), ErrorLog());
-        if (!Lp(QStringLiteral("lpadmin"),
-                {QStringLiteral("-p"), QString::fromLatin1(QueueName), QStringLiteral("-v"),
-                 QStringLiteral("cups-pdf:/"), QStringLiteral("-E"), QStringLiteral("-m"),
-                 QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd")}) ||
+        // A scheduler that has just started may still refuse to add a queue (its driver
+        // list is not ready yet): ask again for a while before giving up.
+        const auto addQueue = [this] {
+            return Lp(QStringLiteral("lpadmin"),
+                      {QStringLiteral("-p"), QString::fromLatin1(QueueName), QStringLiteral("-v"),
+                       QStringLiteral("cups-pdf:/"), QStringLiteral("-E"), QStringLiteral("-m"),
+                       QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd")})
+                .has_value();
+        };
+        if (!WaitFor(addQueue, 15000) ||
             !Lp(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QString::fromLatin1(QueueName)}))
             return QStringLiteral("cannot add the cups-pdf queue: %1").arg(ErrorLog());
         return {};

@@ -52,10 +52,22 @@ TFloorReplay::TFloorReplay(const std::vector<TCanvasOp>& Ops, int Dpi)
         step.Kind = op.Kind;
         switch (op.Kind) {
         case TCanvasOp::okEllipse:
+            // The same two discs as the canvas draws for an outlined, filled ellipse.
+            if (const auto discs = TQtCanvas::OutlinedDisc(op.Pen, op.Brush, op.Box.Left, op.Box.Top,
+                                                           op.Box.Right, op.Box.Bottom)) {
+                step.Pen = PenIndex(QPen(Qt::NoPen));
+                step.Brush = BrushIndex(QBrush(TQtCanvas::ToQColor(op.Pen.Color)));
+                step.Ellipse = discs->Outer;
+                if (!discs->Inner.isEmpty()) {
+                    FSteps.push_back(step);
+                    step.Brush = BrushIndex(Fill(op.Brush));
+                    step.Ellipse = discs->Inner;
+                }
+                break;
+            }
             step.Pen = PenIndex(OutlinePen(op.Pen));
             step.Brush = BrushIndex(Fill(op.Brush));
-            step.Ellipse = QRectF(Centre({op.Box.Left, op.Box.Top}),
-                                  Centre({op.Box.Right - 1, op.Box.Bottom - 1}));
+            step.Ellipse = TQtCanvas::EllipseRect(op.Box.Left, op.Box.Top, op.Box.Right, op.Box.Bottom);
             break;
         case TCanvasOp::okLine:
             step.Pen = PenIndex(OutlinePen(op.Pen));

@@ -128,11 +128,40 @@ void TQtCanvas::ApplyPenAndBrush()
     }
 }
 
+QRectF TQtCanvas::EllipseRect(int X1, int Y1, int X2, int Y2)
+{
+    // The box's right and bottom edges are exclusive, as for every GDI box.
+    return QRectF(Centre(X1, Y1), Centre(X2 - 1, Y2 - 1));
+}
+
+std::optional<TQtCanvas::TDiscs> TQtCanvas::OutlinedDisc(const TPen& Pen, const TBrush& Brush,
+                                                         int X1, int Y1, int X2, int Y2)
+{
+    if (Pen.Style != psSolid || Pen.Width <= 0 || Brush.Style() != bsSolid)
+        return std::nullopt;
+    const QRectF box = EllipseRect(X1, Y1, X2, Y2);
+    const qreal half = Pen.Width / 2.0;
+    return TDiscs{box.adjusted(-half, -half, half, half), box.adjusted(half, half, -half, -half)};
+}
+
 void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
+    if (const auto discs = OutlinedDisc(Pen, Brush, X1, Y1, X2, Y2)) {
+        FPainter.setPen(Qt::NoPen);
+        FPainter.setBrush(ToQColor(Pen.Color));
+        FPainter.drawEllipse(discs->Outer);
+        if (discs->Inner.width() > 0 && discs->Inner.height() > 0) {
+            FPainter.setBrush(ToQColor(Brush.Color()));
+            FPainter.drawEllipse(discs->Inner);
+        }
+        // The painter's pen and brush are no longer the ones last applied.
+        FPainterPen.reset();
+        FPainterTextColor.reset();
+        FPainterBrush.reset();
+        return;
+    }
     ApplyPenAndBrush();
-    // The box's right and bottom edges are exclusive, as for every GDI box.
-    FPainter.drawEllipse(QRectF(Centre(X1, Y1), Centre(X2 - 1, Y2 - 1)));
+    FPainter.drawEllipse(EllipseRect(X1, Y1, X2, Y2));
 }
 
 void TQtCanvas::MoveTo(int X, int Y) { FPenPos = QPoint(X, Y); }

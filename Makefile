@@ -8,6 +8,8 @@ BUILD      := build
 ASAN_BUILD := build-asan
 BENCH_BUILD := build-bench
 JOBS       ?= $(shell nproc)
+# ccache, where the machine has it, makes rebuilds of unchanged sources instant.
+LAUNCHER   := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all setup build build-asan run test test-normal test-asan bench torture memcheck clean
 
@@ -17,10 +19,10 @@ setup:
 	@scripts/setup.sh
 
 $(BUILD)/build.ninja: CMakeLists.txt | setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 $(ASAN_BUILD)/build.ninja: CMakeLists.txt | setup
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRUM_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRUM_SANITIZE=ON $(LAUNCHER)
 
 build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -41,7 +43,7 @@ test: test-normal test-asan
 
 bench:
 	@scripts/setup.sh bench
-	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRUM_BENCH=ON
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRUM_BENCH=ON $(LAUNCHER)
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@mkdir -p $(BUILD)
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/kestrum_bench --benchmark_repetitions=5 \

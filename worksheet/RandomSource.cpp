@@ -4,13 +4,18 @@
 
 #include <algorithm>
 
-void TClockRandom::Seed()
+void TSheetSeedRandom::SeedWith(std::uint32_t Seed)
 {
-    FEngine.seed(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay()));
+    FSeed = Seed % SheetSeedLimit;
+    FEngine.Seed(FSeed);
 }
 
-int TClockRandom::Next(int Count)
+int TSheetSeedRandom::Next(int Count)
 {
-    std::uniform_int_distribution<int> draw(0, std::max(Count, 1) - 1);
-    return draw(FEngine);
+    return static_cast<int>(FEngine.Below(static_cast<std::uint32_t>(std::max(Count, 1))));
+}
+
+void TClockRandom::Seed()
+{
+    SeedWith(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
 }

@@ -22,6 +22,19 @@ inline const QString HintPrintOut = QStringLiteral("プリンタで印刷しま�
 inline const QString ButtonNew = QStringLiteral("更新(&N)");
 inline const QString ButtonStart = QStringLiteral("初期設定(&S)");
 
+// Answer keys, sheet codes and class sets
+inline const QString CheckBoxAnswers = QStringLiteral("答え(&E)");
+inline const QString HintAnswers = QStringLiteral("答えを赤で表示し、そのまま印刷します。");
+inline const QString ButtonPrintSet = QStringLiteral("まとめて印刷(&B)");
+inline const QString HintPrintSet = QStringLiteral("違う問題のシートを何枚もまとめて印刷します。");
+inline const QString ButtonRecall = QStringLiteral("呼出し(&L)");
+inline const QString HintRecall = QStringLiteral("シートのコードから同じシートを呼び出します。");
+inline const QString KeyTitle = QStringLiteral("解答");
+inline const QString RecallCaption = QStringLiteral("シートの呼出し");
+inline const QString RecallPrompt = QStringLiteral("シートの下に印刷されたコードを入力してください:");
+inline const QString RecallOk = QStringLiteral("呼出し");
+inline const QString Cancel = QStringLiteral("キャンセル");
+
 // The settings panel
 inline const QString GroupBoxStart = QStringLiteral("初期設定(&S)");
 inline const QString GroupBoxScales = QStringLiteral("秤");

@@ -34,10 +34,12 @@ TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Rando
     CreateButtonPanel();
     CreateSettingsPanel();
     CreateHiddenControls();
+    CreateSheetExtras();
     SetTabOrder();
     // Handlers are attached only once the layout holds its values, so that the
     // layout's own selections (the 1/200 choice) run no handler.
     WireEvents();
+    WireSheetExtras();
     FormCreate(this);
 }
 
@@ -116,10 +118,11 @@ void TFormKestrum::SetProblems()
     ListBoxWeight->addItems(candidates);
     // Too few candidates for a sheet: the dials keep the weights they have.
     if (problems) {
-        for (int c = 1; c <= ProblemCount; ++c)
-            StringGrid1->item(1, c)->setText((*problems)[c - 1]);
-        for (int c = 1; c <= ProblemCount; ++c)
-            PlatformScale[c - 1]->SetValue(StringGrid1->item(1, c)->text().toUInt());
+        TWeights weights{};
+        for (int c = 0; c < ProblemCount; ++c)
+            weights[c] = (*problems)[c].toUInt();
+        FSeed = FRandom->SeedValue();
+        ShowWeights(weights);
     }
     SetCaptions();
 }
@@ -131,11 +134,12 @@ void TFormKestrum::SetCaptions()
     for (int i = 0; i < ProblemCount; ++i)
         if (const auto blank = AnswerBlank(RadioGroupUnit->ItemIndex(), PlatformScale[i]->Value()))
             LabelAnswer[i]->SetCaption(*blank);
+    ShowSheetExtras();
 }
 
 void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDialog(this); }
 
 void TFormKestrum::ButtonPrintOutClick(QObject*)
 {
-    SheetPrinter().PrintOut(*this, {PanelButtons, GroupBoxStart}, Texts::WindowCaption);
+    SheetPrinter().PrintOut(*this, PanelsOffThePage(), Texts::WindowCaption);
 }

@@ -7,6 +7,7 @@
 
 #include "Problems.h"
 #include "SettingsTables.h"
+#include "Sheet.h"
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QListWidget;
@@ -76,6 +78,24 @@ public:
     void SpinEditMinChange(QObject* Sender);
     void SpinEditMaxChange(QObject* Sender);
 
+    // The sheet on the window as plain data: the settings read from their controls,
+    // the weights from the dials, and the seed they were drawn from.
+    TSheet Sheet() const;
+    // Shows Sheet: each setting is chosen through its control, so its handler runs,
+    // then the weights and the seed are put in as they are.
+    void ApplySheet(const TSheet& Sheet);
+    // The panels that are no part of the printed page.
+    QList<QWidget*> PanelsOffThePage() const;
+
+    // "答え(&E)": the answers in red by their blanks, on screen and in print.
+    void CheckBoxAnswersClick(QObject* Sender);
+    // "まとめて印刷(&B)": the class set dialog.
+    void ButtonPrintSetClick(QObject* Sender);
+    // "呼出し(&L)": asks for a sheet code and brings its sheet back.
+    void ButtonRecallClick(QObject* Sender);
+    // Brings back the sheet of Code; returns what is wrong with the code, or nothing.
+    QString RecallSheet(const QString& Code);
+
 private:
     // The stored layout, in creation order (which is also the stacking order).
     void CreateSheet();
@@ -84,6 +104,13 @@ private:
     void CreateHiddenControls();
     void SetTabOrder();
     void WireEvents();
+    // The controls of answer keys, sheet codes and class sets.
+    void CreateSheetExtras();
+    void WireSheetExtras();
+    // Writes the weights on the dials and mirrors them in the problem table.
+    void ShowWeights(const TWeights& Weights);
+    // The answers and the code, after every change of the sheet.
+    void ShowSheetExtras();
 
     // What the ten step handlers share, for the step of StepRows()[Index].
     void DivisionClick(int Index);
@@ -91,6 +118,7 @@ private:
     std::unique_ptr<TRandomSource> FRandom;
     std::unique_ptr<TSheetPrinter> FSheetPrinter;
     std::int32_t FDivision = 10;
+    std::uint32_t FSeed = 0;
     TSummaryTexts FSummary;
 
     TLabel* LabelMondai = nullptr;
@@ -126,4 +154,12 @@ private:
     TRadioGroup* RadioGroupShow = nullptr;
 
     QTableWidget* StringGrid1 = nullptr;
+
+    std::array<TLabel*, ProblemCount> LabelKey{};
+    TLabel* LabelKeyTitle = nullptr;
+    TLabel* LabelSheetCode = nullptr;
+    QFrame* PanelSheetButtons = nullptr;
+    QCheckBox* CheckBoxAnswers = nullptr;
+    QPushButton* ButtonPrintSet = nullptr;
+    QPushButton* ButtonRecall = nullptr;
 };

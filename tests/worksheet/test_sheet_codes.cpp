@@ -1,0 +1,228 @@
+// Sheet codes: a teacher reads the code off yesterday's sheet, types it in, and gets
+// exactly that sheet back; a mistyped code is refused and never gives another sheet;
+// and codes printed today keep working with every later build.
+
+#include "SheetCode.h"
+#include "SheetRandom.h"
+#include "WorksheetDriver.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QRandomGenerator>
+
+namespace {
+
+// A window whose draws come from the sheet generator from a known seed.
+std::unique_ptr<TFormKestrum> SeededWindow(std::uint32_t Seed)
+{
+    RegisterFontSubstitutions();
+    return std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSheetSeedRandom>(Seed));
+}
+
+// What the sheet shows besides its dials.
+QStringList SheetTexts(const TFormKestrum& Form)
+{
+    QStringList texts;
+    for (const char* name : {"LabelHyoudai1", "LabelHyoudai2", "LabelSheetCode", "LabelAnswer1",
+                             "LabelAnswer2", "LabelAnswer3", "LabelAnswer4", "LabelAnswer5",
+                             "LabelAnswer6", "LabelKey1", "LabelKey6"})
+        texts << Form.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    return texts;
+}
+
+QString Plain(QString Code) { return Code.remove(QLatin1Char('-')).remove(QLatin1Char(' ')); }
+
+}  // namespace
+
+class TestSheetCodes : public QObject {
+    Q_OBJECT
+private slots:
+    void theGeneratorIsSplitmix64()
+    {
+        // The published reference outputs of splitmix64: a change of the generator
+        // would change the sheet of every code ever printed.
+        TSheetRandom zero(0);
+        QCOMPARE(zero.NextBits(), 0xE220A8397B1DCDAFULL);
+        QCOMPARE(zero.NextBits(), 0x6E789E6AA1B965F4ULL);
+        TSheetRandom other(1234567);
+        QCOMPARE(other.NextBits(), 6457827717110365317ULL);
+        QCOMPARE(other.NextBits(), 3203168211198807973ULL);
+        QCOMPARE(other.NextBits(), 9817491932198370423ULL);
+        // Bounded draws stay in range and reach every value.
+        TSheetRandom draws(7);
+        std::array<int, 19> seen{};
+        for (int i = 0; i < 2000; ++i)
+            ++seen.at(draws.Below(19));
+        QVERIFY(std::all_of(seen.begin(), seen.end(), [](int n) { return n > 60; }));
+    }
+
+    void pinnedCodesKeepTheirSheets()
+    {
+        struct TPin {
+            const char* Code;
+            TSheetSettings Settings;
+            TWeights Weights;
+        };
+        const TPin pins[] = {
+            {"5PHTQ-J3YJ2-222B", TSheetSettings{}, {1700, 100, 1100, 1500, 900, 400}},
+            {"2ELV6-N2W62-E3TL", {0, 0, true, pcShow, true, auGrams, 100, 900},
+             {810, 460, 370, 440, 470, 630}},
+            {"G9VKK-H3P2R-RKK8", {6, 9, false, pcHide, false, auKilograms, 0, 100000},
+             {50000, 20000, 40000, 60000, 90000, 10000}},
+            {"7VCCC-HZZZE-YBLR", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 5000, 131071},
+             {2500, 1500, 4000, 4500, 3000, 500}},
+        };
+        for (const TPin& pin : pins) {
+            const TSheetCodeReading reading = ReadSheetCode(QString::fromLatin1(pin.Code));
+            QVERIFY2(reading.Sheet, pin.Code);
+            QCOMPARE(reading.Sheet->Settings, pin.Settings);
+            QCOMPARE(reading.Sheet->Weights, pin.Weights);
+            QCOMPARE(SheetCode(*reading.Sheet), QString::fromLatin1(pin.Code));
+        }
+        // Typed as a person might: small letters, full-width, spaces, no separators.
+        QVERIFY(ReadSheetCode(QStringLiteral(" 5phtq j3yj2222b ")).Sheet);
+        QVERIFY(ReadSheetCode(QStringLiteral("５ＰＨＴＱ－Ｊ３ＹＪ２－２２２Ｂ")).Sheet);
+    }
+
+    void aSheetComesBackWhole()
+    {
+        // Random settings chosen in the panel, then "更新(&N)"; the code on the foot
+        // brings the same sheet into another window: settings, weights, seed, blanks,
+        // summary lines and answers.
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 12; ++round) {
+            auto form = SeededWindow(random.bounded(SheetSeedLimit));
+            Sheet driver{};
+            driver.Form = std::move(form);
+            driver.Choose("RadioGroupKind", random.bounded(CapacityCount));
+            driver.Choose("RadioGroupSparselyDensely", random.bounded(2));
+            if (round % 3 != 0)
+                Sheet::ClickRadio(driver.Find<TRadioGroup>("RadioGroupPer200")->Button(random.bounded(2)));
+            QList<TRadioButton*> steps;
+            for (const TStepRow& row : StepRows())
+                if (auto* b = driver.Find<TRadioButton>(row.ButtonName); b->isEnabled())
+                    steps << b;
+            Sheet::ClickRadio(steps[random.bounded(int(steps.size()))]);
+            driver.Choose("RadioGroupShow", random.bounded(2));
+            driver.Choose("RadioGroupUnit", random.bounded(3));
+            driver.Type("SpinEditMin", QString::number(random.bounded(1000)));
+            driver.Type("SpinEditMax", QString::number(random.bounded(200000)));
+            driver.Click("ButtonNew");
+            driver.Find<QCheckBox>("CheckBoxAnswers")->setChecked(true);
+
+            const TSheet original = driver.Form->Sheet();
+            const QString code = driver.Text("LabelSheetCode");
+            QCOMPARE(code, SheetCode(original));
+            QVERIFY(code.size() <= 16);
+
+            // The other window has been used: 1 kg with the 1/200 graduation shown.
+            Sheet other{};
+            other.Form = SeededWindow(random.bounded(SheetSeedLimit));
+            other.Choose("RadioGroupKind", 0);
+            other.Choose("RadioGroupPer200", 1);
+            other.Find<QCheckBox>("CheckBoxAnswers")->setChecked(true);
+            TFormKestrum* restored = other.Form.get();
+            QCOMPARE(restored->RecallSheet(code.toLower()), QString());
+            TSheet expected = original;
+            expected.Settings.RangeMax = std::min(expected.Settings.RangeMax, SheetCodeRangeLimit);
+            QCOMPARE(SheetCode(restored->Sheet()), SheetCode(expected));
+            QCOMPARE(restored->Sheet(), expected);
+            if (original.Settings.RangeMax <= SheetCodeRangeLimit)
+                QCOMPARE(SheetTexts(*restored), SheetTexts(*driver.Form));
+        }
+    }
+
+    void aMistypedCodeIsRefused()
+    {
+        const QString code = Plain(QStringLiteral("G9VKK-H3P2R-RKK8"));
+        const QString alphabet = QStringLiteral("23456789ABCDEFGHJKLMNPQRSTUVWXYZ");
+        // Every single wrong character and every swap of two neighbours.
+        for (int i = 0; i < code.size(); ++i) {
+            for (const QChar c : alphabet) {
+                QString typo = code;
+                typo[i] = c;
+                if (typo != code)
+                    QVERIFY2(!ReadSheetCode(typo).Sheet, qPrintable(typo));
+            }
+            if (i + 1 < code.size() && code[i] != code[i + 1]) {
+                QString swapped = code;
+                std::swap(swapped[i], swapped[i + 1]);
+                QVERIFY2(!ReadSheetCode(swapped).Sheet, qPrintable(swapped));
+            }
+        }
+
+        // In the window: the dialog says why and stays open, the sheet stays as it was.
+        Sheet driver;
+        const TSheet before = driver.Form->Sheet();
+        QString message;
+        bool stillOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = driver.Form->findChild<QDialog*>(QStringLiteral("DialogRecall"));
+            QVERIFY(dialog);
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("LineEditCode"));
+            QTest::keyClicks(edit, QStringLiteral("G9VKK-H3P2R-RKK9"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonRecallOk")),
+                              Qt::LeftButton);
+            message = dialog->findChild<QLabel*>(QStringLiteral("LabelCodeMessage"))->text();
+            stillOpen = dialog->isVisible();
+            edit->setText(QStringLiteral("G9VKK-H3P2R-RKK0"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonRecallOk")),
+                              Qt::LeftButton);
+            QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("LabelCodeMessage"))->text().contains(QStringLiteral("「0」")));
+            dialog->reject();
+        });
+        driver.Click("ButtonRecall");
+        QVERIFY(stillOpen);
+        QVERIFY(message.contains(QStringLiteral("打ち間違い")));
+        QCOMPARE(driver.Form->Sheet(), before);
+        QVERIFY(ReadSheetCode(QStringLiteral("G9VKK-H3P2R")).Error == ceLength);
+    }
+
+    void theReaderTakesOnlyCodesItIssues()
+    {
+        // Random strings, and issued codes with characters changed, dropped, added or
+        // swapped: the reader never fails, and whatever it accepts is exactly the code
+        // the program issues for the sheet it read.
+        QRandomGenerator random(4242);
+        const QString alphabet = QStringLiteral("23456789ABCDEFGHJKLMNPQRSTUVWXYZ01IO-? ｇ");
+        const int rounds = qEnvironmentVariableIntValue("KESTRUM_STRESS_STEPS") > 0
+                               ? qEnvironmentVariableIntValue("KESTRUM_STRESS_STEPS") * 100
+                               : 60000;
+        int accepted = 0;
+        for (int round = 0; round < rounds; ++round) {
+            QString text;
+            if (round % 2 == 0) {
+                const int length = random.bounded(20);
+                for (int i = 0; i < length; ++i)
+                    text += alphabet[random.bounded(int(alphabet.size()))];
+            } else {
+                TSheetSettings s;
+                s.Capacity = random.bounded(CapacityCount);
+                s.Step = CapacityRows()[s.Capacity].FirstStep;
+                s.Unit = static_cast<TAnswerUnit>(random.bounded(3));
+                text = Plain(SheetCode(*DrawSheet(s, random.bounded(SheetSeedLimit))));
+                const int at = random.bounded(int(text.size()));
+                switch (random.bounded(4)) {
+                case 0: text[at] = alphabet[random.bounded(int(alphabet.size()))]; break;
+                case 1: text.remove(at, 1); break;
+                case 2: text.insert(at, alphabet[random.bounded(int(alphabet.size()))]); break;
+                default: if (at + 1 < text.size()) std::swap(text[at], text[at + 1]);
+                }
+            }
+            const TSheetCodeReading reading = ReadSheetCode(text);
+            if (reading.Sheet) {
+                ++accepted;
+                QCOMPARE(Plain(SheetCode(*reading.Sheet)),
+                         Plain(text.normalized(QString::NormalizationForm_KC).toUpper()));
+                QCOMPARE(*DrawSheet(reading.Sheet->Settings, reading.Sheet->Seed), *reading.Sheet);
+            } else {
+                QVERIFY(!SheetCodeErrorText(reading).isEmpty());
+            }
+        }
+        qInfo("%d of %d strings were codes", accepted, rounds);
+    }
+};
+
+QTEST_MAIN(TestSheetCodes)
+#include "test_sheet_codes.moc"

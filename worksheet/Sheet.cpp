@@ -1,0 +1,93 @@
+#include "Sheet.h"
+
+#include "RandomSource.h"
+#include "SettingsTables.h"
+
+#include <algorithm>
+
+std::int32_t TSheetSettings::CapacityGrams() const { return CapacityRows()[Capacity].Capacity; }
+
+std::int32_t TSheetSettings::StepGrams() const { return StepRows()[Step].Step; }
+
+bool TSheetSettings::IsValid() const
+{
+    if (Capacity < 0 || Capacity >= CapacityCount)
+        return false;
+    const TCapacityRow& row = CapacityRows()[Capacity];
+    return row.FirstStep <= Step && Step <= row.LastStep && Per200 <= pcShow &&
+           Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
+           RangeMin <= row.Capacity && RangeMax >= 0;
+}
+
+std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Seed)
+{
+    if (!Settings.IsValid())
+        return std::nullopt;
+    QStringList candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams());
+    TSheetSeedRandom random(Seed);
+    const std::optional<TProblems> problems = DrawProblems(candidates, random);
+    if (!problems)
+        return std::nullopt;
+    TSheet sheet{Settings, {}, random.SeedValue()};
+    for (int c = 0; c < ProblemCount; ++c)
+        sheet.Weights[c] = (*problems)[c].toUInt();
+    return sheet;
+}
+
+namespace {
+
+// The seed of the next sheet of a set. A full-period step through all the seeds a
+// code can carry (an odd increment and a multiplier of the form 4k + 1), so a set
+// never runs in a short circle however its first seed was chosen.
+std::uint32_t NextSetSeed(std::uint32_t Seed)
+{
+    return (Seed * 1664525U + 1013904223U) % SheetSeedLimit;
+}
+
+}  // namespace
+
+std::vector<TSheet> DrawSet(const TSheet& First, int Count)
+{
+    std::vector<TSheet> sheets{First};
+    std::uint32_t seed = First.Seed % SheetSeedLimit;
+    // Each seed is tried once at most: the walk visits every seed before it repeats.
+    for (std::uint32_t tried = 0; static_cast<int>(sheets.size()) < Count && tried < SheetSeedLimit;
+         ++tried) {
+        seed = NextSetSeed(seed);
+        const std::optional<TSheet> sheet = DrawSheet(First.Settings, seed);
+        if (!sheet)
+            break;
+        const bool repeated = std::any_of(sheets.begin(), sheets.end(), [&](const TSheet& s) {
+            return s.Weights == sheet->Weights;
+        });
+        if (!repeated)
+            sheets.push_back(*sheet);
+    }
+    return sheets;
+}
+
+QString AnswerText(TAnswerUnit Unit, std::uint32_t Weight, const QString& DecimalSeparator)
+{
+    const QString grams = QString::number(Weight) + QStringLiteral("g");
+    const std::uint32_t kilograms = Weight / 1000, rest = Weight % 1000;
+    switch (Unit) {
+    case auGrams:
+        return grams;
+    case auKilograms: {
+        // Thousandths of a kilogram without trailing zeros, and no separator for a
+        // whole number of kilograms.
+        QString fraction = QStringLiteral("%1").arg(rest, 3, 10, QLatin1Char('0'));
+        while (fraction.endsWith(QLatin1Char('0')))
+            fraction.chop(1);
+        return QString::number(kilograms) + (fraction.isEmpty() ? QString() : DecimalSeparator + fraction) +
+               QStringLiteral("kg");
+    }
+    case auKilogramsAndGrams:
+        // Below a kilogram the blank has no kilogram part.
+        if (Weight <= 999)
+            return grams;
+        return QString::number(kilograms) + QStringLiteral("kg ") + QString::number(rest) +
+               QStringLiteral("g");
+    }
+    return {};
+}

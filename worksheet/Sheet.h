@@ -1,0 +1,61 @@
+#pragma once
+// A sheet as plain data: its settings, its six weights and the seed they were drawn
+// from. The window, the sheet code, the answer key, a class set and the command line
+// all pass this value around; the window's hidden working controls only mirror it.
+
+#include "Problems.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The 1/200 choice as the sheet's summary sees it: until the teacher first picks an
+// item the first summary line has no 1/200 part at all.
+enum TPer200Choice : std::uint8_t { pcUnchosen, pcHide, pcShow };
+
+struct TSheetSettings {
+    int Capacity = 1;   // index into CapacityRows(): 2 kg
+    int Step = 3;       // index into StepRows(): 100 g
+    bool Dense = true;
+    TPer200Choice Per200 = pcUnchosen;
+    bool Enlarged = false;
+    TAnswerUnit Unit = auKilogramsAndGrams;
+    std::int32_t RangeMin = 0;     // the range boxes, grams
+    std::int32_t RangeMax = 2000;
+
+    std::int32_t CapacityGrams() const;
+    std::int32_t StepGrams() const;
+    // Whether the capacity offers the step, and every field holds a value the window
+    // can show.
+    bool IsValid() const;
+
+    friend bool operator==(const TSheetSettings&, const TSheetSettings&) = default;
+};
+
+using TWeights = std::array<std::uint32_t, ProblemCount>;
+
+struct TSheet {
+    TSheetSettings Settings;
+    TWeights Weights{};
+    std::uint32_t Seed = 0;
+
+    friend bool operator==(const TSheet&, const TSheet&) = default;
+};
+
+// The six weights the settings give from Seed, drawn as the window draws them; none
+// when the settings leave fewer than six weights to draw from.
+std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Seed);
+
+// A class set: First, then Count − 1 more sheets with the same settings, each drawn
+// from its own seed, which follows from the one before it, so the same first sheet
+// always gives the same set. No two sheets have the same six weights in the same
+// order. Shorter than Count only when the settings cannot give that many.
+std::vector<TSheet> DrawSet(const TSheet& First, int Count);
+
+// The answer a pupil writes in the blank of a dial at Weight, in the blank's form:
+// "1250g"; "1.25kg", "1kg", "0.05kg"; "1kg 250g", "2kg 0g", and "250g" below a
+// kilogram. DecimalSeparator is the one the dial numerals use.
+QString AnswerText(TAnswerUnit Unit, std::uint32_t Weight, const QString& DecimalSeparator);

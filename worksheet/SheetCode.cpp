@@ -1,0 +1,172 @@
+#include "SheetCode.h"
+
+#include "RandomSource.h"
+#include "SettingsTables.h"
+
+#include <algorithm>
+
+namespace {
+
+// 32 characters without look-alikes: the digits 2 to 9 and the capitals except I, O.
+constexpr char Alphabet[] = "23456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+constexpr int Base = 32;
+constexpr int DataLength = 13;
+constexpr int CodeLength = DataLength + 1;
+constexpr int GroupLengths[] = {5, 5, 4};
+
+// The settings as one number in mixed radix, and the range and seed after it:
+// ((settings × 100001 + lower) × 131072 + upper) × 2^20 + seed, which stays below
+// 2^64 (1260 × 100001 × 131072 × 2^20 ≈ 1.73 × 10^19).
+constexpr int StepsPerCapacity = 5;
+constexpr std::uint64_t SettingsCount = std::uint64_t{CapacityCount} * StepsPerCapacity * 2 * 3 * 2 * 3;
+constexpr std::uint64_t LowerCount = 100001;
+constexpr std::uint64_t UpperCount = SheetCodeRangeLimit + 1;
+static_assert(SettingsCount * LowerCount * UpperCount <= ~std::uint64_t{0} / SheetSeedLimit);
+
+// Multiplication by x in GF(32) modulo x^5 + x^2 + 1.
+int TimesX(int Value)
+{
+    const int shifted = Value << 1;
+    return (shifted & Base) ? (shifted ^ 0x25) : shifted;
+}
+
+// The check: a Damm quasigroup over GF(32), a ∘ b = x·a + b. Since x ≠ 1 it is
+// totally anti-symmetric, which is what catches every swap of neighbours as well
+// as every single wrong character.
+int CheckOf(const int* Digits, int Count)
+{
+    int interim = 0;
+    for (int i = 0; i < Count; ++i)
+        interim = TimesX(interim) ^ Digits[i];
+    return TimesX(interim);
+}
+
+int DigitOf(QChar Character)
+{
+    const char* const end = Alphabet + Base;
+    const char* found = std::find(Alphabet, end, Character.toLatin1());
+    return Character.unicode() < 128 && found != end ? static_cast<int>(found - Alphabet) : -1;
+}
+
+}  // namespace
+
+QString SheetCode(const TSheet& Sheet)
+{
+    const TSheetSettings& s = Sheet.Settings;
+    const int stepInCapacity = s.Step - CapacityRows()[s.Capacity].FirstStep;
+    std::uint64_t settings = static_cast<std::uint64_t>(s.Capacity);
+    settings = settings * StepsPerCapacity + static_cast<std::uint64_t>(stepInCapacity);
+    settings = settings * 2 + (s.Dense ? 1 : 0);
+    settings = settings * 3 + s.Per200;
+    settings = settings * 2 + (s.Enlarged ? 1 : 0);
+    settings = settings * 3 + static_cast<std::uint64_t>(s.Unit);
+    const auto lower = static_cast<std::uint64_t>(std::clamp<std::int32_t>(s.RangeMin, 0, LowerCount - 1));
+    const auto upper = static_cast<std::uint64_t>(std::clamp<std::int32_t>(s.RangeMax, 0, SheetCodeRangeLimit));
+    std::uint64_t payload = ((settings * LowerCount + lower) * UpperCount + upper) * SheetSeedLimit +
+                            Sheet.Seed % SheetSeedLimit;
+
+    int digits[CodeLength];
+    for (int i = DataLength - 1; i >= 0; --i) {
+        digits[i] = static_cast<int>(payload % Base);
+        payload /= Base;
+    }
+    digits[DataLength] = CheckOf(digits, DataLength);
+
+    QString code;
+    int next = 0;
+    for (const int group : GroupLengths) {
+        if (!code.isEmpty())
+            code += QLatin1Char('-');
+        for (int i = 0; i < group; ++i)
+            code += QLatin1Char(Alphabet[digits[next++]]);
+    }
+    return code;
+}
+
+TSheetCodeReading ReadSheetCode(const QString& Text)
+{
+    TSheetCodeReading reading;
+    // Full-width letters and digits, as a Japanese input method types them, become
+    // their plain forms; separators and spaces may be typed or left out.
+    QString plain;
+    for (const QChar c : Text.normalized(QString::NormalizationForm_KC).toUpper())
+        if (!c.isSpace() && c != QLatin1Char('-'))
+            plain += c;
+    if (plain.size() != CodeLength) {
+        reading.Error = ceLength;
+        return reading;
+    }
+    int digits[CodeLength];
+    for (int i = 0; i < CodeLength; ++i) {
+        digits[i] = DigitOf(plain[i]);
+        if (digits[i] < 0) {
+            reading.Error = ceCharacter;
+            reading.Character = plain[i];
+            return reading;
+        }
+    }
+    if (CheckOf(digits, DataLength) != digits[DataLength]) {
+        reading.Error = ceCheck;
+        return reading;
+    }
+
+    // Thirteen characters hold 65 bits; a code never sets the top one.
+    if (digits[0] >= Base / 2) {
+        reading.Error = ceNotASheet;
+        return reading;
+    }
+    std::uint64_t payload = 0;
+    for (int i = 0; i < DataLength; ++i)
+        payload = payload * Base + static_cast<std::uint64_t>(digits[i]);
+
+    const auto seed = static_cast<std::uint32_t>(payload % SheetSeedLimit);
+    payload /= SheetSeedLimit;
+    const auto upper = static_cast<std::int32_t>(payload % UpperCount);
+    payload /= UpperCount;
+    const auto lower = static_cast<std::int32_t>(payload % LowerCount);
+    std::uint64_t settings = payload / LowerCount;
+    if (settings >= SettingsCount) {
+        reading.Error = ceNotASheet;
+        return reading;
+    }
+    TSheetSettings s;
+    s.Unit = static_cast<TAnswerUnit>(settings % 3);
+    settings /= 3;
+    s.Enlarged = settings % 2 == 1;
+    settings /= 2;
+    s.Per200 = static_cast<TPer200Choice>(settings % 3);
+    settings /= 3;
+    s.Dense = settings % 2 == 1;
+    settings /= 2;
+    const int stepInCapacity = static_cast<int>(settings % StepsPerCapacity);
+    s.Capacity = static_cast<int>(settings / StepsPerCapacity);
+    s.Step = CapacityRows()[s.Capacity].FirstStep + stepInCapacity;
+    s.RangeMin = lower;
+    s.RangeMax = upper;
+
+    reading.Sheet = DrawSheet(s, seed);
+    // Only what the program itself writes is taken: a step the capacity does not
+    // offer or a lower bound above the capacity is no sheet, and the code of what
+    // was read must be the very code typed.
+    if (!reading.Sheet || SheetCode(*reading.Sheet).remove(QLatin1Char('-')) != plain) {
+        reading.Sheet.reset();
+        reading.Error = ceNotASheet;
+    }
+    return reading;
+}
+
+QString SheetCodeErrorText(const TSheetCodeReading& Reading)
+{
+    switch (Reading.Error) {
+    case ceNone:
+        return {};
+    case ceLength:
+        return QStringLiteral("コードは「-」を除いて%1文字です。").arg(CodeLength);
+    case ceCharacter:
+        return QStringLiteral("コードに使われない文字「%1」があります。").arg(Reading.Character);
+    case ceCheck:
+    case ceNotASheet:
+        break;
+    }
+    return QStringLiteral("このコードのシートはありません。打ち間違いがないか確かめてください。");
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Sheet codes: a short text printed at the foot of every sheet from which the very
+// same sheet can be made again, its settings, its six weights and so its blanks and
+// summary lines.
+//
+// A code is fourteen characters in three groups, "ABCDE-FGHJK-MNPQ": thirteen carry
+// the settings and the seed, the last is a check character. The alphabet has no
+// characters that are easily taken for one another (no 0, O, 1 or I). The check
+// catches every single mistyped character and every swap of two neighbours, so a
+// mistyped code is refused and never gives another sheet. Codes stay valid across
+// builds: the weights follow from the seed through TSheetRandom alone.
+
+#include "Sheet.h"
+
+#include <QString>
+
+#include <optional>
+
+enum TSheetCodeError : std::uint8_t {
+    ceNone,
+    ceLength,      // not fourteen characters once the separators are left out
+    ceCharacter,   // a character that is not in the code alphabet
+    ceCheck,       // the check character does not fit: a mistyped code
+    ceNotASheet,   // well formed, but names settings no sheet has
+};
+
+// The largest range bound a code holds; a larger upper bound is written as this.
+constexpr std::int32_t SheetCodeRangeLimit = 131071;
+
+// The code of Sheet's settings and seed, grouped for reading aloud.
+QString SheetCode(const TSheet& Sheet);
+
+struct TSheetCodeReading {
+    std::optional<TSheet> Sheet;   // with its weights drawn again from the seed
+    TSheetCodeError Error = ceNone;
+    QString Character;             // the offending character for ceCharacter
+};
+
+// Reads a code as typed: letters in either case, full-width or half-width, with or
+// without the group separators and spaces.
+TSheetCodeReading ReadSheetCode(const QString& Text);
+
+// What the window tells the teacher about a code it cannot read.
+QString SheetCodeErrorText(const TSheetCodeReading& Reading);

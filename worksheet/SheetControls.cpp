@@ -13,6 +13,7 @@
 #include "SheetCode.h"
 #include "SpinEdit.h"
 #include "Texts.h"
+#include "printing/DialogPrintSet.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -226,4 +227,8 @@ void TFormKestrum::ButtonRecallClick(QObject*)
     dialog.exec();
 }
 
-void TFormKestrum::ButtonPrintSetClick(QObject*) {}
+void TFormKestrum::ButtonPrintSetClick(QObject*)
+{
+    TDialogPrintSet dialog(*this);
+    dialog.exec();
+}

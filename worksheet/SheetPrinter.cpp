@@ -4,6 +4,7 @@
 #include "PageFit.h"
 #include "SpoolerVerdict.h"
 #include "VectorPrinter.h"
+#include "printing/SheetDocument.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -61,6 +62,12 @@ QPrinter& TSheetPrinter::Printer() { return *FPrinter; }
 
 void TSheetPrinter::SetErrorReporter(TErrorReporter Reporter) { FReportError = std::move(Reporter); }
 
+void TSheetPrinter::ReportError(QWidget* Parent, const QString& Message) const
+{
+    if (FReportError)
+        FReportError(Parent, Message);
+}
+
 void TSheetPrinter::RunSetupDialog(QWidget* Parent)
 {
     // The dialog writes its choices into the printer only when confirmed.
@@ -80,20 +87,33 @@ bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePri
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
         const TFlagScope printing(FPrinting);
         const THiddenWidgets hidden(HideWhilePrinting);
-        failure = PrintPage(Sheet, JobTitle);
+        TSheetDocument document(Sheet);
+        failure = PrintPages(document, JobTitle);
     }
     // The panels are back before the message shows.
-    if (failure != pfNone && FReportError)
-        FReportError(&Sheet, PrintFailureText(failure));
+    if (failure != pfNone)
+        ReportError(&Sheet, PrintFailureText(failure));
     return failure == pfNone;
 }
 
-TPrintFailure TSheetPrinter::PrintPage(QWidget& Sheet, const QString& JobTitle)
+bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QString& JobTitle)
+{
+    TPrintFailure failure = pfBusy;
+    if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
+        const TFlagScope printing(FPrinting);
+        failure = PrintPages(Document, JobTitle);
+    }
+    if (failure != pfNone)
+        ReportError(Parent, PrintFailureText(failure));
+    return failure == pfNone;
+}
+
+TPrintFailure TSheetPrinter::PrintPages(TSheetDocument& Document, const QString& JobTitle)
 {
     TVectorPrinter& printer = *FPrinter;
     if (!HasDestination(printer))
         return pfNoPrinter;
-    if (Sheet.rect().isEmpty())
+    if (Document.IsEmpty())
         return pfUnsupported;
 
     // Landscape on every print, whatever the setup dialog chose. Orientation and page
@@ -110,18 +130,12 @@ TPrintFailure TSheetPrinter::PrintPage(QWidget& Sheet, const QString& JobTitle)
     if (!painter.begin(&printer))
         return pfUnsupported;
     // The painter's origin is the top-left corner of the printable area.
-    const QSize fitted = FitSheetToPage(Sheet.size(), QSize(printer.width(), printer.height()));
-    if (fitted.isEmpty()) {
+    if (FitSheetToPage(TSheetDocument::SheetSize, QSize(printer.width(), printer.height())).isEmpty()) {
         printer.abort();
         painter.end();
         return pfUnsupported;
     }
-    painter.scale(static_cast<double>(fitted.width()) / Sheet.width(),
-                  static_cast<double>(fitted.height()) / Sheet.height());
-    // No clip of our own: render() keeps to the sheet's rectangle, and a clip on the
-    // painter comes back misplaced after a child that clips its own text (the dials'
-    // numerals), cutting off every control painted after it.
-    printer.RenderSheet(Sheet, painter);
+    Document.Paint(printer, painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return pfUnsupported;
 

@@ -14,6 +14,7 @@
 
 class QPrinter;
 class QWidget;
+class TSheetDocument;
 class TVectorPrinter;
 
 class TSheetPrinter {
@@ -34,13 +35,18 @@ public:
     bool PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
                   const QString& JobTitle);
 
+    // Prints every page of Document as one job, landscape, on the chosen printer;
+    // failures are shown as for the one-sheet print. Returns whether it printed.
+    bool Print(TSheetDocument& Document, QWidget* Parent, const QString& JobTitle);
+
     // How failures reach the user: a standard message box unless a test replaces it.
     using TErrorReporter = std::function<void(QWidget* Parent, const QString& Message)>;
     void SetErrorReporter(TErrorReporter Reporter);
+    void ReportError(QWidget* Parent, const QString& Message) const;
 
 private:
     // The print itself, between hiding the panels and showing them again.
-    TPrintFailure PrintPage(QWidget& Sheet, const QString& JobTitle);
+    TPrintFailure PrintPages(TSheetDocument& Document, const QString& JobTitle);
 
     std::unique_ptr<TVectorPrinter> FPrinter;
     TErrorReporter FReportError;

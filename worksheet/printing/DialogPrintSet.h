@@ -1,0 +1,42 @@
+#pragma once
+// "まとめて印刷(&B)": a class set of different sheets in one job. Sheet 1 is the
+// sheet on the window; the others are new draws with the same settings. The set
+// can be previewed, saved as a PDF or printed, with no answer pages, each sheet's
+// key after it, or one answers list at the end. The window is left as it was.
+
+#include "SheetDocument.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QSpinBox;
+class TFormKestrum;
+
+class TDialogPrintSet : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TDialogPrintSet(TFormKestrum& Window);
+
+    // The pages the choices give now; the same choices always give the same pages.
+    std::unique_ptr<TSheetDocument> Document() const;
+
+    // Where "PDFに保存(&F)" asks for the file name: a file dialog, unless a test
+    // answers instead. An empty name cancels.
+    using TFileChooser = std::function<QString(QWidget* Parent, const QString& DefaultPath)>;
+    void SetFileChooser(TFileChooser Chooser) { FChooseFile = std::move(Chooser); }
+    // The name the file dialog offers: the date and the number of sheets.
+    QString DefaultPdfPath() const;
+
+    void ButtonPreviewClick();
+    void ButtonSavePdfClick();
+    void ButtonPrintClick();
+
+private:
+    TFormKestrum& FWindow;
+    QSpinBox* SpinBoxSheets = nullptr;
+    QComboBox* ComboBoxAnswerPages = nullptr;
+    TFileChooser FChooseFile;
+};

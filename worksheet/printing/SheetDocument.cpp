@@ -1,0 +1,131 @@
+#include "SheetDocument.h"
+
+#include "Fonts.h"
+#include "Numerals.h"
+#include "PageFit.h"
+#include "RandomSource.h"
+#include "SheetCode.h"
+#include "UnitKestrum.h"
+#include "VectorPrinter.h"
+
+#include <QCheckBox>
+#include <QPainter>
+
+namespace {
+
+const QString ListTitle = QStringLiteral("解答一覧");
+const QString ListNumber = QStringLiteral("番号");
+const QString ListCode = QStringLiteral("コード");
+const QString ListProblem = QStringLiteral("問");
+
+// The answers list's columns and rows, in sheet pixels.
+constexpr int ListLeft = 24;
+constexpr int ListCodeLeft = 84;
+constexpr int ListAnswersLeft = 260;
+constexpr int ListAnswerWidth = 126;
+constexpr int ListHeaderTop = 64;
+constexpr int ListFirstRowTop = 92;
+constexpr int ListRowHeight = 25;
+
+}  // namespace
+
+TSheetDocument::TSheetDocument(QWidget& Sheet) : FWidget(&Sheet), FPages{{pkWidget, 0, 0}} {}
+
+TSheetDocument::TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers)
+    : FSheets(std::move(Sheets)), FAnswers(Answers)
+{
+    const int count = static_cast<int>(FSheets.size());
+    for (int i = 0; i < count; ++i) {
+        FPages.push_back({pkSheet, i, 0});
+        if (FAnswers == apEachSheet)
+            FPages.push_back({pkKey, i, 0});
+    }
+    if (FAnswers == apList)
+        for (int first = 0; first < count; first += ListRowsPerPage)
+            FPages.push_back({pkList, first, std::min(ListRowsPerPage, count - first)});
+}
+
+TSheetDocument::~TSheetDocument() = default;
+
+bool TSheetDocument::IsEmpty() const
+{
+    if (FWidget)
+        return FWidget->rect().isEmpty();
+    return FPages.empty();
+}
+
+TFormKestrum& TSheetDocument::PageForm()
+{
+    if (!FPageForm) {
+        FPageForm = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSheetSeedRandom>());
+        for (QWidget* panel : FPageForm->PanelsOffThePage())
+            panel->hide();
+        FPageForm->resize(SheetSize);
+    }
+    return *FPageForm;
+}
+
+void TSheetDocument::Paint(TVectorPrinter& Printer, QPainter& Painter)
+{
+    const QSize page(Printer.width(), Printer.height());
+    bool first = true;
+    for (const TPage& p : FPages) {
+        if (!first)
+            Printer.newPage();
+        first = false;
+        QWidget* sheet = FWidget;
+        if (p.Kind == pkSheet || p.Kind == pkKey) {
+            TFormKestrum& form = PageForm();
+            form.ApplySheet(FSheets[static_cast<std::size_t>(p.First)]);
+            form.findChild<QCheckBox*>(QStringLiteral("CheckBoxAnswers"))->setChecked(p.Kind == pkKey);
+            sheet = &form;
+        }
+        const QSize size = sheet ? sheet->size() : SheetSize;
+        const QSize fitted = FitSheetToPage(size, page);
+        if (fitted.isEmpty())
+            continue;
+        Painter.save();
+        Painter.scale(static_cast<double>(fitted.width()) / size.width(),
+                      static_cast<double>(fitted.height()) / size.height());
+        // No clip of our own: render() keeps to the sheet's rectangle, and a clip on the
+        // painter comes back misplaced after a child that clips its own text (the
+        // dials' numerals), cutting off every control painted after it.
+        if (p.Kind == pkList)
+            PaintList(Painter, p);
+        else
+            Printer.RenderSheet(*sheet, Painter);
+        Painter.restore();
+    }
+}
+
+void TSheetDocument::PaintList(QPainter& Painter, const TPage& Page) const
+{
+    Painter.fillRect(QRect(QPoint(), SheetSize), Qt::white);
+    Painter.setPen(Qt::black);
+    Painter.setFont(GothicFont(24));
+    Painter.drawText(QPoint(ListLeft, 40), ListTitle);
+
+    Painter.setFont(GothicFont(16));
+    const auto cell = [&](int Left, int Top, int Width, const QString& Text) {
+        Painter.drawText(QRect(Left, Top, Width, ListRowHeight), Qt::AlignLeft | Qt::AlignVCenter, Text);
+    };
+    cell(ListLeft, ListHeaderTop, ListCodeLeft - ListLeft, ListNumber);
+    cell(ListCodeLeft, ListHeaderTop, ListAnswersLeft - ListCodeLeft, ListCode);
+    for (int c = 0; c < ProblemCount; ++c)
+        cell(ListAnswersLeft + c * ListAnswerWidth, ListHeaderTop, ListAnswerWidth,
+             ListProblem + QString::number(c + 1));
+    const int right = ListAnswersLeft + ProblemCount * ListAnswerWidth;
+    Painter.drawLine(ListLeft, ListFirstRowTop - 2, right, ListFirstRowTop - 2);
+
+    const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    for (int r = 0; r < Page.Count; ++r) {
+        const int index = Page.First + r;
+        const TSheet& sheet = FSheets[static_cast<std::size_t>(index)];
+        const int top = ListFirstRowTop + r * ListRowHeight;
+        cell(ListLeft, top, ListCodeLeft - ListLeft, QString::number(index + 1));
+        cell(ListCodeLeft, top, ListAnswersLeft - ListCodeLeft, SheetCode(sheet));
+        for (int c = 0; c < ProblemCount; ++c)
+            cell(ListAnswersLeft + c * ListAnswerWidth, top, ListAnswerWidth,
+                 AnswerText(sheet.Settings.Unit, sheet.Weights[c], separator));
+    }
+}

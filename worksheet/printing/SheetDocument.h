@@ -1,0 +1,71 @@
+#pragma once
+// What a print puts on paper, page by page: the window's own sheet as it stands, or
+// a class set (sheets, each with its key page or one answers list at the end). The
+// one-sheet print, the class set dialog, its preview, PDF export and the command
+// line all print through this one class, so every way out gives the same pages.
+
+#include "Sheet.h"
+
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QWidget;
+class TFormKestrum;
+class TVectorPrinter;
+
+// What a class set prints besides its sheets.
+enum TAnswerPages : std::uint8_t {
+    apNone,        // "なし"
+    apEachSheet,   // "各シートの後に解答": each sheet's key right after it
+    apList,        // "最後に解答一覧": one table of every sheet's code and answers
+};
+
+class TSheetDocument {
+public:
+    enum TPageKind : std::uint8_t { pkWidget, pkSheet, pkKey, pkList };
+    struct TPage {
+        TPageKind Kind;
+        int First;   // the sheet (pkSheet, pkKey) or the first row of the list
+        int Count;   // rows of the list on this page
+    };
+
+    // The sheet a window shows, as it stands: one page.
+    explicit TSheetDocument(QWidget& Sheet);
+    // A class set of these sheets.
+    TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers);
+    ~TSheetDocument();
+    TSheetDocument(const TSheetDocument&) = delete;
+    TSheetDocument& operator=(const TSheetDocument&) = delete;
+
+    const std::vector<TPage>& Pages() const { return FPages; }
+    const std::vector<TSheet>& Sheets() const { return FSheets; }
+    // Whether there is anything to print at all.
+    bool IsEmpty() const;
+
+    // Paints every page onto Printer through Painter, which is active on it; a new
+    // page starts before each page but the first. Each page is fitted to the
+    // printable area as the one-sheet print fits it.
+    void Paint(TVectorPrinter& Printer, QPainter& Painter);
+
+    // The answers list's rows on one page.
+    static constexpr int ListRowsPerPage = 25;
+    // Each page is the sheet as laid out at 96 dpi.
+    static constexpr QSize SheetSize{1028, 740};
+
+private:
+    // The window that draws the sheets of a set: never shown and never the user's,
+    // so the user's window is left exactly as it is.
+    TFormKestrum& PageForm();
+    void PaintList(QPainter& Painter, const TPage& Page) const;
+
+    QWidget* FWidget = nullptr;
+    std::vector<TSheet> FSheets;
+    TAnswerPages FAnswers = apNone;
+    std::vector<TPage> FPages;
+    std::unique_ptr<TFormKestrum> FPageForm;
+};

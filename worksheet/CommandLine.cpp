@@ -1,0 +1,312 @@
+#include "CommandLine.h"
+
+#include "RandomSource.h"
+#include "SettingsTables.h"
+#include "SheetCode.h"
+#include "UnitKestrum.h"
+#include "printing/PdfExport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Qt's warnings (a missing runtime folder, fonts) are no business of a batch run.
+void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message)
+{
+    if (Type == QtCriticalMsg || Type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(Message));
+}
+
+// One choice of a fixed list, written as on the command line.
+template <typename T> struct TChoice {
+    const char* Name;
+    T Value;
+};
+
+template <typename T, std::size_t N>
+std::optional<T> Choose(const TChoice<T> (&Choices)[N], const QString& Text)
+{
+    for (const TChoice<T>& choice : Choices)
+        if (Text == QLatin1String(choice.Name))
+            return choice.Value;
+    return std::nullopt;
+}
+
+template <typename T, std::size_t N> QString Names(const TChoice<T> (&Choices)[N])
+{
+    QStringList names;
+    for (const TChoice<T>& choice : Choices)
+        names << QLatin1String(choice.Name);
+    return names.join(QLatin1Char('|'));
+}
+
+const TChoice<TAnswerPages> AnswerChoices[] = {{"none", apNone}, {"each", apEachSheet}, {"list", apList}};
+const TChoice<int> CapacityChoices[] = {{"1", 0}, {"2", 1}, {"5", 2}, {"10", 3}, {"20", 4}, {"50", 5}, {"100", 6}};
+const TChoice<int> StepChoices[] = {{"10g", 0}, {"20g", 1}, {"50g", 2},  {"100g", 3}, {"200g", 4},
+                                    {"500g", 5}, {"1kg", 6}, {"2kg", 7}, {"5kg", 8},  {"10kg", 9}};
+const TChoice<bool> DensityChoices[] = {{"sparse", false}, {"dense", true}};
+const TChoice<TPer200Choice> Per200Choices[] = {{"hide", pcHide}, {"show", pcShow}};
+const TChoice<bool> ViewChoices[] = {{"whole", false}, {"enlarged", true}};
+const TChoice<TAnswerUnit> UnitChoices[] = {{"g", auGrams}, {"kg", auKilograms}, {"kg-g", auKilogramsAndGrams}};
+
+// A whole number from Low to High, or none.
+std::optional<std::int64_t> Whole(const QString& Text, std::int64_t Low, std::int64_t High)
+{
+    bool ok = false;
+    const qlonglong value = Text.toLongLong(&ok);
+    if (!ok || value < Low || value > High)
+        return std::nullopt;
+    return value;
+}
+
+TCommandLine Fail(TCommandLine& Line, const QString& Error)
+{
+    Line.Error = Error;
+    return Line;
+}
+
+QString Refusal(const QString& Option, const QString& Accepts, const QString& Given)
+{
+    return QStringLiteral("--%1: expected %2, not \"%3\"").arg(Option, Accepts, Given);
+}
+
+}  // namespace
+
+void PrepareCommandLinePlatform(int Argc, char** Argv)
+{
+    for (int i = 1; i < Argc; ++i) {
+        if (std::strcmp(Argv[i], "--pdf") == 0 || std::strncmp(Argv[i], "--pdf=", 6) == 0) {
+            if (!std::getenv("QT_QPA_PLATFORM"))
+                setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            qInstallMessageHandler(QuietMessages);
+            return;
+        }
+    }
+}
+
+TCommandLine ParseCommandLine(const QStringList& Arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Dial-scale worksheets: opens the worksheet window, "
+                                                    "or with --pdf writes a class set as a PDF."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Write the set to FILE and exit."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption sheets(QStringLiteral("sheets"), QStringLiteral("Number of sheets, 1-60 (1)."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption answers(QStringLiteral("answers"),
+                                     QStringLiteral("Answer pages: %1 (none).").arg(Names(AnswerChoices)),
+                                     QStringLiteral("PAGES"));
+    const QCommandLineOption capacity(QStringLiteral("capacity"),
+                                      QStringLiteral("Capacity in kg: %1 (2).").arg(Names(CapacityChoices)),
+                                      QStringLiteral("KG"));
+    const QCommandLineOption step(QStringLiteral("step"),
+                                  QStringLiteral("Step of the weights: %1, one the capacity offers.")
+                                      .arg(Names(StepChoices)),
+                                  QStringLiteral("STEP"));
+    const QCommandLineOption density(QStringLiteral("density"), QStringLiteral("Graduation: sparse|dense (dense)."),
+                                     QStringLiteral("DENSITY"));
+    const QCommandLineOption per200(QStringLiteral("per200"), QStringLiteral("1/200 graduation: show|hide."),
+                                    QStringLiteral("CHOICE"));
+    const QCommandLineOption view(QStringLiteral("view"), QStringLiteral("Dial view: whole|enlarged (whole)."),
+                                  QStringLiteral("VIEW"));
+    const QCommandLineOption unit(QStringLiteral("unit"), QStringLiteral("Answer blanks: g|kg|kg-g (kg-g)."),
+                                  QStringLiteral("UNIT"));
+    const QCommandLineOption min(QStringLiteral("min"), QStringLiteral("Lower range box, grams (0)."),
+                                 QStringLiteral("G"));
+    const QCommandLineOption max(QStringLiteral("max"), QStringLiteral("Upper range box, grams (the capacity)."),
+                                 QStringLiteral("G"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed of sheet 1's draw, 0-%1 (the clock).").arg(SheetSeedLimit - 1),
+                                  QStringLiteral("N"));
+    const QCommandLineOption code(QStringLiteral("code"),
+                                  QStringLiteral("Sheet 1 is the sheet of this code; the rest follow from it."),
+                                  QStringLiteral("CODE"));
+    parser.addOptions({pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code});
+
+    TCommandLine line;
+    if (!parser.parse(Arguments)) {
+        // Qt's own text, in whatever language its translations speak, gets the
+        // option's name; ours says where the options are listed.
+        const QStringList unknown = parser.unknownOptionNames();
+        line.Error = unknown.isEmpty() ? parser.errorText()
+                                       : QStringLiteral("unknown option \"%1\" (kestrum --help lists the options)")
+                                             .arg(unknown.first());
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty()) {
+        line.Error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return line;
+    }
+
+    line.PdfPath = parser.value(pdf);
+    if (parser.isSet(pdf) && line.PdfPath.isEmpty()) {
+        line.Error = QStringLiteral("--pdf: expected a file name");
+        return line;
+    }
+    if (parser.isSet(sheets)) {
+        const auto n = Whole(parser.value(sheets), 1, 60);
+        if (!n)
+            return Fail(line, Refusal(QStringLiteral("sheets"), QStringLiteral("a whole number from 1 to 60"),
+                                        parser.value(sheets)));
+        line.Sheets = static_cast<int>(*n);
+    }
+    if (parser.isSet(answers)) {
+        const auto a = Choose(AnswerChoices, parser.value(answers));
+        if (!a)
+            return Fail(line, Refusal(QStringLiteral("answers"), Names(AnswerChoices), parser.value(answers)));
+        line.Answers = *a;
+    }
+
+    bool anySetting = false;
+    for (const QCommandLineOption* o : {&capacity, &step, &density, &per200, &view, &unit, &min, &max})
+        anySetting = anySetting || parser.isSet(*o);
+    if (parser.isSet(code)) {
+        if (anySetting || parser.isSet(seed))
+            return Fail(line, QStringLiteral("--code: a code carries its own settings and seed; "
+                                               "give no setting options or --seed with it"));
+        const TSheetCodeReading reading = ReadSheetCode(parser.value(code));
+        if (!reading.Sheet)
+            return Fail(line, Refusal(QStringLiteral("code"),
+                                        QStringLiteral("a sheet code as printed at a sheet's foot "
+                                                       "(14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors"),
+                                        parser.value(code)));
+        line.Code = reading.Sheet;
+        return line;
+    }
+
+    if (parser.isSet(seed)) {
+        const auto s = Whole(parser.value(seed), 0, SheetSeedLimit - 1);
+        if (!s)
+            return Fail(line, Refusal(QStringLiteral("seed"),
+                                        QStringLiteral("a whole number from 0 to %1").arg(SheetSeedLimit - 1),
+                                        parser.value(seed)));
+        line.Seed = static_cast<std::uint32_t>(*s);
+    }
+    if (!anySetting)
+        return line;
+
+    TSheetSettings s;
+    if (parser.isSet(capacity)) {
+        const auto c = Choose(CapacityChoices, parser.value(capacity));
+        if (!c)
+            return Fail(line, Refusal(QStringLiteral("capacity"), Names(CapacityChoices), parser.value(capacity)));
+        s.Capacity = *c;
+        // The step the panel selects for that capacity; 2 kg keeps start-up's 100 g.
+        if (s.Capacity != TSheetSettings{}.Capacity)
+            s.Step = CapacityRows()[s.Capacity].DefaultStep;
+    }
+    const TCapacityRow& row = CapacityRows()[s.Capacity];
+    s.RangeMax = row.Capacity;
+    if (parser.isSet(step)) {
+        const auto st = Choose(StepChoices, parser.value(step));
+        QStringList offered;
+        for (int i = row.FirstStep; i <= row.LastStep; ++i)
+            offered << StepRows()[i].Caption;
+        if (!st || *st < row.FirstStep || *st > row.LastStep)
+            return Fail(line, Refusal(QStringLiteral("step"),
+                                        QStringLiteral("%1 with a %2 kg capacity")
+                                            .arg(offered.join(QLatin1Char('|')))
+                                            .arg(row.Capacity / 1000),
+                                        parser.value(step)));
+        s.Step = *st;
+    }
+    if (parser.isSet(density)) {
+        const auto d = Choose(DensityChoices, parser.value(density));
+        if (!d)
+            return Fail(line, Refusal(QStringLiteral("density"), Names(DensityChoices), parser.value(density)));
+        s.Dense = *d;
+    }
+    if (parser.isSet(per200)) {
+        const auto p = Choose(Per200Choices, parser.value(per200));
+        if (!p)
+            return Fail(line, Refusal(QStringLiteral("per200"), Names(Per200Choices), parser.value(per200)));
+        s.Per200 = *p;
+    }
+    if (parser.isSet(view)) {
+        const auto v = Choose(ViewChoices, parser.value(view));
+        if (!v)
+            return Fail(line, Refusal(QStringLiteral("view"), Names(ViewChoices), parser.value(view)));
+        s.Enlarged = *v;
+    }
+    if (parser.isSet(unit)) {
+        const auto u = Choose(UnitChoices, parser.value(unit));
+        if (!u)
+            return Fail(line, Refusal(QStringLiteral("unit"), Names(UnitChoices), parser.value(unit)));
+        s.Unit = *u;
+    }
+    if (parser.isSet(min)) {
+        const auto g = Whole(parser.value(min), 0, row.Capacity);
+        if (!g)
+            return Fail(line, Refusal(QStringLiteral("min"),
+                                        QStringLiteral("grams from 0 to the capacity, %1").arg(row.Capacity),
+                                        parser.value(min)));
+        s.RangeMin = static_cast<std::int32_t>(*g);
+    }
+    if (parser.isSet(max)) {
+        const auto g = Whole(parser.value(max), 0, SheetCodeRangeLimit);
+        if (!g)
+            return Fail(line, Refusal(QStringLiteral("max"),
+                                        QStringLiteral("grams from 0 to %1").arg(SheetCodeRangeLimit),
+                                        parser.value(max)));
+        s.RangeMax = static_cast<std::int32_t>(*g);
+    }
+    line.Settings = s;
+    return line;
+}
+
+namespace {
+
+// Sheet 1 of the command line: the code's sheet, or a draw from the seed (the
+// clock's when none was given) with the settings.
+std::optional<TSheet> FirstSheet(const TCommandLine& Line)
+{
+    if (Line.Code)
+        return Line.Code;
+    std::uint32_t seed = 0;
+    if (Line.Seed) {
+        seed = *Line.Seed;
+    } else {
+        TClockRandom clock;
+        clock.Seed();
+        seed = clock.SeedValue();
+    }
+    return DrawSheet(Line.Settings.value_or(TSheetSettings{}), seed);
+}
+
+}  // namespace
+
+int RunPdf(const TCommandLine& Line)
+{
+    const std::optional<TSheet> first = FirstSheet(Line);
+    if (!first) {
+        std::fprintf(stderr, "kestrum: the settings leave fewer than six weights to draw\n");
+        return CommandLineError;
+    }
+    TSheetDocument document(DrawSet(*first, Line.Sheets), Line.Answers);
+    const TPdfResult result = SavePdf(document, Line.PdfPath);
+    if (!result.Saved) {
+        std::fprintf(stderr, "kestrum: --pdf: cannot write %s: %s\n", qPrintable(Line.PdfPath),
+                     qPrintable(result.Reason));
+        return CommandLineError;
+    }
+    return 0;
+}
+
+void ApplyCommandLine(const TCommandLine& Line, TFormKestrum& Window)
+{
+    if (!Line.Code && !Line.Settings && !Line.Seed)
+        return;
+    if (const std::optional<TSheet> first = FirstSheet(Line))
+        Window.ApplySheet(*first);
+}

@@ -6,6 +6,7 @@
 #include "WorksheetDriver.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -47,6 +48,27 @@ private slots:
         QCOMPARE(AnswerText(auKilogramsAndGrams, 2000, dot), QStringLiteral("2kg 0g"));
         QCOMPARE(AnswerText(auKilogramsAndGrams, 999, dot), QStringLiteral("999g"));
         QCOMPARE(AnswerText(auKilogramsAndGrams, 1000, dot), QStringLiteral("1kg 0g"));
+    }
+
+    void everyAcceleratorOfTheWindowIsItsOwn()
+    {
+        Sheet driver;
+        QStringList letters;
+        const QRegularExpression accelerator(QStringLiteral("&(\\w)"));
+        for (const QWidget* w : driver.Form->findChildren<QWidget*>()) {
+            QString text;
+            if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+                text = button->text();
+            else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+                text = group->title();
+            if (const auto match = accelerator.match(text); match.hasMatch())
+                letters << match.captured(1).toUpper();
+        }
+        // "初期設定(&S)" is both the button and the panel it opens.
+        letters.removeOne(QStringLiteral("S"));
+        for (const char* added : {"E", "B", "L"})
+            QVERIFY(letters.contains(QString::fromLatin1(added)));
+        QCOMPARE(letters.removeDuplicates(), 0);
     }
 
     void theWindowShowsTheAnswersInRedByTheirBlanks()

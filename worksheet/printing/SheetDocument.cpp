@@ -31,11 +31,11 @@ constexpr int ListRowHeight = 25;
 
 TSheetDocument::TSheetDocument(QWidget& Sheet) : FWidget(&Sheet), FPages{{pkWidget, 0, 0}} {}
 
-TSheetDocument::TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers)
+TSheetDocument::TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers, bool SheetPages)
     : FSheets(std::move(Sheets)), FAnswers(Answers)
 {
     const int count = static_cast<int>(FSheets.size());
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; SheetPages && i < count; ++i) {
         FPages.push_back({pkSheet, i, 0});
         if (FAnswers == apEachSheet)
             FPages.push_back({pkKey, i, 0});

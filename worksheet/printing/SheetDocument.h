@@ -36,8 +36,8 @@ public:
 
     // The sheet a window shows, as it stands: one page.
     explicit TSheetDocument(QWidget& Sheet);
-    // A class set of these sheets.
-    TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers);
+    // A class set of these sheets; without SheetPages only its answers list.
+    TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers, bool SheetPages = true);
     ~TSheetDocument();
     TSheetDocument(const TSheetDocument&) = delete;
     TSheetDocument& operator=(const TSheetDocument&) = delete;

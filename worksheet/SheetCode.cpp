@@ -53,6 +53,9 @@ int DigitOf(QChar Character)
 QString SheetCode(const TSheet& Sheet)
 {
     const TSheetSettings& s = Sheet.Settings;
+    // Half-way through start-up the unit has no item yet: no sheet, no code.
+    if (!s.IsValid())
+        return {};
     const int stepInCapacity = s.Step - CapacityRows()[s.Capacity].FirstStep;
     std::uint64_t settings = static_cast<std::uint64_t>(s.Capacity);
     settings = settings * StepsPerCapacity + static_cast<std::uint64_t>(stepInCapacity);

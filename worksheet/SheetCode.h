@@ -27,7 +27,8 @@ enum TSheetCodeError : std::uint8_t {
 // The largest range bound a code holds; a larger upper bound is written as this.
 constexpr std::int32_t SheetCodeRangeLimit = 131071;
 
-// The code of Sheet's settings and seed, grouped for reading aloud.
+// The code of Sheet's settings and seed, grouped for reading aloud; empty for
+// settings that are no sheet's (a step the capacity does not offer, say).
 QString SheetCode(const TSheet& Sheet);
 
 struct TSheetCodeReading {

@@ -1,9 +1,9 @@
-// The program's start: one worksheet window, open until the user closes it. There is
-// no command line and nothing is read or saved; every start has the same settings.
+// The program's start: one worksheet window, open until the user closes it. Nothing is
+// read or saved; every start has the same settings.
 
 #include "Fonts.h"
+#include "MainWindow.h"
 #include "Translations.h"
-#include "UnitKestrum.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallJapaneseTranslations(app);
     RegisterFontSubstitutions();
-    TFormKestrum FormKestrum;
-    FormKestrum.show();
+    TMainWindow window;
+    window.show();
     return app.exec();
 }

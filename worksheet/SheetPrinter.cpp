@@ -3,29 +3,21 @@
 #include "HiddenWidgets.h"
 #include "PageFit.h"
 #include "SpoolerVerdict.h"
-#include "VectorPrinter.h"
+#include "SheetPicture.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace {
-
-// Raises a flag for as long as it lives.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 bool WritesToFile(const QPrinter& Printer) { return !Printer.outputFileName().isEmpty(); }
 
@@ -48,7 +40,7 @@ bool GoesToSpooler(const QPrinter& Printer)
 }  // namespace
 
 TSheetPrinter::TSheetPrinter()
-    : FPrinter(std::make_unique<TVectorPrinter>(QPrinter::HighResolution)),
+    : FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       FReportError([](QWidget* parent, const QString& message) {
           QMessageBox::critical(parent, QString(), message);
       })
@@ -68,19 +60,46 @@ void TSheetPrinter::RunSetupDialog(QWidget* Parent)
     // The sheet is always one page: there is no range to choose.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
-    dialog.exec();
+    // Here the dialog prints nothing, so its button must not say that it does.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    if (dialog.exec() == QDialog::Accepted)
+        FPrinterChosen = true;
+}
+
+void TSheetPrinter::FollowDefaultPrinter()
+{
+    // A choice made in code (a file name set by a caller) counts as chosen too.
+    if (FPrinterChosen || WritesToFile(*FPrinter))
+        return;
+    const QString current = QPrinterInfo::defaultPrinterName();
+    if (current.isEmpty() || current == FPrinter->printerName())
+        return;
+    FPrinter->setOutputFormat(QPrinter::NativeFormat);
+    FPrinter->setPrinterName(current);
 }
 
 bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
-                             const QString& JobTitle)
+                             const QString& JobTitle, const QRect& Area)
 {
     // A second print asked for while one runs (from inside a paint, say) touches
     // nothing: the panels and the printer belong to the first.
     TPrintFailure failure = pfBusy;
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
-        const TFlagScope printing(FPrinting);
-        const THiddenWidgets hidden(HideWhilePrinting);
-        failure = PrintPage(Sheet, JobTitle);
+        const QScopedValueRollback printing(FPrinting, true);
+        FollowDefaultPrinter();
+        if (HasDestination(*FPrinter)) {
+            const QRect area = Area.isEmpty() ? Sheet.rect() : Area;
+            QPicture page;
+            {
+                const THiddenWidgets hidden(HideWhilePrinting);
+                page = RecordSheet(Sheet, area);
+            }
+            failure = PrintPage(page, area.size(), JobTitle);
+        } else {
+            failure = pfNoPrinter;
+        }
     }
     // The panels are back before the message shows.
     if (failure != pfNone && FReportError)
@@ -88,12 +107,11 @@ bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePri
     return failure == pfNone;
 }
 
-TPrintFailure TSheetPrinter::PrintPage(QWidget& Sheet, const QString& JobTitle)
+TPrintFailure TSheetPrinter::PrintPage(const QPicture& Page, QSize PageSize,
+                                       const QString& JobTitle)
 {
-    TVectorPrinter& printer = *FPrinter;
-    if (!HasDestination(printer))
-        return pfNoPrinter;
-    if (Sheet.rect().isEmpty())
+    QPrinter& printer = *FPrinter;
+    if (PageSize.isEmpty())
         return pfUnsupported;
 
     // Landscape on every print, whatever the setup dialog chose. Orientation and page
@@ -110,18 +128,21 @@ TPrintFailure TSheetPrinter::PrintPage(QWidget& Sheet, const QString& JobTitle)
     if (!painter.begin(&printer))
         return pfUnsupported;
     // The painter's origin is the top-left corner of the printable area.
-    const QSize fitted = FitSheetToPage(Sheet.size(), QSize(printer.width(), printer.height()));
+    const QSize fitted = FitSheetToPage(PageSize, QSize(printer.width(), printer.height()));
     if (fitted.isEmpty()) {
         printer.abort();
         painter.end();
         return pfUnsupported;
     }
-    painter.scale(static_cast<double>(fitted.width()) / Sheet.width(),
-                  static_cast<double>(fitted.height()) / Sheet.height());
-    // No clip of our own: render() keeps to the sheet's rectangle, and a clip on the
-    // painter comes back misplaced after a child that clips its own text (the dials'
-    // numerals), cutting off every control painted after it.
-    printer.RenderSheet(Sheet, painter);
+    painter.scale(static_cast<double>(fitted.width()) / PageSize.width(),
+                  static_cast<double>(fitted.height()) / PageSize.height());
+    // Nothing outside the sheet's area reaches the page.
+    painter.setClipRect(QRect(QPoint(), PageSize));
+    // A picture plays itself at the printer's resolution, enlarged by the ratio of the
+    // two resolutions; the fit above has already sized the sheet for the page.
+    painter.scale(static_cast<double>(Page.logicalDpiX()) / printer.logicalDpiX(),
+                  static_cast<double>(Page.logicalDpiY()) / printer.logicalDpiY());
+    painter.drawPicture(0, 0, Page);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return pfUnsupported;
 

@@ -5,6 +5,8 @@
 #include "PlatformScale.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
+#include "SheetPalette.h"
+#include "SheetPicture.h"
 #include "SheetPrinter.h"
 #include "SpinEdit.h"
 #include "Texts.h"
@@ -23,12 +25,12 @@ TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Rando
     setObjectName(QStringLiteral("FormKestrum"));
     setWindowTitle(Texts::WindowCaption);
     setFont(GothicFont(12));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setPalette(SheetPalette());
     setAutoFillBackground(true);
     move(2, 2);
-    resize(1028, 740);
+    // The sheet is laid out for this size; a smaller window scrolls it (TMainWindow).
+    setMinimumSize(SheetDesignSize);
+    resize(SheetDesignSize);
 
     CreateSheet();
     CreateButtonPanel();
@@ -137,5 +139,6 @@ void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDi
 
 void TFormKestrum::ButtonPrintOutClick(QObject*)
 {
-    SheetPrinter().PrintOut(*this, {PanelButtons, GroupBoxStart}, Texts::WindowCaption);
+    SheetPrinter().PrintOut(*this, {PanelButtons, GroupBoxStart}, Texts::WindowCaption,
+                            QRect(QPoint(), SheetDesignSize));
 }

@@ -194,10 +194,18 @@ void TPlatformScale::resizeEvent(QResizeEvent* event)
 void TPlatformScale::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    PaintControl(painter);
+}
+
+void TPlatformScale::PaintControl(QPainter& Painter)
+{
+    // An enlarged dial draws far past its own rectangle; it keeps to it on any device.
+    Painter.setClipRect(rect(), Qt::IntersectClip);
     // The dial leaves every pixel outside its board as the parent shows it.
     const QWidget* back = parentWidget() ? parentWidget() : this;
-    painter.fillRect(rect(), back->palette().color(back->backgroundRole()));
-    TQtCanvas canvas(painter);
+    Painter.fillRect(rect(), back->palette().color(back->backgroundRole()));
+    TQtCanvas canvas(Painter);
+    canvas.SetSystemPalette(palette());
     PaintOn(canvas);
 }
 

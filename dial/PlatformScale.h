@@ -17,6 +17,8 @@
 
 struct TMarkDirection;
 
+class QPainter;
+
 class TPlatformScale : public QWidget {
     Q_OBJECT
 
@@ -63,6 +65,10 @@ public:
 
     // The whole paint: board, marks, needle, pivot, numerals.
     void PaintOn(TCanvas& Canvas);
+    // The whole control as its paint event draws it, onto any painter whose origin is
+    // the control's top-left corner: the parent's colour outside the board, then the
+    // dial. The printed sheet draws the dials through this, as vectors.
+    void PaintControl(QPainter& Painter);
 
     // Geometry of the current paint (meaningful once PaintOn has set the radius).
     std::int32_t RotateX(std::int32_t A, std::int32_t B, double Angle) const;

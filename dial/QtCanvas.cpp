@@ -61,16 +61,19 @@ QPalette::ColorRole SystemRole(TColor index)
 }  // namespace
 
 TQtCanvas::TQtCanvas(QPainter& Painter, int Dpi)
-    : FPainter(Painter), FDpi(Dpi), FMeasuredPixels(DrawsMeasuredPixels(Painter))
+    : FPainter(Painter), FDpi(Dpi), FSystemPalette(QGuiApplication::palette()),
+      FMeasuredPixels(DrawsMeasuredPixels(Painter))
 {
     FPainter.setRenderHint(QPainter::Antialiasing, true);
     FPainter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-QColor TQtCanvas::ToQColor(TColor Color)
+QColor TQtCanvas::ToQColor(TColor Color) { return ToQColor(Color, QGuiApplication::palette()); }
+
+QColor TQtCanvas::ToQColor(TColor Color, const QPalette& System)
 {
     if (Color & 0x80000000u)
-        return QGuiApplication::palette().color(SystemRole(Color));
+        return System.color(SystemRole(Color));
     return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
 }
 
@@ -110,7 +113,7 @@ void TQtCanvas::ApplyPenAndBrush()
         if (Pen.Style == psClear) {
             FPainter.setPen(Qt::NoPen);
         } else {
-            QPen pen(ToQColor(Pen.Color));
+            QPen pen(Colour(Pen.Color));
             pen.setWidth(Pen.Width);
             pen.setCapStyle(Qt::SquareCap);
             pen.setJoinStyle(Qt::MiterJoin);
@@ -123,7 +126,7 @@ void TQtCanvas::ApplyPenAndBrush()
         if (Brush.Style() == bsClear)
             FPainter.setBrush(Qt::NoBrush);
         else
-            FPainter.setBrush(ToQColor(Brush.Color()));
+            FPainter.setBrush(Colour(Brush.Color()));
         FPainterBrush = Brush;
     }
 }
@@ -148,10 +151,10 @@ void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
     if (const auto discs = OutlinedDisc(Pen, Brush, X1, Y1, X2, Y2)) {
         FPainter.setPen(Qt::NoPen);
-        FPainter.setBrush(ToQColor(Pen.Color));
+        FPainter.setBrush(Colour(Pen.Color));
         FPainter.drawEllipse(discs->Outer);
         if (discs->Inner.width() > 0 && discs->Inner.height() > 0) {
-            FPainter.setBrush(ToQColor(Brush.Color()));
+            FPainter.setBrush(Colour(Brush.Color()));
             FPainter.drawEllipse(discs->Inner);
         }
         // The painter's pen and brush are no longer the ones last applied.
@@ -192,7 +195,7 @@ void TQtCanvas::ApplyTextState(const QFont& TextFont)
         FPainterFont = TextFont;
     }
     if (FPainterTextColor != Font.Color) {
-        FPainter.setPen(ToQColor(Font.Color));
+        FPainter.setPen(Colour(Font.Color));
         FPainterTextColor = Font.Color;
         FPainterPen.reset();
     }
@@ -202,7 +205,7 @@ void TQtCanvas::ApplyTextState(const QFont& TextFont)
             FPainter.setBackgroundMode(Qt::TransparentMode);
         } else {
             FPainter.setBackgroundMode(Qt::OpaqueMode);
-            FPainter.setBackground(ToQColor(background));
+            FPainter.setBackground(Colour(background));
         }
         FPainterBackground = background;
     }
@@ -232,10 +235,10 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     FPainter.save();
     FPainter.setClipRect(QRect(Box.Left, Box.Top, width, height), Qt::IntersectClip);
     FPainter.setFont(layout.Font);
-    FPainter.setPen(ToQColor(Font.Color));
+    FPainter.setPen(Colour(Font.Color));
     if (Brush.Style() == bsSolid) {
         FPainter.setBackgroundMode(Qt::OpaqueMode);
-        FPainter.setBackground(ToQColor(Brush.Color()));
+        FPainter.setBackground(Colour(Brush.Color()));
     } else {
         FPainter.setBackgroundMode(Qt::TransparentMode);
     }

@@ -12,6 +12,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <QPalette>
+
 #include <optional>
 
 class QPainter;
@@ -19,6 +21,10 @@ class QPainter;
 class TQtCanvas : public TCanvas {
 public:
     explicit TQtCanvas(QPainter& Painter, int Dpi = 96);
+    // System colours (clWindowText and the like) come from this palette: the palette
+    // of the control being painted, so that a sheet with colours of its own keeps them
+    // under any desktop theme. The application's palette until it is set.
+    void SetSystemPalette(const QPalette& Palette) { FSystemPalette = Palette; }
 
     void Ellipse(int X1, int Y1, int X2, int Y2) override;
     void MoveTo(int X, int Y) override;
@@ -37,8 +43,10 @@ public:
     // The ellipse through the pixels of a box, in Qt's coordinates.
     static QRectF EllipseRect(int X1, int Y1, int X2, int Y2);
 
-    // A TColor as Qt sees it: plain RGB, or a system colour from the palette.
+    // A TColor as Qt sees it: plain RGB, or a system colour from the given palette
+    // (the application's when none is given).
     static QColor ToQColor(TColor Color);
+    static QColor ToQColor(TColor Color, const QPalette& System);
     // Pixel height of a font of the given size in points at the given resolution.
     static int PixelHeight(int Points, int Dpi);
     // The face text is drawn in.
@@ -60,8 +68,11 @@ private:
     void ApplyPenAndBrush();
     void ApplyTextState(const QFont& Font);
 
+    QColor Colour(TColor Color) const { return ToQColor(Color, FSystemPalette); }
+
     QPainter& FPainter;
     int FDpi;
+    QPalette FSystemPalette;
     QPoint FPenPos;
     // Text lands on the same pixels as when it was measured: a raster device under a
     // whole-pixel translation. Only there can a text whose ink fits skip the clip.

@@ -3,6 +3,9 @@
 //
 //   render_dial OUT.png [capacity-kg=2] [value-g=0] [zoom-percent=100] [dense=1]
 //               [per200=0] [diameter=285] [solid=0]
+//
+// An argument out of its range or not a whole number is refused with the usage, never
+// narrowed to something else: the picture must show what was asked for.
 
 #include "PlatformScale.h"
 #include "QtCanvas.h"
@@ -11,54 +14,110 @@
 #include <QImage>
 #include <QPainter>
 
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <optional>
 
 namespace {
 
-TTypeValueMax CapacityOf(int kg)
+// Large enough for a poster, small enough that the image fits in memory.
+constexpr long MaxDiameter = 4096;
+
+struct TArgument {
+    const char* Name;
+    long Default, Min, Max;
+};
+
+// In the order of the command line, after OUT.png.
+constexpr TArgument Arguments[] = {
+    {"capacity-kg", 2, 1, 100},  {"value-g", 0, 0, 100000},  {"zoom-percent", 100, 100, 200},
+    {"dense", 1, 0, 1},          {"per200", 0, 0, 1},        {"diameter", 285, 1, MaxDiameter},
+    {"solid", 0, 0, 1},
+};
+constexpr int ArgumentCount = static_cast<int>(std::size(Arguments));
+
+std::optional<TTypeValueMax> CapacityOf(long kg)
 {
     switch (kg) {
     case 1: return vm001kg;
+    case 2: return vm002kg;
     case 5: return vm005kg;
     case 10: return vm010kg;
     case 20: return vm020kg;
     case 50: return vm050kg;
     case 100: return vm100kg;
-    default: return vm002kg;
+    default: return std::nullopt;
     }
 }
 
-int Arg(int argc, char** argv, int i, int fallback)
+std::optional<long> WholeNumber(const char* Text)
 {
-    return i < argc ? std::atoi(argv[i]) : fallback;
+    long v = 0;
+    const char* end = Text + std::strlen(Text);
+    const auto [rest, error] = std::from_chars(Text, end, v);
+    if (error != std::errc() || rest != end || rest == Text)
+        return std::nullopt;
+    return v;
+}
+
+int Usage(const char* Program, const char* Problem)
+{
+    if (Problem)
+        std::fprintf(stderr, "%s: %s\n", Program, Problem);
+    std::fprintf(stderr,
+                 "usage: %s OUT.png [capacity-kg=2] [value-g=0] [zoom-percent=100] "
+                 "[dense=1] [per200=0] [diameter=285] [solid=0]\n"
+                 "  capacity-kg   1, 2, 5, 10, 20, 50 or 100\n"
+                 "  value-g       0 to the capacity in grams\n"
+                 "  zoom-percent  100 to 200\n"
+                 "  dense, per200, solid  0 or 1\n"
+                 "  diameter      1 to %ld pixels\n",
+                 Program, MaxDiameter);
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: %s OUT.png [capacity-kg=2] [value-g=0] [zoom-percent=100] "
-                     "[dense=1] [per200=0] [diameter=285] [solid=0]\n",
-                     argv[0]);
-        return 2;
+    if (argc < 2 || argc > 2 + ArgumentCount)
+        return Usage(argv[0], argc < 2 ? nullptr : "too many arguments");
+    long values[ArgumentCount];
+    for (int i = 0; i < ArgumentCount; ++i) {
+        const TArgument& argument = Arguments[i];
+        if (2 + i >= argc) {
+            values[i] = argument.Default;
+            continue;
+        }
+        const std::optional<long> v = WholeNumber(argv[2 + i]);
+        if (!v || *v < argument.Min || *v > argument.Max) {
+            char problem[160];
+            std::snprintf(problem, sizeof problem, "%s cannot be '%s'", argument.Name, argv[2 + i]);
+            return Usage(argv[0], problem);
+        }
+        values[i] = *v;
     }
+    const auto [kg, value, zoom, dense, per200, diameter, solid] = values;
+    const std::optional<TTypeValueMax> capacity = CapacityOf(kg);
+    if (!capacity)
+        return Usage(argv[0], "no such capacity");
+    if (value > kg * 1000)
+        return Usage(argv[0], "the weight is beyond the capacity");
+
     QApplication app(argc, argv);
     TPlatformScale dial;
-    const TTypeValueMax capacity = CapacityOf(Arg(argc, argv, 2, 2));
-    dial.SetDiameter(static_cast<std::uint16_t>(Arg(argc, argv, 7, 285)));
+    dial.SetDiameter(static_cast<std::uint16_t>(diameter));
     dial.SetBoardColor(clWhite);
     dial.SetWidthBorderLine(2);
     dial.SetWidthHand(12);
-    dial.SetTypeValueMax(capacity);
-    dial.SetValueMax(StandardValueMax(capacity));
-    dial.SetStretchRatePercent(static_cast<std::uint8_t>(Arg(argc, argv, 4, 100)));
-    dial.SetTypeBoardScale(Arg(argc, argv, 5, 1) ? bsDensely : bsSparsely);
-    dial.SetTypeShowScalePer200(Arg(argc, argv, 6, 0) ? ssShow : ssHide);
-    dial.SetTypeHandBrush(Arg(argc, argv, 8, 0) ? hbSolid : hbClear);
-    dial.SetValue(static_cast<std::uint32_t>(Arg(argc, argv, 3, 0)));
+    dial.SetTypeValueMax(*capacity);
+    dial.SetValueMax(StandardValueMax(*capacity));
+    dial.SetStretchRatePercent(static_cast<std::uint8_t>(zoom));
+    dial.SetTypeBoardScale(dense ? bsDensely : bsSparsely);
+    dial.SetTypeShowScalePer200(per200 ? ssShow : ssHide);
+    dial.SetTypeHandBrush(solid ? hbSolid : hbClear);
+    dial.SetValue(static_cast<std::uint32_t>(value));
 
     QImage image(dial.Diameter(), dial.Diameter(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);

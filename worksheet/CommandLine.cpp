@@ -208,19 +208,6 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     }
     const TCapacityRow& row = CapacityRows()[s.Capacity];
     s.RangeMax = row.Capacity;
-    if (parser.isSet(step)) {
-        const auto st = Choose(StepChoices, parser.value(step));
-        QStringList offered;
-        for (int i = row.FirstStep; i <= row.LastStep; ++i)
-            offered << StepRows()[i].Caption;
-        if (!st || *st < row.FirstStep || *st > row.LastStep)
-            return Fail(line, Refusal(QStringLiteral("step"),
-                                        QStringLiteral("%1 with a %2 kg capacity")
-                                            .arg(offered.join(QLatin1Char('|')))
-                                            .arg(row.Capacity / 1000),
-                                        parser.value(step)));
-        s.Step = *st;
-    }
     if (parser.isSet(density)) {
         const auto d = Choose(DensityChoices, parser.value(density));
         if (!d)
@@ -244,6 +231,30 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         if (!u)
             return Fail(line, Refusal(QStringLiteral("unit"), Names(UnitChoices), parser.value(unit)));
         s.Unit = *u;
+    }
+    // The steps the panel offers with this capacity, density and 1/200 choice.
+    const std::int32_t finest = FinestGraduation(row.Type, s.Dense ? bsDensely : bsSparsely,
+                                                 s.Per200 == pcShow ? ssShow : ssHide);
+    QStringList offered;
+    int finestOffered = -1;
+    for (int i = row.FirstStep; i <= row.LastStep; ++i)
+        if (StepOffered(row, i, finest)) {
+            offered << StepRows()[i].Caption;
+            finestOffered = finestOffered < 0 ? i : finestOffered;
+        }
+    if (parser.isSet(step)) {
+        const auto st = Choose(StepChoices, parser.value(step));
+        if (!st || !offered.contains(StepRows()[*st].Caption))
+            return Fail(line, Refusal(QStringLiteral("step"),
+                                      QStringLiteral("%1 with a %2 kg capacity%3")
+                                          .arg(offered.join(QLatin1Char('|')))
+                                          .arg(row.Capacity / 1000)
+                                          .arg(s.Dense ? QString() : QStringLiteral(" and sparse graduation")),
+                                      parser.value(step)));
+        s.Step = *st;
+    } else if (!StepOffered(row, s.Step, finest)) {
+        // As the panel does: the finest step still offered.
+        s.Step = finestOffered;
     }
     if (parser.isSet(min)) {
         const auto g = Whole(parser.value(min), 0, row.Capacity);

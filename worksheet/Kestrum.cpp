@@ -4,8 +4,8 @@
 
 #include "CommandLine.h"
 #include "Fonts.h"
+#include "MainWindow.h"
 #include "Translations.h"
-#include "UnitKestrum.h"
 
 #include <QApplication>
 
@@ -24,8 +24,8 @@ int main(int argc, char** argv)
     }
     if (!line.PdfPath.isEmpty())
         return RunPdf(line);
-    TFormKestrum FormKestrum;
-    ApplyCommandLine(line, FormKestrum);
-    FormKestrum.show();
+    TMainWindow window;
+    ApplyCommandLine(line, window.Form());
+    window.show();
     return app.exec();
 }

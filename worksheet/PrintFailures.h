@@ -1,6 +1,6 @@
 #pragma once
-// The ways a print can fail, and the words the user reads for each. These are the
-// printing layer's own messages; the program adds none of its own.
+// The ways a print can fail, and the words the user reads for each: the printing
+// layer's own messages, and for a missing printer what the teacher can do about it.
 
 #include <QString>
 
@@ -13,7 +13,9 @@ enum TPrintFailure : std::uint8_t {
     pfBusy,          // a print is already running
 };
 
-inline const QString NoPrinterText = QStringLiteral("デフォルト プリンタが存在しません");
+inline const QString NoPrinterText =
+    QStringLiteral("デフォルト プリンタが存在しません\n\n"
+                   "「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。");
 inline const QString UnsupportedText =
     QStringLiteral("選択されたプリンタではサポートされていない機能です");
 inline const QString BusyText = QStringLiteral("現在印刷中です");

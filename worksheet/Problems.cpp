@@ -2,9 +2,11 @@
 
 #include "Texts.h"
 
+#include <algorithm>
 #include <cmath>
 
-QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division)
+QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
+                             std::int32_t Lower, std::int32_t Upper)
 {
     QStringList candidates;
     if (Division <= 0)
@@ -15,7 +17,8 @@ QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division)
         static_cast<double>(std::int64_t{CapacityBound} - Division) / Division;
     const auto count = static_cast<std::int64_t>(std::nearbyint(quotient));
     for (std::int64_t i = 1; i <= count; ++i)
-        candidates.append(QString::number(i * Division));
+        if (const std::int64_t w = i * Division; Lower <= w && w <= Upper)
+            candidates.append(QString::number(w));
     return candidates;
 }
 
@@ -46,15 +49,28 @@ std::optional<QString> AnswerBlank(int UnitIndex, std::uint32_t Value)
     }
 }
 
-QString SummaryLine1(const TSummaryTexts& Parts)
+QString SummaryLine1(const TSummaryTexts& Parts, bool NamesPer200)
 {
-    return Parts.StrKind + Parts.StrSparselyDensely + Parts.StrPer200 + Parts.StrDivision;
+    // A 1/200 choice that draws nothing (hidden, or on a sparse or 2 kg dial) would
+    // describe marks the sheet does not have.
+    return Parts.StrKind + Parts.StrSparselyDensely + (NamesPer200 ? Parts.StrPer200 : QString())
+           + Parts.StrDivision;
 }
 
 QString SummaryLine2(std::int32_t RangeMin, std::int32_t RangeMax, const TSummaryTexts& Parts)
 {
-    // The upper bound is shown in whole kilograms, truncated toward zero.
     return Texts::RangePrefix + QString::number(RangeMin) + Texts::RangeGramsTo
-           + QString::number(RangeMax / 1000) + Texts::RangeKilograms + Parts.StrShow
-           + Parts.StrUnit;
+           + RangeUpperText(RangeMax) + Texts::PartEnd + Parts.StrShow + Parts.StrUnit;
+}
+
+QString RangeUpperText(std::int32_t RangeMax)
+{
+    if (RangeMax % 1000 == 0)
+        return QString::number(RangeMax / 1000) + Texts::Kilograms;
+    return QString::number(RangeMax) + Texts::Grams;
+}
+
+int SummaryLine2Left(int DesignLeft, int Line1End, int Space)
+{
+    return std::max(DesignLeft, Line1End + Space);
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 constexpr int ProblemCount = 6;
@@ -31,8 +32,11 @@ struct TSummaryTexts {
 enum TAnswerUnit : int { auGrams = 0, auKilograms = 1, auKilogramsAndGrams = 2 };
 
 // Division, 2 × Division, … up to the last multiple below CapacityBound, as decimal
-// texts: neither 0 nor the full capacity is ever a candidate.
-QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division);
+// texts: neither 0 nor the full capacity is ever a candidate. Of these, only the
+// weights from Lower to Upper (both included) are kept: the range the teacher set.
+QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
+                             std::int32_t Lower = 0,
+                             std::int32_t Upper = std::numeric_limits<std::int32_t>::max());
 
 // Draws six candidates without repetition, removing each from the list as it is
 // drawn. With fewer than six candidates nothing is drawn and the list stays as it is.
@@ -42,5 +46,14 @@ std::optional<TProblems> DrawProblems(QStringList& Candidates, TRandomSource& Ra
 // selection, which leaves the blank as it was.
 std::optional<QString> AnswerBlank(int UnitIndex, std::uint32_t Value);
 
-QString SummaryLine1(const TSummaryTexts& Parts);
+// The 1/200 part is named only when the dials draw that graduation (NamesPer200).
+QString SummaryLine1(const TSummaryTexts& Parts, bool NamesPer200);
 QString SummaryLine2(std::int32_t RangeMin, std::int32_t RangeMax, const TSummaryTexts& Parts);
+// The range's upper bound as the sheet shows it, exactly: "2kg" for whole
+// kilograms, otherwise grams ("800g").
+QString RangeUpperText(std::int32_t RangeMax);
+
+// Where the second summary line starts: at its designed place, unless the first line
+// reaches that far; then one Space after the first line's end, so that neither line
+// covers the other.
+int SummaryLine2Left(int DesignLeft, int Line1End, int Space);

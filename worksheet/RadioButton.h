@@ -19,6 +19,18 @@ public:
 
     void SetOnClick(TNotifyEvent Handler) { FOnClick = std::move(Handler); }
 
+protected:
+    void changeEvent(QEvent* Event) override;
+
 private:
     TNotifyEvent FOnClick;
 };
+
+// Of the radio buttons directly inside Parent, the one the keyboard reaches: the
+// checked one, or the first enabled one when none is checked or the checked one is
+// disabled. Null when none is enabled.
+QRadioButton* RadioTabStop(const QWidget* Parent);
+
+// Lets Tab stop only at that button; the arrow keys still move among the others. So
+// Tab into a set of choices lands on the choice made, and Space cannot change it.
+void KeepRadioTabStop(QWidget* Parent);

@@ -1,11 +1,18 @@
 #include "RadioGroup.h"
 
+#include "GroupAccelerator.h"
+#include "RadioButton.h"
+
 #include <QRadioButton>
 #include <QResizeEvent>
 
 #include <algorithm>
 
-TRadioGroup::TRadioGroup(QWidget* Parent) : QGroupBox(Parent) {}
+TRadioGroup::TRadioGroup(QWidget* Parent) : QGroupBox(Parent)
+{
+    // The caption's accelerator, like Tab, goes to the choice made.
+    SendAcceleratorTo(this, [this] { return RadioTabStop(this); });
+}
 
 void TRadioGroup::SetItems(const QStringList& Items)
 {
@@ -15,6 +22,7 @@ void TRadioGroup::SetItems(const QStringList& Items)
     for (int i = 0; i < Items.size(); ++i) {
         auto* button = new QRadioButton(Items[i], this);
         connect(button, &QAbstractButton::toggled, this, [this, i](bool On) {
+            KeepRadioTabStop(this);
             // A selection made from code has already stored its index.
             if (On && i != FItemIndex) {
                 FItemIndex = i;
@@ -24,6 +32,7 @@ void TRadioGroup::SetItems(const QStringList& Items)
         FButtons.append(button);
         button->show();
     }
+    KeepRadioTabStop(this);
     ArrangeButtons();
 }
 

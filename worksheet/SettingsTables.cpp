@@ -1,5 +1,7 @@
 #include "SettingsTables.h"
 
+#include "Graduations.h"
+
 const std::array<TStepRow, StepCount>& StepRows()
 {
     static const std::array<TStepRow, StepCount> rows{{
@@ -31,4 +33,37 @@ const std::array<TCapacityRow, CapacityCount>& CapacityRows()
         {QStringLiteral("100kg"), vm100kg, 100000, 6, 9, 6, true, QStringLiteral("重量:100kg, ")},
     }};
     return rows;
+}
+
+namespace {
+
+bool Drawn(const TGraduationLevel& Level, TTypeBoardScale Board, TTypeShowScalePer200 Per200)
+{
+    return (!Level.NeedsShowPer200 || Per200 == ssShow) && (!Level.NeedsDensely || Board == bsDensely);
+}
+
+}  // namespace
+
+std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board,
+                              TTypeShowScalePer200 Per200)
+{
+    // The levels run from the finest to the coarsest.
+    for (const TGraduationLevel& level : GraduationLevels(Capacity))
+        if (Drawn(level, Board, Per200))
+            return level.Step;
+    return 0;
+}
+
+bool DrawsPer200(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200)
+{
+    for (const TGraduationLevel& level : GraduationLevels(Capacity))
+        if (level.NeedsShowPer200 && Drawn(level, Board, Per200))
+            return true;
+    return false;
+}
+
+bool StepOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest)
+{
+    return Row.FirstStep <= StepIndex && StepIndex <= Row.LastStep
+           && StepRows()[StepIndex].Step >= Finest;
 }

@@ -32,3 +32,14 @@ struct TCapacityRow {
 const std::array<TStepRow, StepCount>& StepRows();
 // Seven capacities from 1 kg to 100 kg, in the order of the capacity choice's items.
 const std::array<TCapacityRow, CapacityCount>& CapacityRows();
+
+// The step in grams of the finest marks a dial draws with these settings: its
+// capacity's finest level that the density and the 1/200 choice let it draw.
+std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board,
+                              TTypeShowScalePer200 Per200);
+// Whether such a dial draws the graduation at 1/200 of its capacity.
+bool DrawsPer200(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200);
+
+// Whether the capacity offers the step of StepRows()[StepIndex] on dials whose finest
+// marks stand Finest grams apart: a weight between two marks cannot be read off.
+bool StepOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest);

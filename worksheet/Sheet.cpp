@@ -14,7 +14,9 @@ bool TSheetSettings::IsValid() const
     if (Capacity < 0 || Capacity >= CapacityCount)
         return false;
     const TCapacityRow& row = CapacityRows()[Capacity];
-    return row.FirstStep <= Step && Step <= row.LastStep && Per200 <= pcShow &&
+    const std::int32_t finest = FinestGraduation(row.Type, Dense ? bsDensely : bsSparsely,
+                                                 Per200 == pcShow ? ssShow : ssHide);
+    return Step >= 0 && Step < StepCount && StepOffered(row, Step, finest) && Per200 <= pcShow &&
            Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
            RangeMin <= row.Capacity && RangeMax >= 0;
 }
@@ -23,7 +25,8 @@ std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Se
 {
     if (!Settings.IsValid())
         return std::nullopt;
-    QStringList candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams());
+    QStringList candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams(),
+                                              Settings.RangeMin, Settings.RangeMax);
     TSheetSeedRandom random(Seed);
     const std::optional<TProblems> problems = DrawProblems(candidates, random);
     if (!problems)

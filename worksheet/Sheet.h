@@ -28,8 +28,8 @@ struct TSheetSettings {
 
     std::int32_t CapacityGrams() const;
     std::int32_t StepGrams() const;
-    // Whether the capacity offers the step, and every field holds a value the window
-    // can show.
+    // Whether the panel offers the step with this capacity, density and 1/200
+    // choice, and every field holds a value the window can show.
     bool IsValid() const;
 
     friend bool operator==(const TSheetSettings&, const TSheetSettings&) = default;

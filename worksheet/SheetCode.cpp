@@ -86,6 +86,12 @@ QString SheetCode(const TSheet& Sheet)
     return code;
 }
 
+QString IssuedCode(const TSheet& Sheet)
+{
+    const std::optional<TSheet> drawn = DrawSheet(Sheet.Settings, Sheet.Seed);
+    return drawn && drawn->Weights == Sheet.Weights ? SheetCode(Sheet) : QString();
+}
+
 TSheetCodeReading ReadSheetCode(const QString& Text)
 {
     TSheetCodeReading reading;

@@ -31,6 +31,11 @@ constexpr std::int32_t SheetCodeRangeLimit = 131071;
 // settings that are no sheet's (a step the capacity does not offer, say).
 QString SheetCode(const TSheet& Sheet);
 
+// The code to print on Sheet: its code when the code brings back exactly this sheet,
+// that is when its weights are the draw its settings give from its seed; otherwise
+// none (weights kept from other settings, because a range left too few to draw).
+QString IssuedCode(const TSheet& Sheet);
+
 struct TSheetCodeReading {
     std::optional<TSheet> Sheet;   // with its weights drawn again from the seed
     TSheetCodeError Error = ceNone;

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -132,7 +133,8 @@ void TFormKestrum::ShowSheetExtras()
         key->setVisible(shown);
     }
     LabelKeyTitle->setVisible(shown);
-    LabelSheetCode->SetCaption(SheetCode(Sheet()));
+    LabelSheetCode->SetCaption(IssuedCode(Sheet()));
+    LabelSheetCode->setHidden(LabelSheetCode->text().isEmpty());
     LabelSheetCode->move(CodeRight - LabelSheetCode->width(), CodeTop);
 }
 
@@ -164,6 +166,9 @@ TSheet TFormKestrum::Sheet() const
 void TFormKestrum::ApplySheet(const TSheet& Sheet)
 {
     const TSheetSettings& s = Sheet.Settings;
+    // The handlers below would each draw a sheet of their own; the sheet's weights
+    // are put in at the end instead.
+    const QScopedValueRollback hold(FRenewHeld, true);
     RadioGroupKind->SetItemIndex(s.Capacity);
     RadioGroupSparselyDensely->SetItemIndex(s.Dense ? 1 : 0);
     RadioGroupPer200->SetItemIndex(s.Per200 == pcShow ? 1 : 0);
@@ -179,6 +184,7 @@ void TFormKestrum::ApplySheet(const TSheet& Sheet)
     // Last, so that no handler above leaves weights of its own.
     FSeed = Sheet.Seed;
     ShowWeights(Sheet.Weights);
+    LabelRangeWarning->hide();
     SetCaptions();
 }
 

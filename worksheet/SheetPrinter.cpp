@@ -3,30 +3,22 @@
 #include "HiddenWidgets.h"
 #include "PageFit.h"
 #include "SpoolerVerdict.h"
-#include "VectorPrinter.h"
+#include "SheetPicture.h"
 #include "printing/SheetDocument.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace {
-
-// Raises a flag for as long as it lives.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 bool WritesToFile(const QPrinter& Printer) { return !Printer.outputFileName().isEmpty(); }
 
@@ -49,7 +41,7 @@ bool GoesToSpooler(const QPrinter& Printer)
 }  // namespace
 
 TSheetPrinter::TSheetPrinter()
-    : FPrinter(std::make_unique<TVectorPrinter>(QPrinter::HighResolution)),
+    : FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       FReportError([](QWidget* parent, const QString& message) {
           QMessageBox::critical(parent, QString(), message);
       })
@@ -75,20 +67,47 @@ void TSheetPrinter::RunSetupDialog(QWidget* Parent)
     // The sheet is always one page: there is no range to choose.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
-    dialog.exec();
+    // Here the dialog prints nothing, so its button must not say that it does.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    if (dialog.exec() == QDialog::Accepted)
+        FPrinterChosen = true;
+}
+
+void TSheetPrinter::FollowDefaultPrinter()
+{
+    // A choice made in code (a file name set by a caller) counts as chosen too.
+    if (FPrinterChosen || WritesToFile(*FPrinter))
+        return;
+    const QString current = QPrinterInfo::defaultPrinterName();
+    if (current.isEmpty() || current == FPrinter->printerName())
+        return;
+    FPrinter->setOutputFormat(QPrinter::NativeFormat);
+    FPrinter->setPrinterName(current);
 }
 
 bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
-                             const QString& JobTitle)
+                             const QString& JobTitle, const QRect& Area)
 {
     // A second print asked for while one runs (from inside a paint, say) touches
     // nothing: the panels and the printer belong to the first.
     TPrintFailure failure = pfBusy;
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
-        const TFlagScope printing(FPrinting);
-        const THiddenWidgets hidden(HideWhilePrinting);
-        TSheetDocument document(Sheet);
-        failure = PrintPages(document, JobTitle);
+        const QScopedValueRollback printing(FPrinting, true);
+        FollowDefaultPrinter();
+        if (HasDestination(*FPrinter)) {
+            const QRect area = Area.isEmpty() ? Sheet.rect() : Area;
+            QPicture page;
+            {
+                const THiddenWidgets hidden(HideWhilePrinting);
+                page = RecordSheet(Sheet, area);
+            }
+            TSheetDocument document(page, area.size());
+            failure = PrintPages(document, JobTitle);
+        } else {
+            failure = pfNoPrinter;
+        }
     }
     // The panels are back before the message shows.
     if (failure != pfNone)
@@ -100,8 +119,9 @@ bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QStri
 {
     TPrintFailure failure = pfBusy;
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
-        const TFlagScope printing(FPrinting);
-        failure = PrintPages(Document, JobTitle);
+        const QScopedValueRollback printing(FPrinting, true);
+        FollowDefaultPrinter();
+        failure = HasDestination(*FPrinter) ? PrintPages(Document, JobTitle) : pfNoPrinter;
     }
     if (failure != pfNone)
         ReportError(Parent, PrintFailureText(failure));
@@ -110,9 +130,7 @@ bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QStri
 
 TPrintFailure TSheetPrinter::PrintPages(TSheetDocument& Document, const QString& JobTitle)
 {
-    TVectorPrinter& printer = *FPrinter;
-    if (!HasDestination(printer))
-        return pfNoPrinter;
+    QPrinter& printer = *FPrinter;
     if (Document.IsEmpty())
         return pfUnsupported;
 
@@ -130,7 +148,7 @@ TPrintFailure TSheetPrinter::PrintPages(TSheetDocument& Document, const QString&
     if (!painter.begin(&printer))
         return pfUnsupported;
     // The painter's origin is the top-left corner of the printable area.
-    if (FitSheetToPage(TSheetDocument::SheetSize, QSize(printer.width(), printer.height())).isEmpty()) {
+    if (FitSheetToPage(SheetDesignSize, QSize(printer.width(), printer.height())).isEmpty()) {
         printer.abort();
         painter.end();
         return pfUnsupported;

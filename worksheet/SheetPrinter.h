@@ -1,8 +1,9 @@
 #pragma once
-// Prints the worksheet: the window's client area, without the panels that are not
-// part of the page, on one landscape page fitted to the printable area and anchored
-// at its top-left corner. The printer object keeps the setup dialog's choices for
-// the rest of the run.
+// Prints the worksheet: the sheet's area of the window, without the panels that are
+// not part of the page, on one landscape page fitted to the printable area and
+// anchored at its top-left corner. The printer object keeps the setup dialog's
+// choices for the rest of the run; until the teacher chooses, each print goes to the
+// system's default printer of that moment.
 
 #include "PrintFailures.h"
 
@@ -12,10 +13,12 @@
 #include <functional>
 #include <memory>
 
+#include <QRect>
+
+class QPicture;
 class QPrinter;
 class QWidget;
 class TSheetDocument;
-class TVectorPrinter;
 
 class TSheetPrinter {
 public:
@@ -26,14 +29,18 @@ public:
 
     QPrinter& Printer();
 
-    // The platform's standard print dialog on the printer; cancelling changes nothing.
+    // The platform's standard print dialog on the printer, as a setup dialog: its
+    // button only confirms the choice. Cancelling changes nothing.
     void RunSetupDialog(QWidget* Parent);
+    // Whether the teacher has confirmed a printer or file in the setup dialog.
+    bool PrinterChosen() const { return FPrinterChosen; }
 
-    // Hides HideWhilePrinting, prints Sheet with JobTitle, and restores every hidden
-    // widget's visibility as it was, also when printing fails. A failure is shown
-    // through the error reporter. Returns whether a page was produced.
+    // Hides HideWhilePrinting, prints Area of Sheet (all of it when Area is empty)
+    // with JobTitle, and restores every hidden widget's visibility as it was, also
+    // when printing fails. A failure is shown through the error reporter. Returns
+    // whether a page was produced.
     bool PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
-                  const QString& JobTitle);
+                  const QString& JobTitle, const QRect& Area = {});
 
     // Prints every page of Document as one job, landscape, on the chosen printer;
     // failures are shown as for the one-sheet print. Returns whether it printed.
@@ -47,8 +54,11 @@ public:
 private:
     // The print itself, between hiding the panels and showing them again.
     TPrintFailure PrintPages(TSheetDocument& Document, const QString& JobTitle);
+    // Follows the system's default printer until the teacher has chosen one.
+    void FollowDefaultPrinter();
 
-    std::unique_ptr<TVectorPrinter> FPrinter;
+    std::unique_ptr<QPrinter> FPrinter;
+    bool FPrinterChosen = false;
     TErrorReporter FReportError;
     bool FPrinting = false;
 };

@@ -53,6 +53,8 @@ inline const QString GroupBoxDivision = QStringLiteral("刻み(&I)");
 inline const QString GroupBoxRange = QStringLiteral("範囲(&R)");
 // Drawn behind the two range boxes: "ｇ～" follows the lower box, "ｇ" the upper one.
 inline const QString RangeUnits = QStringLiteral("  ｇ～　  　　　　ｇ");
+// Beside the range's caption while the range holds too few weights for a sheet.
+inline const QString RangeTooNarrow = QStringLiteral("重さが６つ未満です");
 inline const QString RadioGroupUnit = QStringLiteral("解答欄の単位(&A)");
 inline const QString ItemGramsOnly = QStringLiteral("ｇ　のみ");
 inline const QString ItemKilogramsOnly = QStringLiteral("ｋｇ　のみ");
@@ -76,7 +78,9 @@ inline const QString UnitKilogramsSummary = QStringLiteral("単位:kg");
 inline const QString UnitKilogramsAndGramsSummary = QStringLiteral("単位:kg,g");
 inline const QString RangePrefix = QStringLiteral("範囲:");
 inline const QString RangeGramsTo = QStringLiteral("g ～ ");
-inline const QString RangeKilograms = QStringLiteral("kg, ");
+inline const QString Kilograms = QStringLiteral("kg");
+inline const QString Grams = QStringLiteral("g");
+inline const QString PartEnd = QStringLiteral(", ");
 
 // Answer blanks: the spaces, underlined, are the line the pupil writes on.
 inline const QString BlankGrams = QStringLiteral("    　  g");

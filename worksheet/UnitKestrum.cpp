@@ -5,6 +5,8 @@
 #include "PlatformScale.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
+#include "SheetPalette.h"
+#include "SheetPicture.h"
 #include "SheetPrinter.h"
 #include "SpinEdit.h"
 #include "Texts.h"
@@ -13,6 +15,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableWidget>
 
 TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Random)
@@ -23,12 +26,12 @@ TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Rando
     setObjectName(QStringLiteral("FormKestrum"));
     setWindowTitle(Texts::WindowCaption);
     setFont(GothicFont(12));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setPalette(SheetPalette());
     setAutoFillBackground(true);
     move(2, 2);
-    resize(1028, 740);
+    // The sheet is laid out for this size; a smaller window scrolls it (TMainWindow).
+    setMinimumSize(SheetDesignSize);
+    resize(SheetDesignSize);
 
     CreateSheet();
     CreateButtonPanel();
@@ -78,18 +81,24 @@ void TFormKestrum::WireEvents()
 
     SpinEditMin->SetOnChange(on(&TFormKestrum::SpinEditMinChange));
     SpinEditMax->SetOnChange(on(&TFormKestrum::SpinEditMaxChange));
+    SpinEditMin->SetOnEditingDone(on(&TFormKestrum::SpinEditMinEditingDone));
+    SpinEditMax->SetOnEditingDone(on(&TFormKestrum::SpinEditMaxEditingDone));
 }
 
 void TFormKestrum::FormCreate(QObject* Sender)
 {
     LabelProjectName->SetCaption(Texts::ProjectName);
     FDivision = 10;
-    // Each selection below runs its handler inside it; the capacity's handler in turn
-    // checks 20 g and selects the dense graduation, and the later 100 g overrides it.
-    RadioGroupKind->SetItemIndex(1);
-    RadioButtonDivision[3]->SetChecked(true);
-    RadioGroupUnit->SetItemIndex(auKilogramsAndGrams);
-    RadioGroupShow->SetItemIndex(0);
+    {
+        // Each selection below runs its handler inside it; the capacity's handler in
+        // turn checks 20 g and selects the dense graduation, and the later 100 g
+        // overrides it. The one sheet is drawn at the end.
+        const QScopedValueRollback hold(FRenewHeld, true);
+        RadioGroupKind->SetItemIndex(1);
+        RadioButtonDivision[3]->SetChecked(true);
+        RadioGroupUnit->SetItemIndex(auKilogramsAndGrams);
+        RadioGroupShow->SetItemIndex(0);
+    }
 
     StringGrid1->item(0, 0)->setText(Texts::TableRandom);
     for (int c = 1; c <= ProblemCount; ++c)
@@ -111,12 +120,15 @@ void TFormKestrum::Renew(QObject*)
 
 void TFormKestrum::SetProblems()
 {
-    QStringList candidates = CandidateWeights(SpinEditMax->MaxValue(), FDivision);
+    QStringList candidates = CandidateWeights(SpinEditMax->MaxValue(), FDivision,
+                                              SpinEditMin->Value(), SpinEditMax->Value());
     FRandom->Seed();
     const std::optional<TProblems> problems = DrawProblems(candidates, *FRandom);
     ListBoxWeight->clear();
     ListBoxWeight->addItems(candidates);
-    // Too few candidates for a sheet: the dials keep the weights they have.
+    // Too few candidates for a sheet: the dials keep the weights they have, and the
+    // teacher is told beside the range boxes.
+    LabelRangeWarning->setVisible(!problems);
     if (problems) {
         TWeights weights{};
         for (int c = 0; c < ProblemCount; ++c)
@@ -129,8 +141,13 @@ void TFormKestrum::SetProblems()
 
 void TFormKestrum::SetCaptions()
 {
-    LabelHyoudai1->SetCaption(SummaryLine1(FSummary));
+    const TPlatformScale& dial = *PlatformScale[0];
+    LabelHyoudai1->SetCaption(SummaryLine1(
+        FSummary, DrawsPer200(dial.TypeValueMax(), dial.TypeBoardScale(), dial.TypeShowScalePer200())));
     LabelHyoudai2->SetCaption(SummaryLine2(SpinEditMin->Value(), SpinEditMax->Value(), FSummary));
+    LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
+                                         LabelHyoudai1->fontMetrics().horizontalAdvance(QLatin1Char(' '))),
+                        LabelHyoudai2->y());
     for (int i = 0; i < ProblemCount; ++i)
         if (const auto blank = AnswerBlank(RadioGroupUnit->ItemIndex(), PlatformScale[i]->Value()))
             LabelAnswer[i]->SetCaption(*blank);
@@ -141,5 +158,6 @@ void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDi
 
 void TFormKestrum::ButtonPrintOutClick(QObject*)
 {
-    SheetPrinter().PrintOut(*this, PanelsOffThePage(), Texts::WindowCaption);
+    SheetPrinter().PrintOut(*this, PanelsOffThePage(), Texts::WindowCaption,
+                            QRect(QPoint(), SheetDesignSize));
 }

@@ -77,6 +77,9 @@ public:
     void RadioButtonDivision10kgClick(QObject* Sender);
     void SpinEditMinChange(QObject* Sender);
     void SpinEditMaxChange(QObject* Sender);
+    // An edit of a range box is finished: the range bounds the next sheet.
+    void SpinEditMinEditingDone(QObject* Sender);
+    void SpinEditMaxEditingDone(QObject* Sender);
 
     // The sheet on the window as plain data: the settings read from their controls,
     // the weights from the dials, and the seed they were drawn from.
@@ -113,13 +116,23 @@ private:
     void ShowSheetExtras();
 
     // What the ten step handlers share, for the step of StepRows()[Index].
-    void DivisionClick(int Index);
+    void DivisionClick(QObject* Sender, int Index);
+    // Offers the current capacity's steps that the dials' finest marks can show; when
+    // the checked step is no longer offered, checks the finest one that is.
+    void OfferSteps();
+    // A setting that decides which weights a sheet may hold has changed: draws a new
+    // sheet, unless an outer handler that will draw one is still running.
+    void RenewUnlessHeld(QObject* Sender);
+
+    // Where the second summary line stands unless the first one reaches it.
+    static constexpr int Hyoudai2Left = 328;
 
     std::unique_ptr<TRandomSource> FRandom;
     std::unique_ptr<TSheetPrinter> FSheetPrinter;
     std::int32_t FDivision = 10;
     std::uint32_t FSeed = 0;
     TSummaryTexts FSummary;
+    bool FRenewHeld = false;
 
     TLabel* LabelMondai = nullptr;
     TLabel* LabelHyoudai1 = nullptr;
@@ -145,6 +158,7 @@ private:
     TLabel* LabelRange = nullptr;
     TSpinEdit* SpinEditMin = nullptr;
     TSpinEdit* SpinEditMax = nullptr;
+    TLabel* LabelRangeWarning = nullptr;
     QGroupBox* GroupBoxDivision = nullptr;
     std::array<TRadioButton*, StepCount> RadioButtonDivision{};
     QGroupBox* GroupBox1 = nullptr;

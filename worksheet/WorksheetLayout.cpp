@@ -6,6 +6,7 @@
 #include "UnitKestrum.h"
 
 #include "Fonts.h"
+#include "GroupAccelerator.h"
 #include "Label.h"
 #include "PlatformScale.h"
 #include "RadioButton.h"
@@ -113,7 +114,7 @@ void TFormKestrum::CreateSheet()
         LabelAnswer[i] = MakeLabel(this, name.constData(), 204 + (i / 2) * 336, 342 + (i % 2) * 344,
                                    QString(), &underlined);
     }
-    LabelHyoudai2 = MakeLabel(this, "LabelHyoudai2", 328, 720, QString());
+    LabelHyoudai2 = MakeLabel(this, "LabelHyoudai2", Hyoudai2Left, 720, QString());
     LabelProjectName = MakeLabel(this, "LabelProjectName", 0, 720, QString());
 
     ListBoxWeight = Place(new QListWidget(this), "ListBoxWeight", 672, 112, 49, 281);
@@ -168,6 +169,15 @@ void TFormKestrum::CreateSettingsPanel()
     LabelRange = MakeLabel(GroupBoxRange, "LabelRange", 56, 22, Texts::RangeUnits);
     SpinEditMin = MakeSpinEdit(GroupBoxRange, "SpinEditMin", 8, 16, 63, 21, 0, 100000, 100);
     SpinEditMax = MakeSpinEdit(GroupBoxRange, "SpinEditMax", 96, 16, 71, 21, 10, 2000, 1900);
+    // On the caption's line, after "範囲(R)": seen while the teacher edits the range,
+    // and never printed, since the panel is not.
+    LabelRangeWarning = MakeLabel(GroupBoxRange, "LabelRangeWarning", 60, 0, Texts::RangeTooNarrow);
+    QPalette warning = LabelRangeWarning->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    LabelRangeWarning->setPalette(warning);
+    LabelRangeWarning->hide();
+    // The range's accelerator goes to its lower bound, where a range is begun.
+    SendAcceleratorTo(GroupBoxRange, [this] { return SpinEditMin; });
 
     GroupBoxDivision = MakeGroupBox(GroupBoxStart, "GroupBoxDivision", 16, 208, 209, 89,
                                     Texts::GroupBoxDivision);
@@ -183,6 +193,8 @@ void TFormKestrum::CreateSettingsPanel()
         button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
         RadioButtonDivision[i] = button;
     }
+    KeepRadioTabStop(GroupBoxDivision);
+    SendAcceleratorTo(GroupBoxDivision, [this] { return RadioTabStop(GroupBoxDivision); });
 
     GroupBox1 = MakeGroupBox(GroupBoxStart, "GroupBox1", 8, 16, 225, 169, Texts::GroupBoxScales);
     QStringList capacities;

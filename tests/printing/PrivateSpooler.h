@@ -100,6 +100,13 @@ public:
         if (!WaitFor([this] { return Lp(QStringLiteral("lpstat"), {QStringLiteral("-r")}).has_value(); },
                      15000))
             return QStringLiteral("cupsd did not answer on %1: %2").arg(Socket(), ErrorLog());
+        return AddQueue();
+    }
+
+    // Adds the cups-pdf queue and makes it the default; returns an error text, empty on
+    // success.
+    QString AddQueue()
+    {
         // A scheduler that has just started may still refuse to add a queue (its driver
         // list is not ready yet): ask again for a while before giving up.
         const auto addQueue = [this] {

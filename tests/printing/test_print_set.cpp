@@ -98,6 +98,7 @@ private slots:
         if (const QString missing = PdfProbe::MissingTools(); !missing.isEmpty())
             QSKIP(qPrintable(missing));
         Sheet driver;
+        driver.Form = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSheetSeedRandom>(77));
         driver.Form->show();
         driver.Form->resize(700, 500);  // the pages are the whole sheet whatever the window
         QStringList messages;
@@ -105,6 +106,7 @@ private slots:
             [&](QWidget*, const QString& message) { messages << message; });
         const TSheet window = driver.Form->Sheet();
         const QString code = driver.Text("LabelSheetCode");
+        QCOMPARE(code, SheetCode(window));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("set.pdf"));
         QString offered;

@@ -110,6 +110,24 @@ private slots:
         QCOMPARE(window.Messages, QStringList{NoPrinterText});
         QVERIFY(window.PanelsAsAtStartUp());
     }
+
+    // The program started with no printer; the IT person adds one while it runs. The
+    // teacher, who chose nothing, prints to the new default queue.
+    void aPrinterAddedWhileRunningIsUsed()
+    {
+        // Gone already if the test before has run; removed here if not.
+        Spooler->Lp(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QString::fromLatin1(TPrivateSpooler::QueueName)});
+        TWindow window;
+        QVERIFY(window.Printer().printerName().isEmpty());
+        const QString added = Spooler->AddQueue();
+        QVERIFY2(added.isEmpty(), qPrintable(added));
+        const QSet<QString> before = Spooler->PdfFiles();
+
+        window.Worksheet.Click("ButtonPrintOut");
+
+        QVERIFY2(window.Messages.isEmpty(), qPrintable(window.Messages.join(u'\n')));
+        QVERIFY(!Spooler->WaitForNewPdf(before, 60000).isEmpty());
+    }
 };
 
 int main(int argc, char** argv)

@@ -10,6 +10,7 @@
 #include "WorksheetDriver.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -162,19 +163,25 @@ private slots:
         QCOMPARE(Snapshot(*window.Worksheet.Form), before);
     }
 
-    // "プリンタ設定(&U)" opens the print dialog on the window's printer; cancelling it
-    // changes nothing.
+    // "プリンタ設定(&U)" opens the print dialog on the window's printer, with a button
+    // that only confirms (it prints nothing); cancelling it changes nothing.
     void printerSetupOpensThePrintDialog()
     {
         TPrintedWindow window;
         const QString path = window.PrintTo(QStringLiteral("sheet.pdf"));
         const QPageLayout layout = window.Printer().pageLayout();
         bool printDialog = false;
-        CloseNextDialog(false, [&](QDialog* d) { printDialog = qobject_cast<QPrintDialog*>(d); });
+        QString confirm;
+        CloseNextDialog(false, [&](QDialog* d) {
+            printDialog = qobject_cast<QPrintDialog*>(d);
+            if (auto* buttons = d->findChild<QDialogButtonBox*>())
+                confirm = buttons->button(QDialogButtonBox::Ok)->text();
+        });
 
         window.Worksheet.Click("ButtonPrinterSetup");
 
         QVERIFY(printDialog);
+        QCOMPARE(confirm, QStringLiteral("OK"));
         QCOMPARE(window.Printer().outputFileName(), path);
         QVERIFY(window.Printer().pageLayout().isEquivalentTo(layout));
     }

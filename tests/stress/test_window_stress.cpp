@@ -40,6 +40,11 @@ const char* const PushButtons[] = {"ButtonNew", "ButtonStart", "ButtonRadioGroup
 const char* const Capacities[] = {"1kg", "2kg", "5kg", "10kg", "20kg", "50kg", "100kg"};
 constexpr std::uint32_t CapacityGrams[] = {1000, 2000, 5000, 10000, 20000, 50000, 100000};
 constexpr TTypeValueMax CapacityTypes[] = {vm001kg, vm002kg, vm005kg, vm010kg, vm020kg, vm050kg, vm100kg};
+// The finest marks drawn: dense with the 1/200 graduation shown, dense without, sparse.
+constexpr std::int32_t FinestShown[] = {5, 10, 20, 50, 100, 200, 500};
+constexpr std::int32_t FinestDense[] = {10, 10, 20, 100, 100, 200, 1000};
+constexpr std::int32_t FinestSparse[] = {50, 50, 100, 500, 500, 1000, 5000};
+constexpr bool HasPer200[] = {true, false, false, true, false, false, true};
 constexpr Qt::Key BoxKeys[] = {Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
 
 enum TKind { kButton, kChoice, kStep, kType, kResize, kPrint };
@@ -133,11 +138,9 @@ public:
     // Applies one action; the broken rule, or an empty text.
     QString Step(const TWindowAction& action)
     {
-        const int per200Before = S.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
-        bool renewed = false;
         QString failure;
         switch (action.Kind) {
-        case kButton: renewed = Click(PushButtons[action.Index]) && action.Index == 0; break;
+        case kButton: Click(PushButtons[action.Index]); break;
         case kChoice: {
             auto* group = S.Find<TRadioGroup>(Groups[action.Index]);
             if (group->isVisible() && action.Item < group->ItemCount())
@@ -155,8 +158,7 @@ public:
         case kPrint: failure = Print(); break;
         }
         QCoreApplication::processEvents();  // let the window repaint what changed
-        Per200Chosen = Per200Chosen || S.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex() != per200Before;
-        return failure.isEmpty() ? Check(renewed) : failure;
+        return failure.isEmpty() ? Check() : failure;
     }
 
     // "印刷(&P)" into a PDF file: the print must succeed and leave the panels as they were.
@@ -179,13 +181,11 @@ public:
     int Prints = 0;
 
 private:
-    bool Click(const char* name)
+    void Click(const char* name)
     {
         auto* button = S.Find<QPushButton>(name);
-        if (!button->isVisible())
-            return false;
-        QTest::mouseClick(button, Qt::LeftButton);
-        return true;
+        if (button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
     }
 
     void Type(const TWindowAction& action)
@@ -210,7 +210,7 @@ private:
         QCoreApplication::sendEvent(edit, &leave);
     }
 
-    QString Check(bool renewed) const
+    QString Check() const
     {
         const char* checked = nullptr;
         int checkedCount = 0;
@@ -231,6 +231,25 @@ private:
             return QStringLiteral("no capacity selected");
         const std::uint32_t capacity = CapacityGrams[kind];
         const int unit = S.Find<TRadioGroup>("RadioGroupUnit")->ItemIndex();
+        const bool dense = S.Find<TRadioGroup>("RadioGroupSparselyDensely")->ItemIndex() != 0;
+        const bool per200Drawn = dense && HasPer200[kind] && S.Dial(1)->TypeShowScalePer200() == ssShow;
+        const std::int32_t finest = !dense ? FinestSparse[kind] : per200Drawn ? FinestShown[kind] : FinestDense[kind];
+        const std::int32_t division = S.Form->Division();
+        if (division < finest)
+            return QStringLiteral("step %1 g on marks %2 g apart").arg(division).arg(finest);
+        if (S.Find<TRadioGroup>("RadioGroupPer200")->isHidden() == (dense && HasPer200[kind]))
+            return QStringLiteral("the 1/200 choice is %1").arg(dense && HasPer200[kind] ? "hidden" : "offered");
+
+        // Unless the panel says the range is too narrow, the sheet holds six distinct
+        // multiples of the step inside the capacity and the range.
+        const std::int32_t lower = S.Find<TSpinEdit>("SpinEditMin")->Value();
+        const std::int32_t upper = S.Find<TSpinEdit>("SpinEditMax")->Value();
+        int inRange = 0;
+        for (std::int64_t w = division; w < capacity; w += division)
+            inRange += lower <= w && w <= upper;
+        const bool warned = !S.Find<QLabel>("LabelRangeWarning")->isHidden();
+        if (warned != (inRange < 6))
+            return QStringLiteral("%1 weights in range, warning %2").arg(inRange).arg(warned ? "shown" : "hidden");
         std::set<std::uint32_t> weights;
         for (int problem = 1; problem <= 6; ++problem) {
             const TPlatformScale* dial = S.Dial(problem);
@@ -241,28 +260,31 @@ private:
                 return QStringLiteral("dial %1 stands at %2 g beyond its capacity").arg(problem).arg(v);
             if (S.Blank(problem) != ExpectedBlank(unit, v))
                 return QStringLiteral("blank %1 is '%2' for %3 g").arg(problem).arg(S.Blank(problem)).arg(v);
-            if (renewed && (v == 0 || v >= capacity || static_cast<std::int32_t>(v) % S.Form->Division() != 0))
-                return QStringLiteral("dial %1 drew %2 g with step %3").arg(problem).arg(v).arg(S.Form->Division());
+            const auto w = static_cast<std::int64_t>(v);
+            if (!warned && (v == 0 || v >= capacity || w % division != 0 || w < lower || w > upper))
+                return QStringLiteral("dial %1 stands at %2 g with step %3 and range %4 to %5")
+                    .arg(problem).arg(v).arg(division).arg(lower).arg(upper);
             weights.insert(v);
         }
-        if (renewed && weights.size() != 6)
-            return QStringLiteral("a weight repeats on a new sheet");
+        if (weights.size() != 6)
+            return QStringLiteral("a weight repeats on a sheet");
 
-        const int per200 = S.Find<TRadioGroup>("RadioGroupPer200")->ItemIndex();
         const QString line1 =
             QStringLiteral("重量:%1, ").arg(QLatin1String(Capacities[kind])) +
-            (S.Find<TRadioGroup>("RadioGroupSparselyDensely")->ItemIndex() == 0 ? QStringLiteral("疎密:疎, ")
-                                                                               : QStringLiteral("疎密:密, ")) +
-            (!Per200Chosen ? QString() : per200 == 0 ? QStringLiteral("1/200:非表示, ") : QStringLiteral("1/200:表示, ")) +
+            (dense ? QStringLiteral("疎密:密, ") : QStringLiteral("疎密:疎, ")) +
+            (per200Drawn ? QStringLiteral("1/200:表示, ") : QString()) +
             QStringLiteral("刻み:") + S.Find<TRadioButton>(checked)->text();
         if (S.Text("LabelHyoudai1") != line1)
             return QStringLiteral("first summary line '%1', expected '%2'").arg(S.Text("LabelHyoudai1"), line1);
+        const QWidget* first = S.Find<QWidget>("LabelHyoudai1");
+        if (S.Find<QWidget>("LabelHyoudai2")->geometry().intersects(first->geometry()))
+            return QStringLiteral("the summary lines overlap");
 
         static const QString units[] = {QStringLiteral("単位:g"), QStringLiteral("単位:kg"), QStringLiteral("単位:kg,g")};
         const QString line2 =
-            QStringLiteral("範囲:%1g ～ %2kg, ")
-                .arg(S.Find<TSpinEdit>("SpinEditMin")->Value())
-                .arg(S.Find<TSpinEdit>("SpinEditMax")->Value() / 1000) +
+            QStringLiteral("範囲:%1g ～ %2, ")
+                .arg(lower)
+                .arg(upper % 1000 == 0 ? QStringLiteral("%1kg").arg(upper / 1000) : QStringLiteral("%1g").arg(upper)) +
             (S.Find<TRadioGroup>("RadioGroupShow")->ItemIndex() == 0 ? QStringLiteral("表示:全体, ")
                                                                      : QStringLiteral("表示:部分, ")) +
             units[unit];
@@ -274,7 +296,6 @@ private:
     Sheet S;
     QTemporaryDir FDir;
     QStringList PrintErrors;
-    bool Per200Chosen = false;  // the 1/200 part appears once that choice has been made
 };
 
 }  // namespace

@@ -95,14 +95,38 @@ private slots:
         QCOMPARE(edit.Value(), 507);  // limited only when the box is left
         edit.setText(QStringLiteral("-"));
         QCOMPARE(edit.Value(), 10);
-        edit.setText(QStringLiteral("99999999999"));
-        QCOMPARE(edit.Value(), 10);
         QFocusEvent leave(QEvent::FocusOut);
         QCoreApplication::sendEvent(&edit, &leave);
         QCOMPARE(edit.text(), QStringLiteral("10"));
         edit.setText(QStringLiteral("507"));
         QCoreApplication::sendEvent(&edit, &leave);
         QCOMPARE(edit.text(), QStringLiteral("100"));
+        // A number too long for any box is limited as any other number past a bound.
+        edit.setText(QStringLiteral("99999999999"));
+        QCOMPARE(edit.Value(), std::numeric_limits<std::int32_t>::max());
+        QCoreApplication::sendEvent(&edit, &leave);
+        QCOMPARE(edit.text(), QStringLiteral("100"));
+        edit.setText(QStringLiteral("99999999999999999999"));
+        QCoreApplication::sendEvent(&edit, &leave);
+        QCOMPARE(edit.text(), QStringLiteral("100"));
+    }
+
+    void spinEditTakesFullWidthDigitsFromAJapaneseInputMethod()
+    {
+        TSpinEdit edit;
+        edit.SetMinValue(0);
+        edit.SetMaxValue(2000);
+        QVERIFY(edit.inputMethodHints() & Qt::ImhDigitsOnly);
+        edit.selectAll();
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("１５００"));
+        QCoreApplication::sendEvent(&edit, &commit);
+        QCOMPARE(edit.text(), QStringLiteral("1500"));
+        QCOMPARE(edit.Value(), 1500);
+        QInputMethodEvent letters;
+        letters.setCommitString(QStringLiteral("ｘ"));
+        QCoreApplication::sendEvent(&edit, &letters);
+        QCOMPARE(edit.text(), QStringLiteral("1500"));
     }
 
     void spinEditArrowsStepByTheIncrementWithoutWrapping()

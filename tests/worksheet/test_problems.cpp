@@ -48,6 +48,51 @@ private slots:
         QVERIFY(random.Counts.empty());
     }
 
+    void theRangeBoundsTheCandidatesOnBothSides()
+    {
+        // 300 g to 800 g on a 1 kg scale in steps of 10 g: 300, 310, ..., 800.
+        const QStringList inRange = CandidateWeights(1000, 10, 300, 800);
+        QCOMPARE(inRange.size(), 51);
+        QCOMPARE(inRange.first(), QStringLiteral("300"));
+        QCOMPARE(inRange.last(), QStringLiteral("800"));
+        // An upper bound past the capacity still never gives the full capacity; a
+        // lower bound off the step starts at the next multiple.
+        QCOMPARE(CandidateWeights(2000, 500, 0, 30000), (QStringList{"500", "1000", "1500"}));
+        QCOMPARE(CandidateWeights(2000, 200, 150, 600), (QStringList{"200", "400", "600"}));
+        QVERIFY(CandidateWeights(2000, 100, 900, 800).isEmpty());
+    }
+
+    void theFinestMarksDrawnDecideTheStepsOffered()
+    {
+        // The finest marks of each capacity: dense with 1/200, dense without, sparse.
+        const struct {
+            TTypeValueMax Type;
+            std::int32_t Show, Hide, Sparse;
+        } finest[] = {{vm001kg, 5, 10, 50},     {vm002kg, 10, 10, 50},      {vm005kg, 20, 20, 100},
+                      {vm010kg, 50, 100, 500},  {vm020kg, 100, 100, 500},   {vm050kg, 200, 200, 1000},
+                      {vm100kg, 500, 1000, 5000}};
+        for (const auto& f : finest) {
+            QCOMPARE(FinestGraduation(f.Type, bsDensely, ssShow), f.Show);
+            QCOMPARE(FinestGraduation(f.Type, bsDensely, ssHide), f.Hide);
+            QCOMPARE(FinestGraduation(f.Type, bsSparsely, ssShow), f.Sparse);
+        }
+        QVERIFY(DrawsPer200(vm100kg, bsDensely, ssShow));
+        QVERIFY(!DrawsPer200(vm100kg, bsDensely, ssHide));
+        QVERIFY(!DrawsPer200(vm001kg, bsSparsely, ssShow));
+        QVERIFY(!DrawsPer200(vm002kg, bsDensely, ssShow));
+
+        const auto offered = [](int Capacity, std::int32_t Finest) {
+            QStringList steps;
+            for (int s = 0; s < StepCount; ++s)
+                if (StepOffered(CapacityRows()[Capacity], s, Finest))
+                    steps.append(StepRows()[s].Caption);
+            return steps;
+        };
+        QCOMPARE(offered(0, 10), (QStringList{"10g", "20g", "50g", "100g"}));
+        QCOMPARE(offered(0, 50), (QStringList{"50g", "100g"}));
+        QCOMPARE(offered(6, 5000), (QStringList{"5kg", "10kg"}));
+    }
+
     void answerBlanksFollowTheUnitAndTheKilogramBoundary()
     {
         const QString grams = QStringLiteral("    　  g");
@@ -60,16 +105,19 @@ private slots:
         QVERIFY(!AnswerBlank(-1, 1000));
     }
 
-    void summaryLinesJoinTheirPartsAndShowTheUpperBoundInWholeKilograms()
+    void summaryLinesJoinTheirPartsAndShowTheUpperBoundExactly()
     {
-        const TSummaryTexts parts{QStringLiteral("重量:2kg, "), QStringLiteral("刻み:100g"),
-                                  QStringLiteral("疎密:密, "), QString(),
+        const TSummaryTexts parts{QStringLiteral("重量:1kg, "), QStringLiteral("刻み:100g"),
+                                  QStringLiteral("疎密:密, "), QStringLiteral("1/200:表示, "),
                                   QStringLiteral("表示:全体, "), QStringLiteral("単位:kg,g")};
-        QCOMPARE(SummaryLine1(parts), QStringLiteral("重量:2kg, 疎密:密, 刻み:100g"));
+        QCOMPARE(SummaryLine1(parts, true), QStringLiteral("重量:1kg, 疎密:密, 1/200:表示, 刻み:100g"));
+        QCOMPARE(SummaryLine1(parts, false), QStringLiteral("重量:1kg, 疎密:密, 刻み:100g"));
         QCOMPARE(SummaryLine2(0, 2000, parts),
                  QStringLiteral("範囲:0g ～ 2kg, 表示:全体, 単位:kg,g"));
-        QVERIFY(SummaryLine2(150, 1500, parts).startsWith(QStringLiteral("範囲:150g ～ 1kg, ")));
-        QVERIFY(SummaryLine2(0, -1500, parts).startsWith(QStringLiteral("範囲:0g ～ -1kg, ")));
+        QVERIFY(SummaryLine2(300, 800, parts).startsWith(QStringLiteral("範囲:300g ～ 800g, ")));
+        QVERIFY(SummaryLine2(150, 1500, parts).startsWith(QStringLiteral("範囲:150g ～ 1500g, ")));
+        QVERIFY(SummaryLine2(0, 30000, parts).startsWith(QStringLiteral("範囲:0g ～ 30kg, ")));
+        QVERIFY(SummaryLine2(0, -1500, parts).startsWith(QStringLiteral("範囲:0g ～ -1500g, ")));
     }
 };
 

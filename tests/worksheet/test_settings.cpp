@@ -1,5 +1,6 @@
 // The settings panel, clicked as a teacher would: capacity, step, density, 1/200,
-// view, and opening and closing the panel. No setting draws new weights.
+// view, and opening and closing the panel. Capacity and step draw a new sheet; the
+// other settings keep its weights.
 
 #include "WorksheetDriver.h"
 
@@ -9,32 +10,50 @@
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void smallerCapacityLimitsTheWeightsAndResetsStepAndRange()
+    void capacityAndStepDrawANewSheetTheOtherSettingsKeepIt()
     {
         Sheet sheet({14, 0, 0, 0, 0, 0});  // problem 1 at 1500 g
+        const auto drawn = [&] {
+            std::vector<std::uint32_t> weights;
+            for (int p = 1; p <= 6; ++p)
+                weights.push_back(sheet.Dial(p)->Value());
+            return weights;
+        };
+        const auto seeds = sheet.Random->Seeds;
+        // 1 kg in steps of 10 g: 99 weights, the last of them 990 g. Drawn as by
+        // "更新(&N)", which seeds twice; no weight is left clamped at 1000 g.
+        sheet.Random->Queue({98});
         sheet.Choose("RadioGroupKind", 0);
-        QCOMPARE(sheet.Dial(1)->Value(), 1000u);
-        QCOMPARE(sheet.Dial(2)->Value(), 100u);
+        QCOMPARE(sheet.Random->Seeds, seeds + 2);
+        QCOMPARE(sheet.Random->Counts.size(), 12u);
+        QCOMPARE(sheet.Random->Counts[6], 99);
+        QCOMPARE(drawn(), (std::vector<std::uint32_t>{990, 10, 20, 30, 40, 50}));
         QCOMPARE(sheet.Dial(1)->TypeValueMax(), vm001kg);
-        QCOMPARE(sheet.Form->Division(), 10);
         QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision10g")->Checked());
         QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMin")->text(), QStringLiteral("0"));
         QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMax")->text(), QStringLiteral("1000"));
         QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("重量:1kg, 疎密:密, 刻み:10g"));
-        QVERIFY(!sheet.Find<TRadioGroup>("RadioGroupPer200")->isHidden());
 
-        sheet.Choose("RadioGroupKind", 3);
-        for (const char* off : {"RadioButtonDivision10g", "RadioButtonDivision20g",
-                                "RadioButtonDivision50g", "RadioButtonDivision2kg"})
-            QVERIFY(!sheet.Find<TRadioButton>(off)->isEnabled());
-        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision100g")->Checked());
-        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision1kg")->isEnabled());
-        QVERIFY(!sheet.Find<TRadioButton>("RadioButtonDivision10g")->Checked());
-        QCOMPARE(sheet.Dial(1)->Value(), 1000u);  // weights wait for "更新(&N)"
-
-        // Choosing the capacity already chosen changes nothing.
+        // A larger capacity reaches past the old one: 5 kg in steps of 50 g.
+        sheet.Random->Queue({98});
+        sheet.Choose("RadioGroupKind", 2);
+        QCOMPARE(sheet.Dial(1)->Value(), 4950u);
+        // 500 g: nine weights, every one a multiple of the new step.
+        sheet.Random->Queue({8});
         sheet.Step("RadioButtonDivision500g");
-        sheet.Choose("RadioGroupKind", 3);
+        QCOMPARE(sheet.Random->Counts[sheet.Random->Counts.size() - 6], 9);
+        QCOMPARE(drawn(), (std::vector<std::uint32_t>{4500, 500, 1000, 1500, 2000, 2500}));
+        QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("重量:5kg, 疎密:密, 刻み:500g"));
+
+        // Density, view and unit keep the sheet; so does the capacity already chosen.
+        const auto sheetBefore = drawn();
+        const auto seedsBefore = sheet.Random->Seeds;
+        sheet.Choose("RadioGroupSparselyDensely", 0);
+        sheet.Choose("RadioGroupShow", 1);
+        sheet.Choose("RadioGroupUnit", 0);
+        sheet.Choose("RadioGroupKind", 2);
+        QCOMPARE(drawn(), sheetBefore);
+        QCOMPARE(sheet.Random->Seeds, seedsBefore);
         QCOMPARE(sheet.Form->Division(), 500);
     }
 
@@ -65,29 +84,60 @@ private slots:
         QVERIFY(sheet.Text("LabelHyoudai2").startsWith(QStringLiteral("範囲:0g ～ 30kg, ")));
     }
 
-    void densityAndCapacityDecideWhetherTheFinestGraduationIsOffered()
+    void onlyStepsAndTheFinestGraduationTheDialsCanShowAreOffered()
     {
         Sheet sheet;
         auto* per200 = sheet.Find<TRadioGroup>("RadioGroupPer200");
+        auto* step10g = sheet.Find<TRadioButton>("RadioButtonDivision10g");
         sheet.Choose("RadioGroupSparselyDensely", 0);
         QCOMPARE(sheet.Dial(6)->TypeBoardScale(), bsSparsely);
         QVERIFY(per200->isHidden());
         sheet.Choose("RadioGroupSparselyDensely", 1);
-        QVERIFY(!per200->isHidden());  // though 2 kg itself does not offer it
+        QVERIFY(per200->isHidden());  // 2 kg has no 1/200 graduation
 
+        sheet.Choose("RadioGroupKind", 0);
+        QVERIFY(!per200->isHidden());
         sheet.Choose("RadioGroupPer200", 1);
         QCOMPARE(sheet.Dial(1)->TypeShowScalePer200(), ssShow);
         QCOMPARE(sheet.Text("LabelHyoudai1"),
-                 QStringLiteral("重量:2kg, 疎密:密, 1/200:表示, 刻み:100g"));
-        sheet.Choose("RadioGroupKind", 6);
-        QVERIFY(!per200->isHidden());
+                 QStringLiteral("重量:1kg, 疎密:密, 1/200:表示, 刻み:10g"));
+        // The long first line pushes the second one along rather than under it.
+        const QLabel* line1 = sheet.Find<QLabel>("LabelHyoudai1");
+        const QLabel* line2 = sheet.Find<QLabel>("LabelHyoudai2");
+        QVERIFY(line2->x() > line1->geometry().right());
+
+        // Sparse marks stand 50 g apart on 1 kg: 10 g and 20 g cannot be read off, so
+        // 50 g takes over and draws a sheet of its own.
+        const auto seeds = sheet.Random->Seeds;
+        sheet.Random->Queue({18});
         sheet.Choose("RadioGroupSparselyDensely", 0);
+        QVERIFY(!step10g->isEnabled());
+        QVERIFY(!sheet.Find<TRadioButton>("RadioButtonDivision20g")->isEnabled());
+        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision50g")->Checked());
+        QCOMPARE(sheet.Form->Division(), 50);
+        QCOMPARE(sheet.Random->Seeds, seeds + 2);
+        QCOMPARE(sheet.Dial(1)->Value(), 950u);
         QVERIFY(per200->isHidden());
         QCOMPARE(per200->ItemIndex(), 1);  // hiding keeps the choice and the dials' setting
         QCOMPARE(sheet.Dial(1)->TypeShowScalePer200(), ssShow);
-        sheet.Choose("RadioGroupKind", 5);
+        QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("重量:1kg, 疎密:疎, 刻み:50g"));
+        QCOMPARE(line2->x(), 328);
+
+        sheet.Choose("RadioGroupSparselyDensely", 1);
+        QVERIFY(step10g->isEnabled());
+        QVERIFY(!per200->isHidden());
+        // 2 kg draws no 1/200 marks, so the sheet does not name them.
+        sheet.Choose("RadioGroupKind", 1);
         QVERIFY(per200->isHidden());
+        QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("重量:2kg, 疎密:密, 刻み:20g"));
+        // At 100 kg sparse marks stand 5 kg apart.
+        sheet.Choose("RadioGroupKind", 6);
+        sheet.Choose("RadioGroupSparselyDensely", 0);
+        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision5kg")->Checked());
+        QVERIFY(!sheet.Find<TRadioButton>("RadioButtonDivision2kg")->isEnabled());
+        sheet.Choose("RadioGroupKind", 5);
         QCOMPARE(sheet.Dial(1)->TypeBoardScale(), bsDensely);  // a new capacity is dense
+        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision500g")->Checked());
     }
 
     void enlargingChangesOnlyTheZoom()
@@ -111,12 +161,11 @@ private slots:
         sheet.Choose("RadioGroupShow", 1);
         QCOMPARE(sheet.Dial(1)->TypeHandLocation(), hl4Bottom);
         // 1000 g on a 10 kg dial stands near the top; the enlarged part must show it there.
+        sheet.Random->Queue({9});
         sheet.Choose("RadioGroupKind", 3);
         QCOMPARE(sheet.Dial(1)->Value(), 1000u);
         QCOMPARE(sheet.Dial(1)->TypeHandLocation(), hl1RightTop);
-        // Clamped to a full turn of 1 kg, the needle stands at the top as well.
-        sheet.Choose("RadioGroupKind", 0);
-        QCOMPARE(sheet.Dial(1)->TypeHandLocation(), hl0Top);
+        QCOMPARE(sheet.Dial(1)->StretchRatePercent(), 150);
     }
 
     void thePanelOpensAndCloses()

@@ -1,5 +1,6 @@
 // Drawing sheets: "更新(&N)" draws six weights from the multiples of the step below
-// the capacity, and the blanks and summary lines follow the settings.
+// the capacity within the range boxes, and the blanks and summary lines follow the
+// settings.
 
 #include "WorksheetDriver.h"
 
@@ -74,18 +75,57 @@ private slots:
         QVERIFY(sheet.Text("LabelHyoudai2").endsWith(QStringLiteral("単位:kg")));
     }
 
-    void typingARangeChangesOnlyTheSecondSummaryLine()
+    void aFinishedRangeEditBoundsTheSheet()
     {
         Sheet sheet;
+        sheet.Choose("RadioGroupKind", 0);  // 1 kg in steps of 10 g
+        auto* low = sheet.Find<TSpinEdit>("SpinEditMin");
+        auto* high = sheet.Find<TSpinEdit>("SpinEditMax");
+        const QLabel* warning = sheet.Find<QLabel>("LabelRangeWarning");
+        FixedRandom& random = *sheet.Random;
+        const auto seeds = random.Seeds;
+        low->selectAll();
+        QTest::keyClicks(low, QStringLiteral("300"));
+        QCOMPARE(random.Seeds, seeds);  // keystrokes draw nothing
+        QVERIFY(sheet.Text("LabelHyoudai2").startsWith(QStringLiteral("範囲:300g ～ 1kg, ")));
+
+        random.Queue({0});
+        QTest::keyClick(low, Qt::Key_Return);
+        QCOMPARE(random.Counts[random.Counts.size() - 6], 70);  // 300 g to 990 g
+        QCOMPARE(sheet.Dial(1)->Value(), 300u);
+
+        random.Queue({50});
+        sheet.Type("SpinEditMax", QStringLiteral("800"));  // typed, then the box is left
+        QCOMPARE(random.Counts[random.Counts.size() - 6], 51);
+        QCOMPARE(sheet.Dial(1)->Value(), 800u);
+        for (int p = 2; p <= 6; ++p)
+            QCOMPARE(sheet.Dial(p)->Value(), 300u + 10 * (p - 2));
+        QVERIFY(sheet.Text("LabelHyoudai2").startsWith(QStringLiteral("範囲:300g ～ 800g, ")));
+
+        QTest::keyClick(high, Qt::Key_Up);
+        QCOMPARE(random.Counts[random.Counts.size() - 6], 52);
+        QCOMPARE(high->text(), QStringLiteral("810"));
+        // Leaving the box unchanged is no edit.
+        const auto countsBefore = random.Counts.size();
+        sheet.Type("SpinEditMax", QStringLiteral("810"));
+        QCOMPARE(random.Counts.size(), countsBefore);
+        QVERIFY(warning->isHidden());
+
+        // 780 g to 810 g holds four weights: the sheet stays and the panel says why;
+        // so it does for a lower bound above the upper one.
         const auto weight = sheet.Dial(1)->Value();
-        sheet.Type("SpinEditMin", QStringLiteral("150"));
-        sheet.Type("SpinEditMax", QStringLiteral("1500"));
-        QVERIFY(sheet.Text("LabelHyoudai2").startsWith(QStringLiteral("範囲:150g ～ 1kg, ")));
+        sheet.Type("SpinEditMin", QStringLiteral("780"));
+        QVERIFY(!warning->isHidden());
         QCOMPARE(sheet.Dial(1)->Value(), weight);
-        // An emptied upper box reads, and then shows, the capacity.
-        sheet.Type("SpinEditMax", QString());
-        QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMax")->text(), QStringLiteral("2000"));
-        QVERIFY(sheet.Text("LabelHyoudai2").startsWith(QStringLiteral("範囲:150g ～ 2kg, ")));
+        QCOMPARE(random.Counts.size(), countsBefore);
+        sheet.Click("ButtonNew");
+        QVERIFY(!warning->isHidden());
+        sheet.Type("SpinEditMin", QStringLiteral("900"));
+        QVERIFY(!warning->isHidden());
+        random.Queue({0});
+        sheet.Type("SpinEditMin", QStringLiteral("750"));
+        QVERIFY(warning->isHidden());
+        QCOMPARE(sheet.Dial(1)->Value(), 750u);
     }
 
     void tooFewCandidatesKeepTheSheetAsItIs()

@@ -67,11 +67,11 @@ private slots:
         const TPin pins[] = {
             {"5PHTQ-J3YJ2-222B", TSheetSettings{}, {1700, 100, 1100, 1500, 900, 400}},
             {"2ELV6-N2W62-E3TL", {0, 0, true, pcShow, true, auGrams, 100, 900},
-             {810, 460, 370, 440, 470, 630}},
+             {810, 880, 540, 650, 340, 450}},
             {"G9VKK-H3P2R-RKK8", {6, 9, false, pcHide, false, auKilograms, 0, 100000},
              {50000, 20000, 40000, 60000, 90000, 10000}},
-            {"7VCCC-HZZZE-YBLR", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 5000, 131071},
-             {2500, 1500, 4000, 4500, 3000, 500}},
+            {"7VBUQ-HZZZE-YBLQ", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 1000, 131071},
+             {2500, 3000, 1500, 2000, 4500, 4000}},
         };
         for (const TPin& pin : pins) {
             const TSheetCodeReading reading = ReadSheetCode(QString::fromLatin1(pin.Code));
@@ -131,6 +131,20 @@ private slots:
             if (original.Settings.RangeMax <= SheetCodeRangeLimit)
                 QCOMPARE(SheetTexts(*restored), SheetTexts(*driver.Form));
         }
+    }
+
+    void aSheetThatNoCodeBringsBackHasNone()
+    {
+        // A range too narrow for six weights keeps the old ones, which its settings
+        // no longer give: such a sheet carries no code rather than a wrong one.
+        Sheet driver{};
+        driver.Form = SeededWindow(12);
+        QVERIFY(!driver.Text("LabelSheetCode").isEmpty());
+        driver.Type("SpinEditMin", QStringLiteral("1500"));
+        driver.Type("SpinEditMax", QStringLiteral("1800"));
+        QCOMPARE(driver.Text("LabelSheetCode"), QString());
+        driver.Type("SpinEditMin", QStringLiteral("1000"));
+        QCOMPARE(driver.Text("LabelSheetCode"), SheetCode(driver.Form->Sheet()));
     }
 
     void aMistypedCodeIsRefused()
@@ -199,7 +213,8 @@ private slots:
             } else {
                 TSheetSettings s;
                 s.Capacity = random.bounded(CapacityCount);
-                s.Step = CapacityRows()[s.Capacity].FirstStep;
+                s.Step = CapacityRows()[s.Capacity].DefaultStep;
+                s.RangeMax = s.CapacityGrams();
                 s.Unit = static_cast<TAnswerUnit>(random.bounded(3));
                 text = Plain(SheetCode(*DrawSheet(s, random.bounded(SheetSeedLimit))));
                 const int at = random.bounded(int(text.size()));

@@ -111,14 +111,34 @@ private slots:
         QTest::keyClick(sheet.Form.get(), Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(sheet.Dial(1)->Value(), 1900u);  // the button shows itself pressed first
 
-        QList<QWidget*> chain;
-        for (QWidget* w = sheet.Find<QWidget>("ButtonNew"); chain.size() < 4; w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                chain.append(w);
-        QCOMPARE(chain, (QList<QWidget*>{sheet.Find<QWidget>("ButtonNew"),
-                                         sheet.Find<QWidget>("ButtonPrintOut"),
-                                         sheet.Find<QWidget>("ButtonPrinterSetup"),
-                                         sheet.Find<QWidget>("ButtonStart")}));
+        // Tab walks the button row from "更新(&N)", then stops once in each group of
+        // choices, at the choice made, so that Space cannot change it.
+        const auto item = [&](const char* Group, int Index) -> QWidget* {
+            return sheet.Find<TRadioGroup>(Group)->Button(Index);
+        };
+        const QList<QWidget*> expected{
+            sheet.Find<QWidget>("ButtonPrintOut"),  sheet.Find<QWidget>("ButtonPrinterSetup"),
+            item("RadioGroupKind", 1),              item("RadioGroupSparselyDensely", 1),
+            item("RadioGroupShow", 0),              sheet.Find<QWidget>("RadioButtonDivision100g"),
+            sheet.Find<QWidget>("SpinEditMin"),     sheet.Find<QWidget>("SpinEditMax"),
+            item("RadioGroupUnit", 2),              sheet.Find<QWidget>("ButtonRadioGroupStartClose")};
+        sheet.Find<QWidget>("ButtonNew")->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> reached;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.append(QApplication::focusWidget());
+        }
+        QCOMPARE(reached, expected);
+
+        // At 5 kg the steps below 50 g are not offered; the step's accelerator goes to
+        // the step chosen, the range's to its lower bound.
+        sheet.Choose("RadioGroupKind", 2);
+        QTest::keyClick(sheet.Form.get(), Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("RadioButtonDivision50g"));
+        QTest::keyClick(sheet.Form.get(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("SpinEditMin"));
+        QTest::keyClick(sheet.Form.get(), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), item("RadioGroupKind", 2));
     }
 };
 

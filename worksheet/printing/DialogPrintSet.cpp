@@ -3,7 +3,7 @@
 #include "SheetPrinter.h"
 #include "UnitKestrum.h"
 #include "PdfExport.h"
-#include "VectorPrinter.h"
+#include <QPrinter>
 
 #include <QComboBox>
 #include <QDate>
@@ -105,7 +105,7 @@ void TDialogPrintSet::ButtonPreviewClick()
 {
     const std::unique_ptr<TSheetDocument> document = Document();
     // The preview shows the pages on the printer the job would go to, landscape.
-    TVectorPrinter printer(QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
     QPageLayout layout = FWindow.SheetPrinter().Printer().pageLayout();
     layout.setOrientation(QPageLayout::Landscape);
     printer.setPageLayout(layout);

@@ -1,7 +1,7 @@
 #include "PdfExport.h"
 
 #include "SheetDocument.h"
-#include "VectorPrinter.h"
+#include <QPrinter>
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +46,7 @@ TPdfResult SavePdf(TSheetDocument& Document, const QString& Path, const QPageSiz
         return {false, part.errorString()};
     part.close();
 
-    TVectorPrinter printer(QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(part.fileName());
     printer.setDocName(QStringLiteral("Kestrum"));

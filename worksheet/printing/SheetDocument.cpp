@@ -5,11 +5,12 @@
 #include "PageFit.h"
 #include "RandomSource.h"
 #include "SheetCode.h"
+#include "SheetPicture.h"
 #include "UnitKestrum.h"
-#include "VectorPrinter.h"
 
 #include <QCheckBox>
 #include <QPainter>
+#include <QPrinter>
 
 namespace {
 
@@ -29,7 +30,10 @@ constexpr int ListRowHeight = 25;
 
 }  // namespace
 
-TSheetDocument::TSheetDocument(QWidget& Sheet) : FWidget(&Sheet), FPages{{pkWidget, 0, 0}} {}
+TSheetDocument::TSheetDocument(const QPicture& Page, QSize Size)
+    : FPicture(Page), FPictureSize(Size), FPages{{pkPicture, 0, 0}}
+{
+}
 
 TSheetDocument::TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers, bool SheetPages)
     : FSheets(std::move(Sheets)), FAnswers(Answers)
@@ -49,8 +53,8 @@ TSheetDocument::~TSheetDocument() = default;
 
 bool TSheetDocument::IsEmpty() const
 {
-    if (FWidget)
-        return FWidget->rect().isEmpty();
+    if (!FPages.empty() && FPages.front().Kind == pkPicture)
+        return FPictureSize.isEmpty();
     return FPages.empty();
 }
 
@@ -60,12 +64,30 @@ TFormKestrum& TSheetDocument::PageForm()
         FPageForm = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSheetSeedRandom>());
         for (QWidget* panel : FPageForm->PanelsOffThePage())
             panel->hide();
-        FPageForm->resize(SheetSize);
+        FPageForm->resize(SheetDesignSize);
     }
     return *FPageForm;
 }
 
-void TSheetDocument::Paint(TVectorPrinter& Printer, QPainter& Painter)
+QPicture TSheetDocument::Record(const TPage& Page)
+{
+    if (Page.Kind == pkPicture)
+        return FPicture;
+    if (Page.Kind == pkList) {
+        QPicture picture;
+        picture.setBoundingRect(QRect(QPoint(), SheetDesignSize));
+        QPainter painter(&picture);
+        PaintList(painter, Page);
+        painter.end();
+        return picture;
+    }
+    TFormKestrum& form = PageForm();
+    form.ApplySheet(FSheets[static_cast<std::size_t>(Page.First)]);
+    form.findChild<QCheckBox*>(QStringLiteral("CheckBoxAnswers"))->setChecked(Page.Kind == pkKey);
+    return RecordSheet(form, QRect(QPoint(), SheetDesignSize));
+}
+
+void TSheetDocument::Paint(QPrinter& Printer, QPainter& Painter)
 {
     const QSize page(Printer.width(), Printer.height());
     bool first = true;
@@ -73,34 +95,28 @@ void TSheetDocument::Paint(TVectorPrinter& Printer, QPainter& Painter)
         if (!first)
             Printer.newPage();
         first = false;
-        QWidget* sheet = FWidget;
-        if (p.Kind == pkSheet || p.Kind == pkKey) {
-            TFormKestrum& form = PageForm();
-            form.ApplySheet(FSheets[static_cast<std::size_t>(p.First)]);
-            form.findChild<QCheckBox*>(QStringLiteral("CheckBoxAnswers"))->setChecked(p.Kind == pkKey);
-            sheet = &form;
-        }
-        const QSize size = sheet ? sheet->size() : SheetSize;
+        const QSize size = p.Kind == pkPicture ? FPictureSize : SheetDesignSize;
         const QSize fitted = FitSheetToPage(size, page);
         if (fitted.isEmpty())
             continue;
+        const QPicture picture = Record(p);
         Painter.save();
         Painter.scale(static_cast<double>(fitted.width()) / size.width(),
                       static_cast<double>(fitted.height()) / size.height());
-        // No clip of our own: render() keeps to the sheet's rectangle, and a clip on the
-        // painter comes back misplaced after a child that clips its own text (the
-        // dials' numerals), cutting off every control painted after it.
-        if (p.Kind == pkList)
-            PaintList(Painter, p);
-        else
-            Printer.RenderSheet(*sheet, Painter);
+        // Nothing outside the sheet's area reaches the page.
+        Painter.setClipRect(QRect(QPoint(), size));
+        // A picture plays itself at the printer's resolution, enlarged by the ratio of
+        // the two resolutions; the fit above has already sized the sheet for the page.
+        Painter.scale(static_cast<double>(picture.logicalDpiX()) / Printer.logicalDpiX(),
+                      static_cast<double>(picture.logicalDpiY()) / Printer.logicalDpiY());
+        Painter.drawPicture(0, 0, picture);
         Painter.restore();
     }
 }
 
 void TSheetDocument::PaintList(QPainter& Painter, const TPage& Page) const
 {
-    Painter.fillRect(QRect(QPoint(), SheetSize), Qt::white);
+    Painter.fillRect(QRect(QPoint(), SheetDesignSize), Qt::white);
     Painter.setPen(Qt::black);
     Painter.setFont(GothicFont(24));
     Painter.drawText(QPoint(ListLeft, 40), ListTitle);
@@ -123,7 +139,7 @@ void TSheetDocument::PaintList(QPainter& Painter, const TPage& Page) const
         const TSheet& sheet = FSheets[static_cast<std::size_t>(index)];
         const int top = ListFirstRowTop + r * ListRowHeight;
         cell(ListLeft, top, ListCodeLeft - ListLeft, QString::number(index + 1));
-        cell(ListCodeLeft, top, ListAnswersLeft - ListCodeLeft, SheetCode(sheet));
+        cell(ListCodeLeft, top, ListAnswersLeft - ListCodeLeft, IssuedCode(sheet));
         for (int c = 0; c < ProblemCount; ++c)
             cell(ListAnswersLeft + c * ListAnswerWidth, top, ListAnswerWidth,
                  AnswerText(sheet.Settings.Unit, sheet.Weights[c], separator));

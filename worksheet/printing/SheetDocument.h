@@ -6,6 +6,7 @@
 
 #include "Sheet.h"
 
+#include <QPicture>
 #include <QSize>
 #include <QString>
 
@@ -14,9 +15,8 @@
 #include <vector>
 
 class QPainter;
-class QWidget;
+class QPrinter;
 class TFormKestrum;
-class TVectorPrinter;
 
 // What a class set prints besides its sheets.
 enum TAnswerPages : std::uint8_t {
@@ -27,15 +27,16 @@ enum TAnswerPages : std::uint8_t {
 
 class TSheetDocument {
 public:
-    enum TPageKind : std::uint8_t { pkWidget, pkSheet, pkKey, pkList };
+    enum TPageKind : std::uint8_t { pkPicture, pkSheet, pkKey, pkList };
     struct TPage {
         TPageKind Kind;
         int First;   // the sheet (pkSheet, pkKey) or the first row of the list
         int Count;   // rows of the list on this page
     };
 
-    // The sheet a window shows, as it stands: one page.
-    explicit TSheetDocument(QWidget& Sheet);
+    // The sheet a window shows, as it stands: one page recorded from it, of Size
+    // sheet pixels.
+    TSheetDocument(const QPicture& Page, QSize Size);
     // A class set of these sheets; without SheetPages only its answers list.
     TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers, bool SheetPages = true);
     ~TSheetDocument();
@@ -50,20 +51,21 @@ public:
     // Paints every page onto Printer through Painter, which is active on it; a new
     // page starts before each page but the first. Each page is fitted to the
     // printable area as the one-sheet print fits it.
-    void Paint(TVectorPrinter& Printer, QPainter& Painter);
+    void Paint(QPrinter& Printer, QPainter& Painter);
 
     // The answers list's rows on one page.
     static constexpr int ListRowsPerPage = 25;
-    // Each page is the sheet as laid out at 96 dpi.
-    static constexpr QSize SheetSize{1028, 740};
 
 private:
     // The window that draws the sheets of a set: never shown and never the user's,
     // so the user's window is left exactly as it is.
     TFormKestrum& PageForm();
+    // The page as drawing commands, in sheet pixels.
+    QPicture Record(const TPage& Page);
     void PaintList(QPainter& Painter, const TPage& Page) const;
 
-    QWidget* FWidget = nullptr;
+    QPicture FPicture;
+    QSize FPictureSize;
     std::vector<TSheet> FSheets;
     TAnswerPages FAnswers = apNone;
     std::vector<TPage> FPages;

@@ -1,0 +1,174 @@
+// What the teacher sees is what prints: the worksheet rendered as on screen and the
+// same worksheet printed to PDF and rasterised by poppler agree region by region
+// (each dial's box, each label, and the paper between them), in the whole and the
+// enlarged view and at two capacities. A dial that spills out of its box, a numeral
+// missing from the page, or a sheet cut or shrunk by the window's size all fail.
+// Under a dark desktop theme both still match the sheet as a light theme shows it.
+
+#include "PdfProbe.h"
+#include "SheetPicture.h"
+#include "SheetPrinter.h"
+#include "WorksheetDriver.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+
+// A page of exactly the sheet's proportions, three quarters of a point per pixel, so
+// that poppler at 96 dpi gives back the sheet pixel for pixel.
+QString PrintAtSheetScale(TFormKestrum& Form, const QTemporaryDir& Dir, const char* Name)
+{
+    const QString path = Dir.filePath(QString::fromLatin1(Name));
+    Form.SheetPrinter().SetErrorReporter(
+        [](QWidget*, const QString& Message) { QFAIL(qPrintable(Message)); });
+    QPrinter& printer = Form.SheetPrinter().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    // Paper sizes are named upright; the print turns the page to landscape.
+    const QSizeF points = QSizeF(SheetDesignSize).transposed() * 0.75;
+    printer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Landscape,
+                                      QMarginsF()));
+    QTest::mouseClick(Form.findChild<QPushButton*>(QStringLiteral("ButtonPrintOut")),
+                      Qt::LeftButton);
+    return path;
+}
+
+// The sheet as the screen paints it, without the panels that never print.
+QImage ScreenImage(TFormKestrum& Form)
+{
+    const QList<QWidget*> panels = Form.PanelsOffThePage();
+    for (QWidget* panel : panels)
+        panel->hide();
+    QImage image(SheetDesignSize, QImage::Format_RGB32);
+    Form.render(&image, QPoint(), QRegion(QRect(QPoint(), SheetDesignSize)));
+    for (QWidget* panel : panels)
+        panel->show();
+    return image;
+}
+
+// Ink pixels of A with no ink of B within two pixels: what one image has and the
+// other lacks, beyond the difference between two rasterisers' anti-aliasing.
+int InkMissingFrom(const QImage& A, const QImage& B, const QRect& Region)
+{
+    int missing = 0;
+    for (int y = Region.top(); y <= Region.bottom(); ++y)
+        for (int x = Region.left(); x <= Region.right(); ++x) {
+            if (!PdfProbe::IsInk(A.pixel(x, y)))
+                continue;
+            bool near = false;
+            for (int dy = -2; dy <= 2 && !near; ++dy)
+                for (int dx = -2; dx <= 2 && !near; ++dx) {
+                    const QPoint p(x + dx, y + dy);
+                    near = B.rect().contains(p) && PdfProbe::IsInk(B.pixel(p));
+                }
+            missing += near ? 0 : 1;
+        }
+    return missing;
+}
+
+void CompareRegion(const QImage& Screen, const QImage& Page, const QString& Name, const QRect& Region)
+{
+    // A single numeral leaves well over fifty ink pixels; hinting and anti-aliasing
+    // differences leave a handful.
+    constexpr int Tolerance = 24;
+    const int lost = InkMissingFrom(Screen, Page, Region);
+    const int added = InkMissingFrom(Page, Screen, Region);
+    QVERIFY2(lost <= Tolerance && added <= Tolerance,
+             qPrintable(QStringLiteral("%1: %2 ink pixels of the screen missing on the page, %3 "
+                                       "on the page not on screen")
+                            .arg(Name).arg(lost).arg(added)));
+}
+
+// Each dial's box, each label, and the paper outside all of them.
+void CompareSheet(TFormKestrum& Form, const QImage& Screen, const QImage& Page)
+{
+    QCOMPARE(Page.size(), QSize(SheetDesignSize));
+    QRegion covered;
+    for (QWidget* child : Form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden() || child->objectName().startsWith(QStringLiteral("Panel")) ||
+            child->objectName() == QStringLiteral("GroupBoxStart"))
+            continue;
+        CompareRegion(Screen, Page, child->objectName(), child->geometry());
+        // Both blank would also agree: every dial and label carries ink.
+        QVERIFY2(PdfProbe::Count(Page.copy(child->geometry()), PdfProbe::IsInk) > 0,
+                 qPrintable(child->objectName()));
+        covered += child->geometry();
+    }
+    for (const QRect& paper : (QRegion(QRect(QPoint(), SheetDesignSize)) - covered))
+        CompareRegion(Screen, Page, QStringLiteral("paper"), paper);
+}
+
+}  // namespace
+
+class TestPrintMatchesScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (const QString missing = PdfProbe::MissingTools(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+    }
+
+    void pageIsTheScreen_data()
+    {
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<int>("view");
+        QTest::addColumn<bool>("darkTheme");
+        QTest::newRow("2 kg, whole") << 1 << 0 << false;
+        QTest::newRow("2 kg, enlarged") << 1 << 1 << false;
+        QTest::newRow("10 kg, whole") << 3 << 0 << false;
+        QTest::newRow("10 kg, enlarged") << 3 << 1 << false;
+        QTest::newRow("10 kg, enlarged, dark desktop theme") << 3 << 1 << true;
+    }
+
+    void pageIsTheScreen()
+    {
+        QFETCH(int, capacity);
+        QFETCH(int, view);
+        QFETCH(bool, darkTheme);
+        Sheet sheet;
+        sheet.Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet.Form.get()));
+        sheet.Choose("RadioGroupKind", capacity);
+        sheet.Choose("RadioGroupShow", view);
+        // Weights round the whole dial (19 candidates at 2 kg and 100 g, 99 at 10 kg),
+        // so that the enlarged view shows many parts of it.
+        if (capacity == 1)
+            sheet.Random->Queue({0, 3, 6, 9, 12, 13});
+        else
+            sheet.Random->Queue({5, 20, 35, 50, 65, 80});
+        sheet.Click("ButtonNew");
+        QTemporaryDir dir;
+
+        // The sheet as the desktop's default light colours show it.
+        const QImage light = ScreenImage(*sheet.Form);
+        const QPalette desktop = QApplication::palette();
+        if (darkTheme) {
+            QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x20, 0x20, 0x20));
+            dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
+            dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+            QApplication::setPalette(dark);
+        }
+        const QImage screen = ScreenImage(*sheet.Form);
+        const QImage page = PdfProbe::Rasterize(PrintAtSheetScale(*sheet.Form, dir, "a.pdf"), 96);
+        QApplication::setPalette(desktop);
+        // KESTRUM_KEEP_PRINTS=DIR keeps both images for looking at.
+        if (const QString keep = qEnvironmentVariable("KESTRUM_KEEP_PRINTS"); !keep.isEmpty()) {
+            const QString stem = keep + u'/' + QString::fromLatin1(QTest::currentDataTag());
+            screen.save(stem + QStringLiteral(" screen.png"));
+            page.save(stem + QStringLiteral(" page.png"));
+        }
+        CompareSheet(*sheet.Form, screen, page);
+        CompareSheet(*sheet.Form, light, screen);
+
+        // A larger window prints the same sheet, neither shrunk nor with more paper.
+        sheet.Form->resize(1400, 1000);
+        QCOMPARE(PdfProbe::Rasterize(PrintAtSheetScale(*sheet.Form, dir, "b.pdf"), 96), page);
+    }
+};
+
+QTEST_MAIN(TestPrintMatchesScreen)
+#include "test_print_matches_screen.moc"

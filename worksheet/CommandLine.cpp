@@ -79,8 +79,15 @@ QString Refusal(const QString& Option, const QString& Accepts, const QString& Gi
 
 void PrepareCommandLinePlatform(int Argc, char** Argv)
 {
+    // Runs that only write a file or print a text need no window.
+    const auto windowless = [](const char* Argument) {
+        for (const char* option : {"--pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+            if (std::strcmp(Argument, option) == 0)
+                return true;
+        return std::strncmp(Argument, "--pdf=", 6) == 0;
+    };
     for (int i = 1; i < Argc; ++i) {
-        if (std::strcmp(Argv[i], "--pdf") == 0 || std::strncmp(Argv[i], "--pdf=", 6) == 0) {
+        if (windowless(Argv[i])) {
             if (!std::getenv("QT_QPA_PLATFORM"))
                 setenv("QT_QPA_PLATFORM", "offscreen", 1);
             qInstallMessageHandler(QuietMessages);

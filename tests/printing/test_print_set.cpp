@@ -4,7 +4,6 @@
 
 #include "DialogCloser.h"
 #include "PdfProbe.h"
-#include "PrintFailures.h"
 #include "SheetCode.h"
 #include "SheetPrinter.h"
 #include "WorksheetDriver.h"
@@ -14,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -109,6 +109,12 @@ private slots:
         QCOMPARE(code, SheetCode(window));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("set.pdf"));
+        // A printer that cannot print: the one-sheet print's message is the set's.
+        QPrinter& printer = driver.Form->SheetPrinter().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("gone/printed.pdf")));
+        driver.Click("ButtonPrintOut");
+        QCOMPARE(messages.size(), 1);
         QString offered;
         int previewPages = 0;
 
@@ -130,7 +136,9 @@ private slots:
             });
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonPreview")), Qt::LeftButton);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonSavePdf")), Qt::LeftButton);
-            // No printer here: the one-sheet print's message.
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonPrint")), Qt::LeftButton);
+            // And through a printer that prints, the same six pages.
+            printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonPrint")), Qt::LeftButton);
             // A folder that is not there: said plainly, and no file.
             dialog->SetFileChooser([&](QWidget*, const QString&) { return path + QStringLiteral("/x.pdf"); });
@@ -141,10 +149,12 @@ private slots:
 
         QCOMPARE(previewPages, 6);
         QVERIFY(offered.endsWith(QDate::currentDate().toString(Qt::ISODate) + QStringLiteral("-3sheets.pdf")));
-        QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages[0], NoPrinterText);
-        QVERIFY(messages[1].contains(QStringLiteral("PDFを保存できませんでした")));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("set.pdf")});
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages[1], messages[0]);
+        QVERIFY(messages[2].contains(QStringLiteral("PDFを保存できませんでした")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("set.pdf")}));
+        QCOMPARE(PageTexts(dir.filePath(QStringLiteral("printed.pdf")), 6), PageTexts(path, 6));
 
         QCOMPARE(PdfProbe::Info(path)->Pages, 6);
         QCOMPARE(PdfProbe::ImageCount(path), 0);

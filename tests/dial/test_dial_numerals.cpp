@@ -176,7 +176,8 @@ private slots:
             const QString what = QString::fromStdString(op.Text);
             QVERIFY2(op.Font.Size == size, qPrintable(what + QStringLiteral(": size %1").arg(op.Font.Size)));
             QVERIFY2(op.Format == numeral.Format, qPrintable(what + QStringLiteral(": format %1").arg(op.Format)));
-            QCOMPARE(op.Box, ExpectedBox(v, dial.ValueMax(), divisor, size, numeral.Offsets));
+            const TRect box = ExpectedBox(v, dial.ValueMax(), divisor, size, numeral.Offsets);
+            QVERIFY2(op.Box == box, qPrintable(what + ": box " + toString(op.Box) + ", expected " + toString(box)));
         }
     }
 

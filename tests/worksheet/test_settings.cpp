@@ -68,9 +68,13 @@ private slots:
                 QCOMPARE(sheet.Dial(p)->TypeValueMax(), row.Type);
                 QCOMPARE(sheet.Dial(p)->ValueMax(), row.Capacity);
             }
-            QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMin")->Value(), 0);
-            QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMin")->MaxValue(), static_cast<int>(row.Capacity));
-            QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMax")->Value(), static_cast<int>(row.Capacity));
+            const auto* low = sheet.Find<TSpinEdit>("SpinEditMin");
+            const auto* high = sheet.Find<TSpinEdit>("SpinEditMax");
+            const QList<int> range{low->Value(), low->MaxValue(), high->Value()};
+            const int grams = static_cast<int>(row.Capacity);
+            QVERIFY2(range == (QList<int>{0, grams, grams}),
+                     qPrintable(where + QStringLiteral("range boxes %1 (of %2) to %3")
+                                            .arg(range[0]).arg(range[1]).arg(range[2])));
             for (int b = 0; b < 10; ++b) {
                 auto* button = sheet.Find<TRadioButton>(StepButtons[b]);
                 const bool offered = std::any_of(row.StepsAndCandidates.begin(), row.StepsAndCandidates.end(),

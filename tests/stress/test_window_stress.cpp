@@ -105,6 +105,8 @@ public:
                 if (button->isEnabled() && !button->isChecked())
                     offered.push_back(b);
             }
+            if (offered.empty())  // the only step offered is the checked one
+                return Resize(a);
             a.Kind = kStep;
             a.Index = offered[Pick(offered.size())];
             break;
@@ -135,12 +137,20 @@ public:
                 break;
             }
             [[fallthrough]];
-        default: a.Kind = kResize; a.Width = 200 + Pick(1200); a.Height = 200 + Pick(900); break;
+        default: return Resize(a);
         }
         return a;
     }
 
 private:
+    TWindowAction Resize(TWindowAction a)
+    {
+        a.Kind = kResize;
+        a.Width = 200 + Pick(1200);
+        a.Height = 200 + Pick(900);
+        return a;
+    }
+
     int Pick(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(FRandom); }
     std::mt19937 FRandom;
 };

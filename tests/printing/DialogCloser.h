@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -50,8 +51,8 @@ inline QAbstractButton* ButtonOf(QDialog* Dialog, QDialogButtonBox::ButtonRole R
 }
 
 // What the teacher does in "プリンタ設定(&U)": picks file output (the printer list's last
-// entry), types the file's name, picks the paper in the printer's properties, then
-// confirms or cancels. Answered says whether a print dialog was there to answer.
+// entry), types the file's name, picks the paper and portrait in the printer's
+// properties, then confirms or cancels. Answered says whether a print dialog was there to answer.
 // Waits for the dialog from the moment it is made.
 struct TSetupAnswer {
     const QString File;
@@ -82,6 +83,8 @@ struct TSetupAnswer {
                         for (int i = 0; i < paper->count(); ++i)
                             if (paper->itemData(i).value<QPageSize>().id() == Paper)
                                 paper->setCurrentIndex(i);
+                    if (auto* portrait = sheet->findChild<QRadioButton*>(QStringLiteral("portrait")))
+                        QTest::mouseClick(portrait, Qt::LeftButton);
                     if (QAbstractButton* ok = ButtonOf(sheet, QDialogButtonBox::AcceptRole))
                         QTest::mouseClick(ok, Qt::LeftButton);
                     else

@@ -285,24 +285,6 @@ private slots:
         QVERIFY(closed->isHidden());
     }
 
-    // A portrait choice in the setup dialog still prints landscape, on the paper
-    // chosen there.
-    void portraitChoiceStillPrintsLandscape()
-    {
-        TStandInSheet standIn(QSize(1028, 740));
-        TPdfPrint print(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF()));
-        QVERIFY(print.Print(standIn));
-
-        const auto info = PdfProbe::Info(print.Path);
-        QVERIFY(info);
-        QCOMPARE(info->Pages, 1);
-        QCOMPARE(qRound(info->PageSize.width()), 595);
-        QCOMPARE(qRound(info->PageSize.height()), 420);
-        QCOMPARE(print.Printer.Printer().pageLayout().pageSize().id(), QPageSize::A5);
-        QVERIFY(!standIn.Buttons->isHidden());
-        QVERIFY(!standIn.Settings->isHidden());
-    }
-
     // Printing after the window has been resized prints its new size.
     void printsTheSheetAtItsCurrentSize()
     {

@@ -163,7 +163,8 @@ private slots:
     }
 
     // What the teacher chooses in "プリンタ設定(&U)" (file output, the file, the paper) is
-    // what the next "印刷(&P)" uses, still landscape; a cancelled dialog keeps that choice.
+    // what the next "印刷(&P)" uses, landscape though portrait was chosen; a cancelled
+    // dialog keeps that choice.
     void theSetupDialogsChoiceIsWhatTheNextPrintUses()
     {
         TPrintedWindow window;

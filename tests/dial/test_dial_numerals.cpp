@@ -177,7 +177,10 @@ private slots:
             QVERIFY2(op.Font.Size == size, qPrintable(what + QStringLiteral(": size %1").arg(op.Font.Size)));
             QVERIFY2(op.Format == numeral.Format, qPrintable(what + QStringLiteral(": format %1").arg(op.Format)));
             const TRect box = ExpectedBox(v, dial.ValueMax(), divisor, size, numeral.Offsets);
-            QVERIFY2(op.Box == box, qPrintable(what + ": box " + toString(op.Box) + ", expected " + toString(box)));
+            const auto edges = [](const TRect& b) {
+                return QStringLiteral("(%1, %2, %3, %4)").arg(b.Left).arg(b.Top).arg(b.Right).arg(b.Bottom);
+            };
+            QVERIFY2(op.Box == box, qPrintable(what + ": box " + edges(op.Box) + ", expected " + edges(box)));
         }
     }
 

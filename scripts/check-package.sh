@@ -13,8 +13,14 @@ echo "== dpkg-deb -I $(basename "$deb")"
 dpkg-deb -I "$deb"
 
 echo "== desktop-file-validate"
-desktop-file-validate "$tree/usr/share/applications/kestrum.desktop"
-echo "passed"
+# Its hints count too: a category without a main one, for example, is only a hint, and
+# would leave the program in a catch-all corner of the menu.
+said=$(desktop-file-validate "$tree/usr/share/applications/kestrum.desktop" 2>&1) || true
+if [[ -n "$said" ]]; then
+  echo "$said"
+  exit 1
+fi
+echo "kestrum.desktop: no errors, warnings or hints"
 
 echo "== appstreamcli validate --no-net"
 # The id stays "kestrum", the name the program, its menu entry and its icon share: the

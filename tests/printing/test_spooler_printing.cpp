@@ -121,7 +121,7 @@ private slots:
         QVERIFY(window.Printer().printerName().isEmpty());
         const QString added = Spooler->AddQueue();
         QVERIFY2(added.isEmpty(), qPrintable(added));
-        const QSet<QString> before = Spooler->PdfFiles();
+        const TPrivateSpooler::TPdfFiles before = Spooler->PdfFiles();
 
         window.Worksheet.Click("ButtonPrintOut");
 

@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QString>
 
-// The face the numerals are drawn in: the proportional Japanese Gothic the boxes were
-// laid out for. Its zero is a plain oval; the fixed-pitch IPAGothic fits more boxes but
+// The face the numerals are drawn in, by its designed name: the proportional Japanese
+// Gothic the boxes were laid out for, IPAPGothic through the substitution table. Its zero is a plain oval; the fixed-pitch IPAGothic fits more boxes but
 // slashes its zero, which a pupil can misread. Texts too wide for their box are narrowed.
 QString NumeralFamily();
 

@@ -83,10 +83,11 @@ public:
 
     // The whole paint: board, marks, needle, pivot, numerals.
     void Paint(const TScaleProperties& Properties, TCanvas& Canvas);
+    // The canvas calls of a layout, without the texts prepared for a Qt canvas.
+    static void Replay(const TScaleLayout& Layout, TCanvas& Canvas);
 
 private:
     static TScaleLayout MakeLayout(const TScaleProperties& Properties, bool Bounded);
-    static void Replay(const TScaleLayout& Layout, TCanvas& Canvas);
 
     bool FValid = false;
     TScaleProperties FProperties;

@@ -11,21 +11,10 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace {
-
-// Raises a flag for as long as it lives.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 bool WritesToFile(const QPrinter& Printer) { return !Printer.outputFileName().isEmpty(); }
 
@@ -78,7 +67,7 @@ bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePri
     // nothing: the panels and the printer belong to the first.
     TPrintFailure failure = pfBusy;
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
-        const TFlagScope printing(FPrinting);
+        const QScopedValueRollback printing(FPrinting, true);
         const THiddenWidgets hidden(HideWhilePrinting);
         failure = PrintPage(Sheet, JobTitle);
     }

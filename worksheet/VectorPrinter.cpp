@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 int TVectorPrinter::devType() const
@@ -11,13 +12,7 @@ int TVectorPrinter::devType() const
 
 void TVectorPrinter::RenderSheet(QWidget& Sheet, QPainter& Painter)
 {
-    struct TScope {
-        bool& Flag;
-        explicit TScope(bool& f) : Flag(f) { Flag = true; }
-        ~TScope() { Flag = false; }
-        TScope(const TScope&) = delete;
-        TScope& operator=(const TScope&) = delete;
-    } scope(FRenderingSheet);
+    const QScopedValueRollback rendering(FRenderingSheet, true);
     // The window's own background (white) first, then every child that is not hidden,
     // stacked as on screen.
     Sheet.render(&Painter, QPoint(), QRegion(Sheet.rect()),

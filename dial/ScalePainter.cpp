@@ -179,15 +179,37 @@ TScaleLayout TScalePainter::UnboundedLayout(const TScaleProperties& Properties)
     return MakeLayout(Properties, false);
 }
 
+namespace {
+
+// Whether two sets of properties draw the same board, marks and numerals and differ
+// at most in the needle: in Value, and in the hand location where the view is whole
+// (there the enlarged-view map is the identity wherever the needle stands).
+bool OnlyNeedleDiffers(TScaleProperties A, const TScaleProperties& B)
+{
+    A.Value = B.Value;
+    if (A.StretchRate == 1.0 && B.StretchRate == 1.0)
+        A.TypeHandLocation = B.TypeHandLocation;
+    return A == B;
+}
+
+}  // namespace
+
 const TScaleLayout& TScalePainter::Layout(const TScaleProperties& Properties)
 {
-    if (!FValid || !(Properties == FProperties)) {
-        FLayout = MakeLayout(Properties, true);
+    if (FValid && Properties == FProperties)
+        return FLayout;
+    // A new weight on the worksheet moves only the needles: the rest stands as laid out.
+    if (FValid && OnlyNeedleDiffers(Properties, FProperties)) {
+        const TZoomMap zoom{Properties.StretchRate, Properties.Diameter, Properties.TypeHandLocation};
+        LayNeedle(FLayout, Properties, zoom);
         FProperties = Properties;
-        FValid = true;
-        FTexts.clear();
-        FTextsDpi = 0;
+        return FLayout;
     }
+    FLayout = MakeLayout(Properties, true);
+    FProperties = Properties;
+    FValid = true;
+    FTexts.clear();
+    FTextsDpi = 0;
     return FLayout;
 }
 

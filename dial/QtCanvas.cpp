@@ -110,6 +110,8 @@ TQtCanvas::TPreparedText TQtCanvas::PrepareText(const std::string& Text, const T
                                                 unsigned Format, int Points) const
 {
     const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
+    if (width <= 0 || height <= 0)
+        return {Text, width, height, Format, Points, {}, {}};  // nothing to draw
     return {Text, width, height, Format, Points, QString::fromStdString(Text),
             LayoutText(Text, {0, 0, width, height}, Format, Points, FDpi)};
 }
@@ -228,8 +230,6 @@ void TQtCanvas::ApplyTextState(const QFont& TextFont)
 
 void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned Format)
 {
-    if (Box.Right <= Box.Left || Box.Bottom <= Box.Top)
-        return;  // an empty box clips everything away
     const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
     const TPreparedText* text = nullptr;
     if (FPrepared != nullptr && FNextPrepared < FPrepared->size()) {
@@ -240,6 +240,8 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
             ++FNextPrepared;
         }
     }
+    if (width <= 0 || height <= 0)
+        return;  // an empty box clips everything away
     TPreparedText unprepared;
     if (text == nullptr) {
         unprepared = PrepareText(Text, Box, Format, Font.Size);

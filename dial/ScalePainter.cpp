@@ -46,8 +46,9 @@ void LayGraduations(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& 
     const double radius[] = {L.Radius96, L.Radius94, L.Radius92, L.Radius90};
     const std::uint8_t width[] = {P.WidthScale1, P.WidthScale2, P.WidthScale3};
     // Marks a pixel apart or closer at the rim, as the control shows it, merge into a
-    // band however many more there are; so do the bound's on any dial of up to some
-    // 600 pixels. The paint stays bounded by the dial's size for any capacity.
+    // band however many more there are. The bound's marks are that close on any dial
+    // up to some 1270 pixels across (diameter times zoom); on a larger one the bound
+    // grows with the rim, so the paint stays bounded by the dial's size.
     const auto band = static_cast<std::uint32_t>(
         std::ceil(2 * Pi * static_cast<long double>(P.StretchRate) * L.RadiusBoard));
     const std::uint32_t bound = std::max(TScalePainter::MaxMarksPerLevel, band);

@@ -77,8 +77,9 @@ QRect InkBounds(const QString& Text, const QFont& Font, int BoxWidth, int BoxHei
 
 TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight, int Flags)
 {
-    // Measuring renders the text several times into an image; the dials of a session
-    // ask for a few dozen texts, each on every new layout, so the fits are kept.
+    // The one cache the paint keeps: measuring costs several renders of the text into
+    // an image, some milliseconds a dial, and a new layout of any dial (another
+    // capacity, size or zoom) asks again for fits that the session has measured before.
     using TKey = std::tuple<QString, int, int, int, int>;
     static std::map<TKey, TTextFit> cache;
     const TKey key{Text, PixelSize, BoxWidth, BoxHeight, Flags};

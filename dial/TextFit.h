@@ -26,8 +26,8 @@ struct TTextFit {
 };
 
 // How the text is set into a box of the given size and Qt alignment flags. Measured
-// on first use of a text, size, box size and alignment, then remembered, so that a
-// repaint costs one look-up per numeral.
+// on first use of a text, size, box size and alignment, then remembered (a bounded
+// table) for the dial layouts to come.
 TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight, int Flags);
 
 // The pixels that the text's ink covers when it is laid out, unclipped, in the box

@@ -48,10 +48,12 @@ void LayGraduations(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& 
     // Marks a pixel apart or closer at the rim, as the control shows it, merge into a
     // band however many more there are. The bound's marks are that close on any dial
     // up to some 1270 pixels across (diameter times zoom); on a larger one the bound
-    // grows with the rim, so the paint stays bounded by the dial's size.
+    // grows with the rim, up to sixteen times over: past some 20 000 pixels, far
+    // beyond any screen or page, the band is finely hatched rather than painted for seconds.
     const auto band = static_cast<std::uint32_t>(
         std::ceil(2 * Pi * static_cast<long double>(P.StretchRate) * L.RadiusBoard));
-    const std::uint32_t bound = std::max(TScalePainter::MaxMarksPerLevel, band);
+    const std::uint32_t bound =
+        std::clamp(band, TScalePainter::MaxMarksPerLevel, 16 * TScalePainter::MaxMarksPerLevel);
     for (const TGraduationLevel& level : GraduationLevels(P.TypeValueMax)) {
         if (level.NeedsShowPer200 && P.TypeShowScalePer200 == ssHide)
             continue;

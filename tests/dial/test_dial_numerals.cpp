@@ -208,8 +208,8 @@ private slots:
         // The bottom edge 29.5 + 21 * (4/3 as a double) stays below 57.5 in extended
         // precision; in double it would be exactly 57.5 and round to 58.
         QCOMPARE(TextOp(canvas, "2kg").Box, (TRect{123, 30, 165, 57}));
-        QCOMPARE(dial.NumeralText(), std::string("2kg"));  // the last numeral drawn
-        QCOMPARE(dial.NumeralRect(), (TRect{123, 30, 165, 57}));
+        QCOMPARE(dial.Layout().Numerals.back().Text, std::string("2kg"));  // the last numeral drawn
+        QCOMPARE(dial.Layout().Numerals.back().Box, (TRect{123, 30, 165, 57}));
     }
 
     void enlargedZeroKeepsItsFontSize()

@@ -166,7 +166,11 @@ std::optional<TQtCanvas::TDiscs> TQtCanvas::OutlinedDisc(const TPen& Pen, const 
 
 void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
-    if (const auto discs = OutlinedDisc(Pen, Brush, X1, Y1, X2, Y2)) {
+    // Only where pixels are drawn: in a PDF a viewer smooths the edges of the two discs
+    // separately, and where a clip cuts both (an enlarged dial at its box) the outer
+    // one shows through as a grey line along the cut.
+    const auto discs = FMeasuredPixels ? OutlinedDisc(Pen, Brush, X1, Y1, X2, Y2) : std::nullopt;
+    if (discs) {
         FPainter.setPen(Qt::NoPen);
         FPainter.setBrush(ColorOf(Pen.Color));
         FPainter.drawEllipse(discs->Outer);

@@ -105,12 +105,6 @@ TFloorReplay::TFloorReplay(const std::vector<TCanvasOp>& Ops, int Dpi)
     }
 }
 
-int TFloorReplay::ClippedTexts() const
-{
-    return static_cast<int>(std::count_if(FSteps.begin(), FSteps.end(),
-                                          [](const TStep& s) { return s.Clip; }));
-}
-
 void TFloorReplay::Draw(QPainter& Painter) const
 {
     Painter.setRenderHint(QPainter::Antialiasing, true);

@@ -28,9 +28,6 @@ public:
 
     void Draw(QPainter& Painter) const;
 
-    // How many numerals need their box as a clip.
-    int ClippedTexts() const;
-
 private:
     struct TStep {
         TCanvasOp::TKind Kind;

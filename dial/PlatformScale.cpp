@@ -1,5 +1,7 @@
 #include "PlatformScale.h"
 
+#include "DialGeometry.h"
+#include "Numerals.h"
 #include "QtCanvas.h"
 
 #include <QPainter>
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -15,6 +18,15 @@ namespace {
 std::uint8_t ByteOf(std::int32_t v)
 {
     return static_cast<std::uint8_t>(std::clamp<std::int32_t>(v, 0, 255));
+}
+
+// A size that grows with the diameter: Multiple 160ths of it, in percent where given.
+std::uint8_t SizeFor(std::uint16_t Diameter, int Multiple, std::optional<std::uint8_t> Percent = {})
+{
+    long double size = static_cast<long double>(Diameter) / 160 * Multiple;
+    if (Percent)
+        size = size * *Percent / 100;
+    return ByteOf(RoundOff(size));
 }
 
 std::uint16_t SideOf(int pixels)
@@ -117,9 +129,7 @@ void TPlatformScale::SetDiameter(std::uint16_t d)
     FDiameter = d;
     resize(d, height());
     resize(width(), d);
-    // Unlike the resize rule these leave the stretch factor out.
-    FBoardFontSizeSmall = ByteOf(RoundOff(static_cast<long double>(d) / 160 * 6));
-    FBoardFontSizeBig = ByteOf(RoundOff(static_cast<long double>(d) / 160 * 12));
+    SetFontSizes(false);  // unlike the resize rule, without the stretch factor
     Invalidate();
     Change();
 }
@@ -130,9 +140,7 @@ void TPlatformScale::SetStretchRatePercent(std::uint8_t p)
     if (p == FStretchRatePercent)
         return;
     FStretchRatePercent = p;
-    const long double d = FDiameter;
-    FBoardFontSizeBig = ByteOf(RoundOff(d / 160 * 12 * p / 100));
-    FBoardFontSizeSmall = ByteOf(RoundOff(d / 160 * 6 * p / 100));
+    SetFontSizes(true);
     FStretchRate = static_cast<double>(static_cast<long double>(p) / 100);
     Invalidate();
     Change();
@@ -181,14 +189,18 @@ void TPlatformScale::resizeEvent(QResizeEvent* event)
     if (width() != FDiameter || height() != FDiameter)
         resize(FDiameter, FDiameter);
 
-    const long double d = FDiameter;
-    const long double p = FStretchRatePercent;
-    FWidthBorderLine = ByteOf(RoundOff(d / 160));
-    FWidthHand = ByteOf(RoundOff(d / 160 * 7));
-    FBoardFontSizeSmall = ByteOf(RoundOff(d / 160 * 6 * p / 100));
-    FBoardFontSizeBig = ByteOf(RoundOff(d / 160 * 12 * p / 100));
+    FWidthBorderLine = SizeFor(FDiameter, 1);
+    FWidthHand = SizeFor(FDiameter, 7);
+    SetFontSizes(true);
     Invalidate();
     Change();
+}
+
+void TPlatformScale::SetFontSizes(bool Stretched)
+{
+    const auto percent = Stretched ? std::optional<std::uint8_t>(FStretchRatePercent) : std::nullopt;
+    FBoardFontSizeSmall = SizeFor(FDiameter, 6, percent);
+    FBoardFontSizeBig = SizeFor(FDiameter, 12, percent);
 }
 
 void TPlatformScale::paintEvent(QPaintEvent*)
@@ -209,14 +221,14 @@ void TPlatformScale::PaintControl(QPainter& Painter)
     PaintOn(canvas);
 }
 
-TZoomMap TPlatformScale::Zoom() const { return {FStretchRate, FDiameter, FTypeHandLocation}; }
-
-std::int32_t TPlatformScale::ZoomX(TTypeHandLocation Location, double X) const
+TScaleProperties TPlatformScale::Properties() const
 {
-    return TZoomMap{FStretchRate, FDiameter, Location}.ZoomX(X);
+    return {FValue, FValueMax, FDiameter, FStretchRate, FTypeValueMax, FTypeBoardScale,
+            FTypeShowScalePer200, FTypeHandLocation, FTypeHandBrush, FBoardColor,
+            FBoardFontSizeSmall, FBoardFontSizeBig, FWidthBorderLine, FWidthHand,
+            FWidthScale1, FWidthScale2, FWidthScale3, LocaleDecimalSeparator()};
 }
 
-std::int32_t TPlatformScale::ZoomY(TTypeHandLocation Location, double Y) const
-{
-    return TZoomMap{FStretchRate, FDiameter, Location}.ZoomY(Y);
-}
+void TPlatformScale::PaintOn(TCanvas& Canvas) { FPainter.Paint(Properties(), Canvas); }
+
+const TScaleLayout& TPlatformScale::Layout() { return FPainter.Layout(Properties()); }

@@ -1,21 +1,18 @@
 #pragma once
 // TPlatformScale: one spring-scale dial, a round board with graduations, numerals and
 // a needle standing at a weight in grams, whole or enlarged around the needle.
-// Every property write compares, stores, derives what depends on it and asks for a
-// repaint through Invalidate(); the paint itself is PaintOn(), which draws on any
-// TCanvas (screen, image, printer, or a recorder in a test).
+// The widget holds the properties: every write compares, stores, derives what depends
+// on it and asks for a repaint through Invalidate(). What is drawn is TScalePainter's:
+// PaintOn() hands it the properties and any TCanvas (screen, image, printer, or a
+// recorder in a test).
 
 #include "Canvas.h"
-#include "DialGeometry.h"
 #include "DialTypes.h"
+#include "ScalePainter.h"
 
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
-#include <string>
-
-struct TMarkDirection;
 
 class QPainter;
 
@@ -70,24 +67,10 @@ public:
     // dial. The printed sheet draws the dials through this, as vectors.
     void PaintControl(QPainter& Painter);
 
-    // Geometry of the current paint (meaningful once PaintOn has set the radius).
-    std::int32_t RotateX(std::int32_t A, std::int32_t B, double Angle) const;
-    std::int32_t RotateY(std::int32_t A, std::int32_t B, double Angle) const;
-    std::int32_t ZoomX(TTypeHandLocation Location, double X) const;
-    std::int32_t ZoomY(TTypeHandLocation Location, double Y) const;
-
-    // Read-only views of the paint's scratch state, for tools and tests.
+    // The zoom factor, StretchRatePercent / 100.
     double StretchRate() const { return FStretchRate; }
-    double HandLengthRate() const { return FHandLengthRate; }
-    double RadiusBoard() const { return FRadiusBoard; }
-    double Radius96() const { return FRadius96; }
-    double Radius94() const { return FRadius94; }
-    double Radius92() const { return FRadius92; }
-    double Radius90() const { return FRadius90; }
-    const std::array<TPoint, 5>& HandShape() const { return FHandShape; }
-    const std::array<TPoint, 5>& HandPoints() const { return FHandPoints; }
-    const TRect& NumeralRect() const { return FNumeralRect; }
-    const std::string& NumeralText() const { return FNumeralText; }
+    // What the next paint draws, worked out from the present properties.
+    const TScaleLayout& Layout();
 
 protected:
     // Every write that wants a repaint asks here, so a test can count the requests.
@@ -101,33 +84,16 @@ protected:
 private:
     // The eight-way plain write: equality test, store, repaint, Change.
     template <typename T> void WritePlain(T& field, T value);
-    TZoomMap Zoom() const;
     // Points the enlarged view at the eighth of the dial where the needle stands.
     void UpdateHandLocation();
+    // The numerals' sizes for the diameter, with or without the stretch factor.
+    void SetFontSizes(bool Stretched);
+    TScaleProperties Properties() const;
 
-    // Paint stages, in the order they are drawn.
-    void ComputeRadii();
-    void DrawRing(TCanvas& Canvas, double Left, double Top, double Right, double Bottom) const;
-    void DrawTick(TCanvas& Canvas, const TMarkDirection& Direction, double InnerRadius) const;
-    void PaintBoard(TCanvas& Canvas);
-    void PaintGraduations(TCanvas& Canvas);
-    void PaintNeedle(TCanvas& Canvas);
-    void PaintPivot(TCanvas& Canvas);
-    void PaintNumerals(TCanvas& Canvas);
-    void DrawNumeral(TCanvas& Canvas, std::int32_t FontSize, const std::string& NumeralText,
-                     std::int32_t NumeralValue, std::int32_t Divisor, double OffsetLeft,
-                     double OffsetTop, double OffsetRight, double OffsetBottom,
-                     std::uint8_t AlignKind);
-
-    double FHandLengthRate = 0.9;
-    std::array<TPoint, 5> FHandShape{};
-    std::array<TPoint, 5> FHandPoints{};
-    double FRadiusBoard = 0, FRadius96 = 0, FRadius94 = 0, FRadius92 = 0, FRadius90 = 0;
+    TScalePainter FPainter;
     std::uint8_t FWidthScale1 = 1, FWidthScale2 = 1, FWidthScale3 = 1;
     std::uint8_t FWidthBorderLine = 1;
     std::uint8_t FWidthHand = 7;
-    TRect FNumeralRect{};
-    std::string FNumeralText;
     std::uint8_t FBoardFontSizeSmall = 11, FBoardFontSizeBig = 21;
     TColor FBoardColor = clBtnFace;
     TTypeBoardScale FTypeBoardScale = bsDensely;

@@ -1,13 +1,13 @@
 #include "QtCanvas.h"
 
 #include "TextFit.h"
-#include "TextLayoutCache.h"
 
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygonF>
+#include <QWidget>
 
 #include <cmath>
 #include <vector>
@@ -61,21 +61,22 @@ QPalette::ColorRole SystemRole(TColor index)
 }  // namespace
 
 TQtCanvas::TQtCanvas(QPainter& Painter, int Dpi)
-    : FPainter(Painter), FDpi(Dpi), FSystemPalette(QGuiApplication::palette()),
-      FMeasuredPixels(DrawsMeasuredPixels(Painter))
+    : FPainter(Painter), FDpi(Dpi), FMeasuredPixels(DrawsMeasuredPixels(Painter))
 {
+    const auto* widget = dynamic_cast<const QWidget*>(Painter.device());
+    FPalette = widget != nullptr ? widget->palette() : QGuiApplication::palette();
     FPainter.setRenderHint(QPainter::Antialiasing, true);
     FPainter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-QColor TQtCanvas::ToQColor(TColor Color) { return ToQColor(Color, QGuiApplication::palette()); }
-
-QColor TQtCanvas::ToQColor(TColor Color, const QPalette& System)
+QColor TQtCanvas::ToQColor(TColor Color, const QPalette& Palette)
 {
     if (Color & 0x80000000u)
-        return System.color(SystemRole(Color));
+        return Palette.color(SystemRole(Color));
     return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
 }
+
+QColor TQtCanvas::ToQColor(TColor Color) { return ToQColor(Color, QGuiApplication::palette()); }
 
 int TQtCanvas::PixelHeight(int Points, int Dpi)
 {
@@ -105,6 +106,22 @@ TQtCanvas::TTextLayout TQtCanvas::LayoutText(const std::string& Text, const TRec
             QRect(Box.Left, Box.Top - fit.Raise, width, height), flags, fit.InkInside};
 }
 
+TQtCanvas::TPreparedText TQtCanvas::PrepareText(const std::string& Text, const TRect& Box,
+                                                unsigned Format, int Points) const
+{
+    const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
+    if (width <= 0 || height <= 0)
+        return {Text, width, height, Format, Points, {}, {}};  // nothing to draw
+    return {Text, width, height, Format, Points, QString::fromStdString(Text),
+            LayoutText(Text, {0, 0, width, height}, Format, Points, FDpi)};
+}
+
+void TQtCanvas::UsePreparedTexts(const std::vector<TPreparedText>* Texts)
+{
+    FPrepared = Texts;
+    FNextPrepared = 0;
+}
+
 void TQtCanvas::ApplyPenAndBrush()
 {
     // A new QPen or QBrush on the painter makes the raster engine prepare its fill
@@ -113,7 +130,7 @@ void TQtCanvas::ApplyPenAndBrush()
         if (Pen.Style == psClear) {
             FPainter.setPen(Qt::NoPen);
         } else {
-            QPen pen(Colour(Pen.Color));
+            QPen pen(ColorOf(Pen.Color));
             pen.setWidth(Pen.Width);
             pen.setCapStyle(Qt::SquareCap);
             pen.setJoinStyle(Qt::MiterJoin);
@@ -126,7 +143,7 @@ void TQtCanvas::ApplyPenAndBrush()
         if (Brush.Style() == bsClear)
             FPainter.setBrush(Qt::NoBrush);
         else
-            FPainter.setBrush(Colour(Brush.Color()));
+            FPainter.setBrush(ColorOf(Brush.Color()));
         FPainterBrush = Brush;
     }
 }
@@ -149,12 +166,16 @@ std::optional<TQtCanvas::TDiscs> TQtCanvas::OutlinedDisc(const TPen& Pen, const 
 
 void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
-    if (const auto discs = OutlinedDisc(Pen, Brush, X1, Y1, X2, Y2)) {
+    // Only where pixels are drawn: in a PDF a viewer smooths the edges of the two discs
+    // separately, and where a clip cuts both (an enlarged dial at its box) the outer
+    // one shows through as a grey line along the cut.
+    const auto discs = FMeasuredPixels ? OutlinedDisc(Pen, Brush, X1, Y1, X2, Y2) : std::nullopt;
+    if (discs) {
         FPainter.setPen(Qt::NoPen);
-        FPainter.setBrush(Colour(Pen.Color));
+        FPainter.setBrush(ColorOf(Pen.Color));
         FPainter.drawEllipse(discs->Outer);
         if (discs->Inner.width() > 0 && discs->Inner.height() > 0) {
-            FPainter.setBrush(Colour(Brush.Color()));
+            FPainter.setBrush(ColorOf(Brush.Color()));
             FPainter.drawEllipse(discs->Inner);
         }
         // The painter's pen and brush are no longer the ones last applied.
@@ -195,7 +216,7 @@ void TQtCanvas::ApplyTextState(const QFont& TextFont)
         FPainterFont = TextFont;
     }
     if (FPainterTextColor != Font.Color) {
-        FPainter.setPen(Colour(Font.Color));
+        FPainter.setPen(ColorOf(Font.Color));
         FPainterTextColor = Font.Color;
         FPainterPen.reset();
     }
@@ -205,7 +226,7 @@ void TQtCanvas::ApplyTextState(const QFont& TextFont)
             FPainter.setBackgroundMode(Qt::TransparentMode);
         } else {
             FPainter.setBackgroundMode(Qt::OpaqueMode);
-            FPainter.setBackground(Colour(background));
+            FPainter.setBackground(ColorOf(background));
         }
         FPainterBackground = background;
     }
@@ -213,11 +234,24 @@ void TQtCanvas::ApplyTextState(const QFont& TextFont)
 
 void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned Format)
 {
-    if (Box.Right <= Box.Left || Box.Bottom <= Box.Top)
-        return;  // an empty box clips everything away
     const int width = Box.Right - Box.Left, height = Box.Bottom - Box.Top;
-    const TCachedText& text = CachedTextLayout(Text, width, height, Format, Font.Size, FDpi);
-    const TTextLayout& layout = text.Layout;
+    const TPreparedText* text = nullptr;
+    if (FPrepared != nullptr && FNextPrepared < FPrepared->size()) {
+        const TPreparedText& next = (*FPrepared)[FNextPrepared];
+        if (next.Width == width && next.Height == height && next.Format == Format &&
+            next.Points == Font.Size && next.Source == Text) {
+            text = &next;
+            ++FNextPrepared;
+        }
+    }
+    if (width <= 0 || height <= 0)
+        return;  // an empty box clips everything away
+    TPreparedText unprepared;
+    if (text == nullptr) {
+        unprepared = PrepareText(Text, Box, Format, Font.Size);
+        text = &unprepared;
+    }
+    const TTextLayout& layout = text->Layout;
     // The box is the clip; the line's own rectangle may sit higher (a lifted descender)
     // and must not clip a second time.
     const QRect line = layout.Rect.translated(Box.Left, Box.Top);
@@ -227,7 +261,7 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     // cost a save, a clip region and a restore per numeral.
     if (FMeasuredPixels && layout.InkInside) {
         ApplyTextState(layout.Font);
-        FPainter.drawText(line, flags, text.Text);
+        FPainter.drawText(line, flags, text->Text);
         return;
     }
     // Between save and restore: afterwards the painter holds what it held before, and
@@ -235,13 +269,13 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     FPainter.save();
     FPainter.setClipRect(QRect(Box.Left, Box.Top, width, height), Qt::IntersectClip);
     FPainter.setFont(layout.Font);
-    FPainter.setPen(Colour(Font.Color));
+    FPainter.setPen(ColorOf(Font.Color));
     if (Brush.Style() == bsSolid) {
         FPainter.setBackgroundMode(Qt::OpaqueMode);
-        FPainter.setBackground(Colour(Brush.Color()));
+        FPainter.setBackground(ColorOf(Brush.Color()));
     } else {
         FPainter.setBackgroundMode(Qt::TransparentMode);
     }
-    FPainter.drawText(line, flags, text.Text);
+    FPainter.drawText(line, flags, text->Text);
     FPainter.restore();
 }

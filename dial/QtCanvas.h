@@ -7,24 +7,28 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QRectF>
 #include <QString>
 
-#include <QPalette>
-
 #include <optional>
+#include <vector>
 
 class QPainter;
 
 class TQtCanvas : public TCanvas {
 public:
+    // System colours come from the palette of the widget the painter paints, so that a
+    // sheet with a palette of its own keeps its colours under any desktop theme; from
+    // the application's palette on any other device.
     explicit TQtCanvas(QPainter& Painter, int Dpi = 96);
-    // System colours (clWindowText and the like) come from this palette: the palette
-    // of the control being painted, so that a sheet with colours of its own keeps them
-    // under any desktop theme. The application's palette until it is set.
-    void SetSystemPalette(const QPalette& Palette) { FSystemPalette = Palette; }
+    // For a painter on a device that is not the widget itself (a picture of the sheet
+    // recorded for printing): the palette of the widget being drawn.
+    void SetSystemPalette(const QPalette& Palette) { FPalette = Palette; }
+
+    int Dpi() const { return FDpi; }
 
     void Ellipse(int X1, int Y1, int X2, int Y2) override;
     void MoveTo(int X, int Y) override;
@@ -43,10 +47,9 @@ public:
     // The ellipse through the pixels of a box, in Qt's coordinates.
     static QRectF EllipseRect(int X1, int Y1, int X2, int Y2);
 
-    // A TColor as Qt sees it: plain RGB, or a system colour from the given palette
-    // (the application's when none is given).
-    static QColor ToQColor(TColor Color);
-    static QColor ToQColor(TColor Color, const QPalette& System);
+    // A TColor as Qt sees it: plain RGB, or a system colour from the given palette.
+    static QColor ToQColor(TColor Color, const QPalette& Palette);
+    static QColor ToQColor(TColor Color);  // system colours from the application's palette
     // Pixel height of a font of the given size in points at the given resolution.
     static int PixelHeight(int Points, int Dpi);
     // The face text is drawn in.
@@ -64,15 +67,34 @@ public:
     static TTextLayout LayoutText(const std::string& Text, const TRect& Box, unsigned Format,
                                   int Points, int Dpi);
 
+    // A text set once for the boxes of one size, to be drawn many times: what DrawText
+    // would work out for it at this canvas's resolution, with the box moved to (0, 0).
+    struct TPreparedText {
+        std::string Source;
+        int Width, Height;
+        unsigned Format;
+        int Points;
+        QString Text;
+        TTextLayout Layout;
+    };
+    TPreparedText PrepareText(const std::string& Text, const TRect& Box, unsigned Format,
+                              int Points) const;
+    // Texts prepared for the DrawText calls to come, in their order. A call that asks
+    // for the next of them draws it as prepared; any other text is set as it comes.
+    // The list must outlive the calls; nullptr ends its use.
+    void UsePreparedTexts(const std::vector<TPreparedText>* Texts);
+
 private:
     void ApplyPenAndBrush();
     void ApplyTextState(const QFont& Font);
 
-    QColor Colour(TColor Color) const { return ToQColor(Color, FSystemPalette); }
+    QColor ColorOf(TColor Color) const { return ToQColor(Color, FPalette); }
 
     QPainter& FPainter;
     int FDpi;
-    QPalette FSystemPalette;
+    QPalette FPalette;
+    const std::vector<TPreparedText>* FPrepared = nullptr;
+    std::size_t FNextPrepared = 0;
     QPoint FPenPos;
     // Text lands on the same pixels as when it was measured: a raster device under a
     // whole-pixel translation. Only there can a text whose ink fits skip the clip.

@@ -1,5 +1,7 @@
 #include "TextFit.h"
 
+#include "FontSubstitutions.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -26,7 +28,13 @@ bool FitsAcross(const QRect& ink, int BoxWidth)
 
 }  // namespace
 
-QString NumeralFamily() { return QStringLiteral("IPAPGothic"); }
+QString NumeralFamily()
+{
+    // The table is registered before the first numeral asks for its face.
+    static const bool registered = (RegisterFontSubstitutions(), true);
+    (void)registered;
+    return MsPGothic;
+}
 
 QFont NumeralFont(int PixelSize, int Stretch)
 {
@@ -69,6 +77,9 @@ QRect InkBounds(const QString& Text, const QFont& Font, int BoxWidth, int BoxHei
 
 TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight, int Flags)
 {
+    // The one cache the paint keeps: measuring costs several renders of the text into
+    // an image, some milliseconds a dial, and a new layout of any dial (another
+    // capacity, size or zoom) asks again for fits that the session has measured before.
     using TKey = std::tuple<QString, int, int, int, int>;
     static std::map<TKey, TTextFit> cache;
     const TKey key{Text, PixelSize, BoxWidth, BoxHeight, Flags};

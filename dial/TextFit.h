@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QString>
 
-// The face the numerals are drawn in: the proportional Japanese Gothic the boxes were
-// laid out for. Its zero is a plain oval; the fixed-pitch IPAGothic fits more boxes but
+// The face the numerals are drawn in, by its designed name: the proportional Japanese
+// Gothic the boxes were laid out for, IPAPGothic through the substitution table. Its zero is a plain oval; the fixed-pitch IPAGothic fits more boxes but
 // slashes its zero, which a pupil can misread. Texts too wide for their box are narrowed.
 QString NumeralFamily();
 
@@ -26,8 +26,8 @@ struct TTextFit {
 };
 
 // How the text is set into a box of the given size and Qt alignment flags. Measured
-// on first use of a text, size, box size and alignment, then remembered, so that a
-// repaint costs one look-up per numeral.
+// on first use of a text, size, box size and alignment, then remembered (a bounded
+// table) for the dial layouts to come.
 TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight, int Flags);
 
 // The pixels that the text's ink covers when it is laid out, unclipped, in the box

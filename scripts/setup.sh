@@ -1,23 +1,38 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever this machine still lacks to build, test
-# and run Kestrum. Safe to run any number of times: it asks apt only when something
-# is missing, and then runs 'apt-get update' first.
-#   scripts/setup.sh          build, test and run
-#   scripts/setup.sh bench    also the benchmarks' library
+# Installs, from Debian's packages, whatever this machine still lacks for one purpose.
+# Safe to run any number of times: it asks apt only when something is missing, and then
+# runs 'apt-get update' first.
+#   scripts/setup.sh               build and run
+#   scripts/setup.sh test          ... and run the tests
+#   scripts/setup.sh bench         ... and build the benchmarks
+#   scripts/setup.sh memcheck      ... and run the tests under valgrind
+#   scripts/setup.sh package       ... and build and check the Debian package
+#   scripts/setup.sh package-test  ... and try the package on a freshly bootstrapped system
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make
-  qt6-base-dev                 # Widgets, PrintSupport (with its CUPS plugin), Test, offscreen platform
+  qt6-base-dev                 # Widgets, PrintSupport (with its CUPS plugin), offscreen platform
+  qt6-svg-dev                  # Qt's SVG generator: the scalable icon
   qt6-translations-l10n        # Qt's own dialogs and message boxes in Japanese
   fonts-ipafont-gothic         # IPAGothic / IPAPGothic: the faces the worksheet is designed for
+)
+test_packages=(
   poppler-utils                # pdfinfo and pdftoppm: the print tests read the PDF they print
   cups printer-driver-cups-pdf # a real spooler for the print-queue test
   xvfb xauth                   # a real X display for looking at the window
 )
-if [[ "${1:-}" == "bench" ]]; then
-  packages+=(libbenchmark-dev)
-fi
+case "${1:-}" in
+  "") ;;
+  test) packages+=("${test_packages[@]}") ;;
+  bench) packages+=(libbenchmark-dev) ;;
+  memcheck) packages+=("${test_packages[@]}" valgrind) ;;
+  package)
+    packages+=(dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db) ;;
+  package-test)
+    packages+=(debootstrap debian-archive-keyring poppler-utils) ;;
+  *) echo "setup: unknown purpose '$1'" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

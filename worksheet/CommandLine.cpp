@@ -79,15 +79,8 @@ QString Refusal(const QString& Option, const QString& Accepts, const QString& Gi
 
 void PrepareCommandLinePlatform(int Argc, char** Argv)
 {
-    // Runs that only write a file or print a text need no window.
-    const auto windowless = [](const char* Argument) {
-        for (const char* option : {"--pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
-            if (std::strcmp(Argument, option) == 0)
-                return true;
-        return std::strncmp(Argument, "--pdf=", 6) == 0;
-    };
     for (int i = 1; i < Argc; ++i) {
-        if (windowless(Argv[i])) {
+        if (std::strcmp(Argv[i], "--pdf") == 0 || std::strncmp(Argv[i], "--pdf=", 6) == 0) {
             if (!std::getenv("QT_QPA_PLATFORM"))
                 setenv("QT_QPA_PLATFORM", "offscreen", 1);
             qInstallMessageHandler(QuietMessages);
@@ -99,8 +92,9 @@ void PrepareCommandLinePlatform(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Dial-scale worksheets: opens the worksheet window, "
-                                                    "or with --pdf writes a class set as a PDF."));
+    parser.setApplicationDescription(
+        QStringLiteral("Printable worksheets on reading the weights from dial scales: opens the "
+                       "worksheet window, or with --pdf writes a class set as a PDF."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Write the set to FILE and exit."),

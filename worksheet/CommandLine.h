@@ -17,9 +17,9 @@ class TFormKestrum;
 // Exit status for input the command line refuses.
 constexpr int CommandLineError = 2;
 
-// Before the application object exists: a --pdf run (or --help, --version) needs no
-// display, so unless the user chose a platform it runs on the offscreen one (a
-// school server has no X), and Qt's own chatter stays off its standard error.
+// Before the application object exists: a --pdf run needs no display, so unless the
+// user chose a platform it runs on the offscreen one (a school server has no X), and
+// Qt's own chatter stays off its standard error.
 void PrepareCommandLinePlatform(int Argc, char** Argv);
 
 struct TCommandLine {
@@ -33,7 +33,7 @@ struct TCommandLine {
 };
 
 // Reads the arguments (the program's name first). --help and --version print and
-// exit as usual.
+// exit as usual; they work under a core application, before any window system.
 TCommandLine ParseCommandLine(const QStringList& Arguments);
 
 // Writes the PDF a parsed command line asks for; returns the exit status.

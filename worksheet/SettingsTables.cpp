@@ -19,18 +19,24 @@ const std::array<TStepRow, StepCount>& StepRows()
     return rows;
 }
 
+namespace {
+
+std::int32_t Grams(TTypeValueMax Capacity) { return static_cast<std::int32_t>(StandardValueMax(Capacity)); }
+
+}  // namespace
+
 const std::array<TCapacityRow, CapacityCount>& CapacityRows()
 {
     // Each capacity offers the steps that give between 9 and 199 weights to draw
     // from; 2 kg starts at 20 g rather than its finest step.
     static const std::array<TCapacityRow, CapacityCount> rows{{
-        {QStringLiteral("  1kg"), vm001kg, 1000, 0, 3, 0, true, QStringLiteral("重量:1kg, ")},
-        {QStringLiteral("  2kg"), vm002kg, 2000, 0, 4, 1, false, QStringLiteral("重量:2kg, ")},
-        {QStringLiteral("  5kg"), vm005kg, 5000, 2, 5, 2, false, QStringLiteral("重量:5kg, ")},
-        {QStringLiteral(" 10kg"), vm010kg, 10000, 3, 6, 3, true, QStringLiteral("重量:10kg, ")},
-        {QStringLiteral(" 20kg"), vm020kg, 20000, 4, 7, 4, false, QStringLiteral("重量:20kg, ")},
-        {QStringLiteral(" 50kg"), vm050kg, 50000, 5, 8, 5, false, QStringLiteral("重量:50kg, ")},
-        {QStringLiteral("100kg"), vm100kg, 100000, 6, 9, 6, true, QStringLiteral("重量:100kg, ")},
+        {QStringLiteral("  1kg"), vm001kg, Grams(vm001kg), 0, 3, 0, true, QStringLiteral("重量:1kg, ")},
+        {QStringLiteral("  2kg"), vm002kg, Grams(vm002kg), 0, 4, 1, false, QStringLiteral("重量:2kg, ")},
+        {QStringLiteral("  5kg"), vm005kg, Grams(vm005kg), 2, 5, 2, false, QStringLiteral("重量:5kg, ")},
+        {QStringLiteral(" 10kg"), vm010kg, Grams(vm010kg), 3, 6, 3, true, QStringLiteral("重量:10kg, ")},
+        {QStringLiteral(" 20kg"), vm020kg, Grams(vm020kg), 4, 7, 4, false, QStringLiteral("重量:20kg, ")},
+        {QStringLiteral(" 50kg"), vm050kg, Grams(vm050kg), 5, 8, 5, false, QStringLiteral("重量:50kg, ")},
+        {QStringLiteral("100kg"), vm100kg, Grams(vm100kg), 6, 9, 6, true, QStringLiteral("重量:100kg, ")},
     }};
     return rows;
 }

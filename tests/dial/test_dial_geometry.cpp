@@ -2,11 +2,21 @@
 // board's box for every hand location.
 
 #include "DialFixtures.h"
+#include "DialGeometry.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+
+namespace {
+
+TZoomMap Map(const TPlatformScale& Dial, TTypeHandLocation Location)
+{
+    return {Dial.StretchRate(), Dial.Diameter(), Location};
+}
+
+}  // namespace
 
 class TestDialGeometry : public QObject {
     Q_OBJECT
@@ -63,9 +73,9 @@ private slots:
         QFETCH(QList<double>, radii);
         TPlatformScale dial;
         dial.SetDiameter(static_cast<std::uint16_t>(diameter));
-        Record(dial);
-        QCOMPARE((QList<double>{dial.RadiusBoard(), dial.Radius96(), dial.Radius94(),
-                                dial.Radius92(), dial.Radius90()}),
+        const TScaleLayout& layout = dial.Layout();
+        QCOMPARE((QList<double>{layout.RadiusBoard, layout.Radius96, layout.Radius94,
+                                layout.Radius92, layout.Radius90}),
                  radii);
     }
 
@@ -76,8 +86,8 @@ private slots:
         for (int l = 0; l < HandLocationCount; ++l) {
             const auto location = static_cast<TTypeHandLocation>(l);
             for (int p : {-3, 0, 1, 142, 143, 284, 285, 290}) {
-                QCOMPARE(dial.ZoomX(location, p), p);
-                QCOMPARE(dial.ZoomY(location, p), p);
+                QCOMPARE(Map(dial, location).ZoomX(p), p);
+                QCOMPARE(Map(dial, location).ZoomY(p), p);
             }
         }
     }
@@ -87,17 +97,17 @@ private slots:
         TPlatformScale dial;
         dial.SetDiameter(285);
         dial.SetStretchRatePercent(150);
-        QCOMPARE(dial.ZoomX(hl0Top, 0), -71);
-        QCOMPARE(dial.ZoomX(hl0Top, 285), 356);
-        QCOMPARE(dial.ZoomY(hl0Top, 0), 0);
-        QCOMPARE(dial.ZoomX(hl1RightTop, 285), 285);
-        QCOMPARE(dial.ZoomY(hl1RightTop, 0), 0);
-        QCOMPARE(dial.ZoomX(hl3RightBottom, 285), 285);
-        QCOMPARE(dial.ZoomY(hl3RightBottom, 285), 285);
-        QCOMPARE(dial.ZoomX(hl5LeftBottom, 0), 0);
-        QCOMPARE(dial.ZoomY(hl5LeftBottom, 285), 285);
-        QCOMPARE(dial.ZoomY(hl6Left, 142.5), 143);  // 213.75 - 71.25 = 142.5
-        QCOMPARE(dial.ZoomX(hl7LeftTop, 100), 150);
+        QCOMPARE(Map(dial, hl0Top).ZoomX(0), -71);
+        QCOMPARE(Map(dial, hl0Top).ZoomX(285), 356);
+        QCOMPARE(Map(dial, hl0Top).ZoomY(0), 0);
+        QCOMPARE(Map(dial, hl1RightTop).ZoomX(285), 285);
+        QCOMPARE(Map(dial, hl1RightTop).ZoomY(0), 0);
+        QCOMPARE(Map(dial, hl3RightBottom).ZoomX(285), 285);
+        QCOMPARE(Map(dial, hl3RightBottom).ZoomY(285), 285);
+        QCOMPARE(Map(dial, hl5LeftBottom).ZoomX(0), 0);
+        QCOMPARE(Map(dial, hl5LeftBottom).ZoomY(285), 285);
+        QCOMPARE(Map(dial, hl6Left).ZoomY(142.5), 143);  // 213.75 - 71.25 = 142.5
+        QCOMPARE(Map(dial, hl7LeftTop).ZoomX(100), 150);
     }
 
     // The needle tip and the centre of the worksheet dial at 500 g, bottom location.
@@ -106,14 +116,14 @@ private slots:
         TPlatformScale dial;
         dial.SetDiameter(285);
         dial.SetStretchRatePercent(150);
-        QCOMPARE(dial.ZoomY(hl4Bottom, 272), 266);  // 265.5 rounds up
-        QCOMPARE(dial.ZoomX(hl4Bottom, 143), 143);
-        QCOMPARE(dial.ZoomY(hl4Bottom, 143), 72);
+        QCOMPARE(Map(dial, hl4Bottom).ZoomY(272), 266);  // 265.5 rounds up
+        QCOMPARE(Map(dial, hl4Bottom).ZoomX(143), 143);
+        QCOMPARE(Map(dial, hl4Bottom).ZoomY(143), 72);
         dial.SetStretchRatePercent(200);
-        QCOMPARE(dial.ZoomX(hl4Bottom, 143), 144);  // 143.5
-        QCOMPARE(dial.ZoomY(hl4Bottom, 271), 257);
-        QCOMPARE(dial.ZoomY(hl4Bottom, 272), 259);
-        QCOMPARE(dial.ZoomY(hl4Bottom, 143), 1);
+        QCOMPARE(Map(dial, hl4Bottom).ZoomX(143), 144);  // 143.5
+        QCOMPARE(Map(dial, hl4Bottom).ZoomY(271), 257);
+        QCOMPARE(Map(dial, hl4Bottom).ZoomY(272), 259);
+        QCOMPARE(Map(dial, hl4Bottom).ZoomY(143), 1);
     }
 
     void boardBoxFollowsTheLocation_data()

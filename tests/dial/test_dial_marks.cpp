@@ -3,9 +3,14 @@
 
 #include "DialFixtures.h"
 
+#include "ScalePainter.h"
+
+#include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -245,6 +250,55 @@ private slots:
         QCOMPARE(static_cast<int>(marks.size()), 1);  // only the longest level accepts index 0
         QCOMPARE(marks[0].Inner, (TPoint{143, 15}));
         QCOMPARE(marks[0].Outer, (TPoint{143, 1}));
+    }
+
+    // 1 kg table with a turn of 100 000 g: 20 000 marks on the finest level, far past
+    // the bound. Drawn bounded, that level must look as it would with every mark: a whole
+    // black band round the turn, differing only in antialiased pixels at its edges. (The
+    // coarser levels are left out: their own bands would hide a bare part.)
+    void ringPastTheMarkBoundStaysWhole()
+    {
+        TScaleProperties dial;
+        dial.Diameter = 285;
+        dial.WidthBorderLine = 2;
+        dial.WidthHand = 12;
+        dial.TypeValueMax = vm001kg;
+        dial.ValueMax = 100000;
+        dial.TypeShowScalePer200 = ssShow;
+        TScalePainter painter;
+        QElapsedTimer clock;
+        clock.start();
+        TRecordingCanvas all;
+        painter.Paint(dial, all);
+        QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
+
+        auto render = [](TScaleLayout Layout) {
+            Layout.Levels.resize(1);
+            Layout.Numerals.clear();
+            QImage image(285, 285, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter qpainter(&image);
+            TQtCanvas canvas(qpainter);
+            TScalePainter::Replay(Layout, canvas);
+            return image;
+        };
+        const QImage bounded = render(painter.Layout(dial));
+        const QImage every = render(TScalePainter::UnboundedLayout(dial));
+        // The band reaches from half a pen inside the level's radius out to the rim. Where
+        // the two pictures differ, it is on those edges: the marks' square ends reach into
+        // the pixels there at more angles or fewer.
+        const double inner = 137 - 0.5, outer = 143;
+        int dark = 0, offEdges = 0;
+        for (int y = 0; y < 285; ++y)
+            for (int x = 0; x < 285; ++x) {
+                const int a = qGray(bounded.pixel(x, y)), b = qGray(every.pixel(x, y));
+                dark += b < 64;
+                const double r = std::hypot(x - 143, y - 143);
+                if (std::abs(a - b) > 64 && std::min(std::abs(r - inner), std::abs(r - outer)) > 1.25)
+                    ++offEdges;
+            }
+        QVERIFY2(dark > 5000, qPrintable(QString::number(dark)));  // the band itself
+        QCOMPARE(offEdges, 0);
     }
 };
 

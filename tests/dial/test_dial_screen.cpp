@@ -1,5 +1,5 @@
 // A dial on screen: its paint event draws the board in the board colour over the
-// parent's colour, and system colours come from the palette.
+// parent's colour, and system colours come from the dial's own palette.
 
 #include "DialFixtures.h"
 #include "QtCanvas.h"
@@ -49,6 +49,34 @@ private slots:
         QCOMPARE(QColor(image.pixel(2, 2)), QColor(10, 200, 30));        // outside the board
         QCOMPARE(QColor(image.pixel(100, 180)), QColor(255, 192, 0));    // on the board
         QCOMPARE(QColor(image.pixel(142, 1)).lightness() < 100, true);  // the outline at the top
+    }
+
+    // A dark desktop theme gives the application near-white text; a sheet with a light
+    // palette of its own keeps its numerals dark.
+    void numeralsTakeTheDialsOwnPalette()
+    {
+        const QPalette desktop = QGuiApplication::palette();
+        QPalette dark = desktop;
+        dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+        dark.setColor(QPalette::Button, QColor(40, 40, 40));
+        QGuiApplication::setPalette(dark);
+        TPlatformScale dial;
+        QPalette light = dial.palette();
+        light.setColor(QPalette::WindowText, Qt::black);
+        light.setColor(QPalette::Button, Qt::white);
+        dial.setPalette(light);
+        MakeWorksheetDial(dial);
+        dial.SetValue(1000);  // the needle at the bottom, clear of the capacity numeral
+        const TRect box = dial.Layout().Numerals.back().Box;  // "2kg" at the top
+        const QImage image = dial.grab().toImage();
+        QGuiApplication::setPalette(desktop);
+
+        QCOMPARE(QColor(image.pixel(100, 180)), QColor(Qt::white));  // the board in clBtnFace
+        int darkest = 255;
+        for (int y = box.Top; y < box.Bottom; ++y)
+            for (int x = box.Left; x < box.Right; ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));  // the numeral's ink
     }
 };
 

@@ -124,12 +124,15 @@ private slots:
 
     void theEnlargedViewNeedsNoNarrowing()
     {
+        int enlarged = 0;
         for (const TNumeral& numeral : AllNumerals()) {
             if (!numeral.Where.contains("150 %"))
                 continue;
+            ++enlarged;
             const TRecordedOp& op = numeral.Op;
             QCOMPARE(TQtCanvas::LayoutText(op.Text, op.Box, op.Format, op.Font.Size, 96).Font.stretch(), 100);
         }
+        QCOMPARE(enlarged, 8 * 147);
     }
 };
 

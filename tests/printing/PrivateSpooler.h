@@ -13,10 +13,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -177,24 +177,29 @@ public:
         return out;
     }
 
-    QSet<QString> PdfFiles() const
+    // The PDFs in the output folder, each with when it was last written. Job numbers
+    // start again at 1 with every new scheduler, so a file of an earlier run can have
+    // the very name the next job gets: a new print is a new name or a newer file.
+    using TPdfFiles = QHash<QString, QDateTime>;
+    TPdfFiles PdfFiles() const
     {
-        QSet<QString> files;
+        TPdfFiles files;
         for (const QFileInfo& f : QDir(OutputFolder()).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-            files.insert(f.absoluteFilePath());
+            files.insert(f.absoluteFilePath(), f.lastModified());
         return files;
     }
 
-    // Waits (bounded) for a PDF that was not in Before to appear complete; it is
-    // removed again when the spooler stops.
-    QString WaitForNewPdf(const QSet<QString>& Before, int Milliseconds)
+    // Waits (bounded) for a PDF that is not in Before, or written since, to appear
+    // complete; it is removed again when the spooler stops.
+    QString WaitForNewPdf(const TPdfFiles& Before, int Milliseconds)
     {
         QString found;
         WaitFor(
             [&] {
-                for (const QString& file : PdfFiles())
-                    if (!Before.contains(file) && Complete(file)) {
-                        found = file;
+                const TPdfFiles now = PdfFiles();
+                for (auto file = now.begin(); file != now.end(); ++file)
+                    if (Before.value(file.key()) != file.value() && Complete(file.key())) {
+                        found = file.key();
                         return true;
                     }
                 return false;

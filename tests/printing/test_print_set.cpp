@@ -131,9 +131,12 @@ private slots:
                 offered = proposed;
                 return path;
             });
-            CloseNextDialog(false, [&](QDialog* preview) {
-                previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
-            });
+            const auto closer = DialogCloser::OnNextDialog(
+                [&](QDialog* preview) {
+                    previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+                    preview->reject();
+                },
+                dialog);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonPreview")), Qt::LeftButton);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonSavePdf")), Qt::LeftButton);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonPrint")), Qt::LeftButton);

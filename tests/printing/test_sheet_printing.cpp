@@ -4,7 +4,6 @@
 // The sheet is a stand-in: a white window with a dial, a heading, a mark in each
 // corner, and two coloured panels playing the button panel and the settings panel.
 
-#include "DialogCloser.h"
 #include "HiddenWidgets.h"
 #include "PageFit.h"
 #include "PdfProbe.h"
@@ -16,7 +15,6 @@
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -287,24 +285,6 @@ private slots:
         QVERIFY(closed->isHidden());
     }
 
-    // A portrait choice in the setup dialog still prints landscape, on the paper
-    // chosen there.
-    void portraitChoiceStillPrintsLandscape()
-    {
-        TStandInSheet standIn(QSize(1028, 740));
-        TPdfPrint print(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF()));
-        QVERIFY(print.Print(standIn));
-
-        const auto info = PdfProbe::Info(print.Path);
-        QVERIFY(info);
-        QCOMPARE(info->Pages, 1);
-        QCOMPARE(qRound(info->PageSize.width()), 595);
-        QCOMPARE(qRound(info->PageSize.height()), 420);
-        QCOMPARE(print.Printer.Printer().pageLayout().pageSize().id(), QPageSize::A5);
-        QVERIFY(!standIn.Buttons->isHidden());
-        QVERIFY(!standIn.Settings->isHidden());
-    }
-
     // Printing after the window has been resized prints its new size.
     void printsTheSheetAtItsCurrentSize()
     {
@@ -399,37 +379,6 @@ private slots:
         QVERIFY(info);
         QCOMPARE(info->Pages, 1);
         QCOMPARE(PdfProbe::Count(PdfProbe::Rasterize(print.Path, ProbeDpi), PdfProbe::IsHue(RedHue)), 0);
-    }
-
-    // The setup dialog acts on the program's printer: cancelling leaves every choice
-    // as it was; confirming keeps them for the next print.
-    void setupDialogCancelledChangesNothing()
-    {
-        TPdfPrint print(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait,
-                                    QMarginsF(5, 6, 7, 8), QPageLayout::Millimeter));
-        QPrinter& printer = print.Printer.Printer();
-        printer.setCopyCount(2);
-        const QPageLayout before = printer.pageLayout();
-
-        CloseNextDialog(false);
-        print.Printer.RunSetupDialog(nullptr);
-
-        QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
-        QCOMPARE(printer.outputFileName(), print.Path);
-        QVERIFY(printer.pageLayout().isEquivalentTo(before));
-        QCOMPARE(printer.copyCount(), 2);
-    }
-
-    void setupDialogConfirmedKeepsTheChoice()
-    {
-        TStandInSheet standIn(QSize(1028, 740));
-        TPdfPrint print;
-        CloseNextDialog(true);
-        print.Printer.RunSetupDialog(&standIn.Window);
-
-        QCOMPARE(print.Printer.Printer().outputFileName(), print.Path);
-        QVERIFY(print.Print(standIn));
-        QVERIFY(QFileInfo(print.Path).size() > 0);
     }
 };
 

@@ -61,7 +61,7 @@ private slots:
         // A new printer object takes the spooler's default queue.
         QCOMPARE(window.Printer().outputFormat(), QPrinter::NativeFormat);
         QCOMPARE(window.Printer().printerName(), QString::fromLatin1(TPrivateSpooler::QueueName));
-        const QSet<QString> before = Spooler->PdfFiles();
+        const TPrivateSpooler::TPdfFiles before = Spooler->PdfFiles();
 
         window.Worksheet.Click("ButtonPrintOut");
         QVERIFY2(window.Messages.isEmpty(), qPrintable(window.Messages.join(u'\n')));
@@ -121,7 +121,7 @@ private slots:
         QVERIFY(window.Printer().printerName().isEmpty());
         const QString added = Spooler->AddQueue();
         QVERIFY2(added.isEmpty(), qPrintable(added));
-        const QSet<QString> before = Spooler->PdfFiles();
+        const TPrivateSpooler::TPdfFiles before = Spooler->PdfFiles();
 
         window.Worksheet.Click("ButtonPrintOut");
 

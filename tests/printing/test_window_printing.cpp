@@ -10,11 +10,10 @@
 #include "WorksheetDriver.h"
 
 #include <QAbstractButton>
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSpinBox>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -163,27 +162,38 @@ private slots:
         QCOMPARE(Snapshot(*window.Worksheet.Form), before);
     }
 
-    // "プリンタ設定(&U)" opens the print dialog on the window's printer, with a button
-    // that only confirms (it prints nothing); cancelling it changes nothing.
-    void printerSetupOpensThePrintDialog()
+    // What the teacher chooses in "プリンタ設定(&U)" (file output, the file, the paper) is
+    // what the next "印刷(&P)" uses, landscape though portrait was chosen; a cancelled
+    // dialog keeps that choice.
+    void theSetupDialogsChoiceIsWhatTheNextPrintUses()
     {
         TPrintedWindow window;
-        const QString path = window.PrintTo(QStringLiteral("sheet.pdf"));
-        const QPageLayout layout = window.Printer().pageLayout();
-        bool printDialog = false;
-        QString confirm;
-        CloseNextDialog(false, [&](QDialog* d) {
-            printDialog = qobject_cast<QPrintDialog*>(d);
-            if (auto* buttons = d->findChild<QDialogButtonBox*>())
-                confirm = buttons->button(QDialogButtonBox::Ok)->text();
-        });
-
+        const QString chosen = window.Dir.filePath(QStringLiteral("chosen.pdf"));
+        DialogCloser::TSetupAnswer confirm(chosen, QPageSize::A5, true);
         window.Worksheet.Click("ButtonPrinterSetup");
+        QVERIFY(confirm.Answered);
+        // The dialog prints nothing here, and its button does not say it does.
+        QCOMPARE(confirm.ConfirmText, QStringLiteral("OK"));
 
-        QVERIFY(printDialog);
-        QCOMPARE(confirm, QStringLiteral("OK"));
-        QCOMPARE(window.Printer().outputFileName(), path);
-        QVERIFY(window.Printer().pageLayout().isEquivalentTo(layout));
+        window.Worksheet.Click("ButtonPrintOut");
+        QVERIFY2(window.Messages.isEmpty(), qPrintable(window.Messages.join(u'\n')));
+        const auto a5 = PdfProbe::Info(chosen);
+        QVERIFY2(a5, "nothing printed where the dialog said");
+        QCOMPARE(a5->Pages, 1);
+        QCOMPARE(a5->PageSize.toSize(), QSize(595, 420));  // A5 turned landscape
+
+        const QString cancelled = window.Dir.filePath(QStringLiteral("cancelled.pdf"));
+        DialogCloser::TSetupAnswer cancel(cancelled, QPageSize::Letter, false);
+        window.Worksheet.Click("ButtonPrinterSetup");
+        QVERIFY(cancel.Answered);
+        QVERIFY(QFile::remove(chosen));
+
+        window.Worksheet.Click("ButtonPrintOut");
+        QVERIFY(window.Messages.isEmpty());
+        QVERIFY2(!QFileInfo::exists(cancelled), "a cancelled choice was used");
+        const auto again = PdfProbe::Info(chosen);
+        QVERIFY(again);
+        QCOMPARE(again->PageSize.toSize(), QSize(595, 420));
     }
 };
 

@@ -15,6 +15,9 @@
 
 #include <random>
 #include <set>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -75,18 +78,50 @@ struct TWindowAction {
     }
 };
 
+// Picks, at each step, one of the actions the window offers in its present state: a
+// visible button, another item of a visible choice, an enabled step that is not the
+// checked one, a range box while the panel is open, a resize or a print.
 class TWindowActions {
 public:
     explicit TWindowActions(std::uint32_t seed) : FRandom(seed) {}
 
-    TWindowAction Next()
+    TWindowAction Next(const Sheet& S)
     {
         TWindowAction a{kResize, 0, 0, 0, {}, 0, 0};
-        switch (Pick(10)) {
-        case 0: case 1: a.Kind = kButton; a.Index = Pick(std::size(PushButtons)); break;
-        case 2: case 3: a.Kind = kChoice; a.Index = Pick(std::size(Groups)); a.Item = Pick(7); break;
-        case 4: a.Kind = kStep; a.Index = Pick(std::size(StepButtons)); break;
-        case 5: case 6: case 7: {
+        const bool open = S.Find<QGroupBox>("GroupBoxStart")->isVisible();
+        switch (open ? Pick(10) : 4 + Pick(6)) {
+        case 0: case 1: {
+            std::vector<std::pair<int, int>> offered;  // group, item
+            for (int g = 0; g < static_cast<int>(std::size(Groups)); ++g) {
+                const auto* group = S.Find<TRadioGroup>(Groups[g]);
+                if (group->isVisible())
+                    for (int item = 0; item < group->ItemCount(); ++item)
+                        if (item != group->ItemIndex())
+                            offered.emplace_back(g, item);
+            }
+            a.Kind = kChoice;
+            std::tie(a.Index, a.Item) = offered[Pick(offered.size())];
+            break;
+        }
+        case 2: {
+            std::vector<int> offered;
+            for (int b = 0; b < static_cast<int>(std::size(StepButtons)); ++b) {
+                const auto* button = S.Find<TRadioButton>(StepButtons[b]);
+                if (button->isEnabled() && !button->isChecked())
+                    offered.push_back(b);
+            }
+            if (offered.empty())  // the only step offered is the checked one
+                return Resize(a);
+            a.Kind = kStep;
+            a.Index = offered[Pick(offered.size())];
+            break;
+        }
+        case 3: case 4: case 5: {
+            if (!open) {  // "更新(&N)" or "初期設定(&S)"
+                a.Kind = kButton;
+                a.Index = Pick(2);
+                break;
+            }
             a.Kind = kType;
             a.Index = Pick(2);
             a.Item = Pick(2);
@@ -97,18 +132,30 @@ public:
                 a.Text += alphabet[Pick(static_cast<int>(alphabet.size()))];
             break;
         }
+        case 6: case 7:  // "更新(&N)" or "閉じる(&C)" while open
+            a.Kind = kButton;
+            a.Index = open ? 2 * Pick(2) : 0;
+            break;
         case 8:
             if (Pick(8) == 0) {
                 a.Kind = kPrint;
                 break;
             }
             [[fallthrough]];
-        default: a.Kind = kResize; a.Width = 200 + Pick(1200); a.Height = 200 + Pick(900); break;
+        default: return Resize(a);
         }
         return a;
     }
 
 private:
+    TWindowAction Resize(TWindowAction a)
+    {
+        a.Kind = kResize;
+        a.Width = 200 + Pick(1200);
+        a.Height = 200 + Pick(900);
+        return a;
+    }
+
     int Pick(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(FRandom); }
     std::mt19937 FRandom;
 };
@@ -143,17 +190,25 @@ public:
         case kButton: Click(PushButtons[action.Index]); break;
         case kChoice: {
             auto* group = S.Find<TRadioGroup>(Groups[action.Index]);
-            if (group->isVisible() && action.Item < group->ItemCount())
+            if (group->isVisible() && action.Item < group->ItemCount() && action.Item != group->ItemIndex())
                 Sheet::ClickRadio(group->Button(action.Item));
+            else
+                ++Idle;
             break;
         }
         case kStep: {
             auto* button = S.Find<TRadioButton>(StepButtons[action.Index]);
-            if (button->isVisible())
+            if (button->isVisible() && button->isEnabled() && !button->isChecked())
                 Sheet::ClickRadio(button);
+            else
+                ++Idle;
             break;
         }
-        case kType: Type(action); break;
+        case kType:
+            if (!S.Find<TSpinEdit>(action.Index ? "SpinEditMax" : "SpinEditMin")->isVisible())
+                ++Idle;
+            Type(action);
+            break;
         case kResize: S.Form->resize(action.Width, action.Height); break;
         case kPrint: failure = Print(); break;
         }
@@ -178,14 +233,20 @@ public:
         return {};
     }
 
+    const Sheet& Window() const { return S; }
+
     int Prints = 0;
+    int Idle = 0;  // actions the window did not offer when they came
 
 private:
     void Click(const char* name)
     {
         auto* button = S.Find<QPushButton>(name);
-        if (button->isVisible())
-            QTest::mouseClick(button, Qt::LeftButton);
+        if (!button->isVisible()) {
+            ++Idle;
+            return;
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
     }
 
     void Type(const TWindowAction& action)
@@ -318,7 +379,7 @@ private slots:
             return !replay.Print().isEmpty();
         };
         for (int step = 0; step < steps; ++step) {
-            done.push_back(generate.Next());
+            done.push_back(generate.Next(subject.Window()));
             const QString failure = subject.Step(done.back());
             if (!failure.isEmpty())
                 QFAIL(qPrintable(Reproducer(seed, failure, Shrink<TWindowAction>(done, fails))));
@@ -328,6 +389,9 @@ private slots:
         const QString failure = subject.Step(done.back());
         if (!failure.isEmpty())
             QFAIL(qPrintable(Reproducer(seed, failure, Shrink<TWindowAction>(done, fails))));
+        // Every step was one a teacher could have taken: none fell on a hidden panel,
+        // a disabled step or the item already chosen.
+        QCOMPARE(subject.Idle, 0);
         qInfo("seed %u: %d actions, %d prints, all consistent", seed, steps + 1, subject.Prints);
     }
 };

@@ -2,28 +2,22 @@
 // and the texts written round them.
 
 #include "Problems.h"
-#include "SettingsTables.h"
 #include "WorksheetDriver.h"
 
 #include <QtTest>
 
-#include <set>
+#include <algorithm>
+#include <vector>
+
 
 class TestProblems : public QObject {
     Q_OBJECT
 private slots:
-    void everyOfferedStepGivesNineToNinetyNineInteriorMultiples()
+    // The counts for every offered step are checked through the window (test_settings);
+    // here the cases the panel never offers.
+    void candidatesAreTheInteriorMultiplesOfTheStep()
     {
-        for (const TCapacityRow& capacity : CapacityRows()) {
-            for (int s = capacity.FirstStep; s <= capacity.LastStep; ++s) {
-                const std::int32_t step = StepRows()[s].Step;
-                const QStringList candidates = CandidateWeights(capacity.Capacity, step);
-                QCOMPARE(candidates.size(), capacity.Capacity / step - 1);
-                QVERIFY(candidates.size() >= 9);
-                QCOMPARE(candidates.first(), QString::number(step));
-                QCOMPARE(candidates.last(), QString::number(capacity.Capacity - step));
-            }
-        }
+        QCOMPARE(CandidateWeights(1000, 300), (QStringList{"300", "600"}));  // (1000 - 300) / 300 rounds to 2
         QVERIFY(CandidateWeights(1000, 0).isEmpty());
         QVERIFY(CandidateWeights(100, 500).isEmpty());
     }
@@ -37,6 +31,26 @@ private slots:
         QCOMPARE(*problems, (TProblems{"500", "100", "1900", "1200", "1300", "400"}));
         QCOMPARE(random.Counts, (std::vector<int>{19, 18, 17, 16, 15, 14}));
         QCOMPARE(candidates.size(), 13);
+    }
+
+    // The program's own source, seeded from the clock as at every "更新(&N)".
+    void clockSeededDrawsStayInRangeAndChangeWithTheMoment()
+    {
+        TClockRandom random;
+        const auto draws = [&random] {
+            random.Seed();
+            std::vector<int> values;
+            for (int i = 0; i < 200; ++i)
+                values.push_back(random.Next(i % 2 ? 199 : 9));
+            return values;
+        };
+        const std::vector<int> first = draws();
+        for (std::size_t i = 0; i < first.size(); ++i)
+            QVERIFY(first[i] >= 0 && first[i] < (i % 2 ? 199 : 9));
+        QVERIFY(std::any_of(first.begin(), first.end(), [](int v) { return v == 8; }));
+        QCOMPARE(random.Next(1), 0);
+        QTest::qSleep(5);  // another millisecond of the day: another seed
+        QVERIFY(draws() != first);
     }
 
     void fewerThanSixCandidatesDrawNothing()

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QtTest>
 
-#include <set>
 
 class TestSheet : public QObject {
     Q_OBJECT
@@ -27,36 +26,6 @@ private slots:
         }
         // What is left to draw from: 19 candidates less the six drawn.
         QCOMPARE(sheet.Find<QListWidget>("ListBoxWeight")->count(), 13);
-    }
-
-    void everyCapacityAndStepGivesSixDistinctInteriorMultiples()
-    {
-        Sheet sheet;
-        for (int c = 0; c < CapacityCount; ++c) {
-            const TCapacityRow& capacity = CapacityRows()[c];
-            sheet.Choose("RadioGroupKind", c);
-            for (int s = capacity.FirstStep; s <= capacity.LastStep; ++s) {
-                const std::int32_t step = StepRows()[s].Step;
-                sheet.Step(StepRows()[s].ButtonName);
-                QCOMPARE(sheet.Form->Division(), step);
-                // Reach both ends of the candidates: the top one and the bottom one.
-                const int n = capacity.Capacity / step - 1;
-                sheet.Random->Queue({n - 1, 0, n - 3, 1, 2, 0});
-                sheet.Random->Counts.clear();
-                sheet.Click("ButtonNew");
-                std::set<std::uint32_t> seen;
-                for (int p = 1; p <= 6; ++p) {
-                    const std::uint32_t w = sheet.Dial(p)->Value();
-                    QVERIFY(w > 0 && w < static_cast<std::uint32_t>(capacity.Capacity));
-                    QCOMPARE(w % static_cast<std::uint32_t>(step), 0u);
-                    seen.insert(w);
-                }
-                QCOMPARE(seen.size(), 6u);
-                QCOMPARE(sheet.Random->Counts.front(), n);
-                QCOMPARE(*seen.rbegin(), static_cast<std::uint32_t>(capacity.Capacity - step));
-                QCOMPARE(*seen.begin(), static_cast<std::uint32_t>(step));
-            }
-        }
     }
 
     void blanksFollowTheUnitAndEachDialsWeight()

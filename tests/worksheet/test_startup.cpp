@@ -103,7 +103,7 @@ private slots:
             QVERIFY2(sheet.Form->rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
 
-    void keyboardReachesTheButtonsAndTheSettings()
+    void altNAndTabReachTheButtons()
     {
         Sheet sheet({0, 0, 0, 0, 0, 0, 18, 0, 0, 0, 0, 0});
         sheet.Form->show();

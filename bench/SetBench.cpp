@@ -4,8 +4,8 @@
 // the size of the file one run writes.
 
 #include "RandomSource.h"
-#include "printing/PdfExport.h"
-#include "printing/SheetDocument.h"
+#include "PdfExport.h"
+#include "SheetDocument.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

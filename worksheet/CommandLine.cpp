@@ -4,7 +4,7 @@
 #include "SettingsTables.h"
 #include "SheetCode.h"
 #include "UnitKestrum.h"
-#include "printing/PdfExport.h"
+#include "PdfExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

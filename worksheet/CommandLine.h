@@ -5,7 +5,7 @@
 // line on standard error and exit status 2, and no file is written.
 
 #include "Sheet.h"
-#include "printing/SheetDocument.h"
+#include "SheetDocument.h"
 
 #include <QString>
 #include <QStringList>

@@ -13,7 +13,7 @@
 #include "SheetCode.h"
 #include "SpinEdit.h"
 #include "Texts.h"
-#include "printing/DialogPrintSet.h"
+#include "DialogPrintSet.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -7,8 +7,8 @@
 #include "SheetCode.h"
 #include "SheetPrinter.h"
 #include "WorksheetDriver.h"
-#include "printing/DialogPrintSet.h"
-#include "printing/PdfExport.h"
+#include "DialogPrintSet.h"
+#include "PdfExport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

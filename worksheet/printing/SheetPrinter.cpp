@@ -4,7 +4,7 @@
 #include "PageFit.h"
 #include "SpoolerVerdict.h"
 #include "SheetPicture.h"
-#include "printing/SheetDocument.h"
+#include "SheetDocument.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

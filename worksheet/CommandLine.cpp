@@ -162,12 +162,21 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
                                         parser.value(sheets)));
         line.Sheets = static_cast<int>(*n);
     }
-    if (parser.isSet(answers)) {
-        const auto a = Choose(AnswerChoices, parser.value(answers));
-        if (!a)
-            return Fail(line, Refusal(QStringLiteral("answers"), Names(AnswerChoices), parser.value(answers)));
-        line.Answers = *a;
-    }
+    // Reads a named choice into Target where the option is given; false, with the
+    // refusal in the line, where the value is none of the choices.
+    const auto takeChoice = [&](const QCommandLineOption& Option, const auto& Choices, auto& Target) {
+        if (!parser.isSet(Option))
+            return true;
+        const auto chosen = Choose(Choices, parser.value(Option));
+        if (!chosen) {
+            Fail(line, Refusal(Option.names().front(), Names(Choices), parser.value(Option)));
+            return false;
+        }
+        Target = *chosen;
+        return true;
+    };
+    if (!takeChoice(answers, AnswerChoices, line.Answers))
+        return line;
 
     bool anySetting = false;
     for (const QCommandLineOption* o : {&capacity, &step, &density, &per200, &view, &unit, &min, &max})
@@ -209,30 +218,9 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     }
     const TCapacityRow& row = CapacityRows()[s.Capacity];
     s.RangeMax = row.Capacity;
-    if (parser.isSet(density)) {
-        const auto d = Choose(DensityChoices, parser.value(density));
-        if (!d)
-            return Fail(line, Refusal(QStringLiteral("density"), Names(DensityChoices), parser.value(density)));
-        s.Dense = *d;
-    }
-    if (parser.isSet(per200)) {
-        const auto p = Choose(Per200Choices, parser.value(per200));
-        if (!p)
-            return Fail(line, Refusal(QStringLiteral("per200"), Names(Per200Choices), parser.value(per200)));
-        s.Per200 = *p;
-    }
-    if (parser.isSet(view)) {
-        const auto v = Choose(ViewChoices, parser.value(view));
-        if (!v)
-            return Fail(line, Refusal(QStringLiteral("view"), Names(ViewChoices), parser.value(view)));
-        s.Enlarged = *v;
-    }
-    if (parser.isSet(unit)) {
-        const auto u = Choose(UnitChoices, parser.value(unit));
-        if (!u)
-            return Fail(line, Refusal(QStringLiteral("unit"), Names(UnitChoices), parser.value(unit)));
-        s.Unit = *u;
-    }
+    if (!takeChoice(density, DensityChoices, s.Dense) || !takeChoice(per200, Per200Choices, s.Per200) ||
+        !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit))
+        return line;
     // The steps the panel offers with this capacity, density and 1/200 choice.
     const std::int32_t finest = FinestGraduation(row.Type, s.Dense ? bsDensely : bsSparsely,
                                                  s.Per200 == pcShow ? ssShow : ssHide);

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPolygonF>
-#include <QWidget>
 
 #include <cmath>
 #include <vector>
@@ -63,8 +62,7 @@ QPalette::ColorRole SystemRole(TColor index)
 TQtCanvas::TQtCanvas(QPainter& Painter, int Dpi)
     : FPainter(Painter), FDpi(Dpi), FMeasuredPixels(DrawsMeasuredPixels(Painter))
 {
-    const auto* widget = dynamic_cast<const QWidget*>(Painter.device());
-    FPalette = widget != nullptr ? widget->palette() : QGuiApplication::palette();
+    FPalette = QGuiApplication::palette();
     FPainter.setRenderHint(QPainter::Antialiasing, true);
     FPainter.setRenderHint(QPainter::TextAntialiasing, true);
 }

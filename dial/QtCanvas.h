@@ -20,12 +20,10 @@ class QPainter;
 
 class TQtCanvas : public TCanvas {
 public:
-    // System colours come from the palette of the widget the painter paints, so that a
-    // sheet with a palette of its own keeps its colours under any desktop theme; from
-    // the application's palette on any other device.
     explicit TQtCanvas(QPainter& Painter, int Dpi = 96);
-    // For a painter on a device that is not the widget itself (a picture of the sheet
-    // recorded for printing): the palette of the widget being drawn.
+    // System colours (clWindowText and the like) come from the application's palette
+    // unless the control being drawn gives its own, so that a sheet with colours of its
+    // own keeps them under any desktop theme, on screen and in a recorded picture.
     void SetSystemPalette(const QPalette& Palette) { FPalette = Palette; }
 
     int Dpi() const { return FDpi; }

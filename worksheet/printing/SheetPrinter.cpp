@@ -90,39 +90,34 @@ void TSheetPrinter::FollowDefaultPrinter()
 bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
                              const QString& JobTitle, const QRect& Area)
 {
+    return RunPrint(&Sheet, [&] {
+        const QRect area = Area.isEmpty() ? Sheet.rect() : Area;
+        QPicture page;
+        {
+            const THiddenWidgets hidden(HideWhilePrinting);
+            page = RecordSheet(Sheet, area);
+        }
+        TSheetDocument document(page, area.size());
+        return PrintPages(document, JobTitle);
+    });
+}
+
+bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QString& JobTitle)
+{
+    return RunPrint(Parent, [&] { return PrintPages(Document, JobTitle); });
+}
+
+bool TSheetPrinter::RunPrint(QWidget* Parent, const std::function<TPrintFailure()>& Job)
+{
     // A second print asked for while one runs (from inside a paint, say) touches
     // nothing: the panels and the printer belong to the first.
     TPrintFailure failure = pfBusy;
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
         const QScopedValueRollback printing(FPrinting, true);
         FollowDefaultPrinter();
-        if (HasDestination(*FPrinter)) {
-            const QRect area = Area.isEmpty() ? Sheet.rect() : Area;
-            QPicture page;
-            {
-                const THiddenWidgets hidden(HideWhilePrinting);
-                page = RecordSheet(Sheet, area);
-            }
-            TSheetDocument document(page, area.size());
-            failure = PrintPages(document, JobTitle);
-        } else {
-            failure = pfNoPrinter;
-        }
+        failure = HasDestination(*FPrinter) ? Job() : pfNoPrinter;
     }
     // The panels are back before the message shows.
-    if (failure != pfNone)
-        ReportError(&Sheet, PrintFailureText(failure));
-    return failure == pfNone;
-}
-
-bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QString& JobTitle)
-{
-    TPrintFailure failure = pfBusy;
-    if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
-        const QScopedValueRollback printing(FPrinting, true);
-        FollowDefaultPrinter();
-        failure = HasDestination(*FPrinter) ? PrintPages(Document, JobTitle) : pfNoPrinter;
-    }
     if (failure != pfNone)
         ReportError(Parent, PrintFailureText(failure));
     return failure == pfNone;

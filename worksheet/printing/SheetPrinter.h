@@ -52,7 +52,10 @@ public:
     void ReportError(QWidget* Parent, const QString& Message) const;
 
 private:
-    // The print itself, between hiding the panels and showing them again.
+    // Runs Job, which prints, unless a print is already running or there is nowhere to
+    // print; reports any failure. True when the job came out.
+    bool RunPrint(QWidget* Parent, const std::function<TPrintFailure()>& Job);
+    // The print itself, after the sheet has been recorded with its panels hidden.
     TPrintFailure PrintPages(TSheetDocument& Document, const QString& JobTitle);
     // Follows the system's default printer until the teacher has chosen one.
     void FollowDefaultPrinter();

@@ -133,6 +133,43 @@ private slots:
         }
     }
 
+    void aCodePrintedBeforeTheStepRuleBringsItsSheetBack()
+    {
+        // 5 kg, dense, in steps of 50 g: printed while a step had only to be as coarse
+        // as the 20 g marks. 3850 g lies between two marks and 50 g is offered no more,
+        // but last week's papers are marked with this code.
+        TSheet printed;
+        printed.Settings = {2, 2, true, pcUnchosen, false, auKilogramsAndGrams, 0, 5000};
+        printed.Weights = {3850, 3050, 4450, 1550, 3450, 3750};
+        printed.Seed = 4;
+        const QString code = SheetCode(printed);
+        QCOMPARE(code, QStringLiteral("6JYQZ-J6WA2-226B"));
+
+        Sheet driver;
+        driver.Find<QCheckBox>("CheckBoxAnswers")->setChecked(true);
+        QTimer::singleShot(0, [&] {
+            auto* dialog = driver.Form->findChild<QDialog*>(QStringLiteral("DialogRecall"));
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("LineEditCode")), code);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonRecallOk")),
+                              Qt::LeftButton);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        driver.Click("ButtonRecall");
+        QCOMPARE(driver.Form->Sheet(), printed);
+        auto* step50g = driver.Find<TRadioButton>("RadioButtonDivision50g");
+        QVERIFY(step50g->Checked());
+        QVERIFY(!step50g->isEnabled());
+        QCOMPARE(driver.Text("LabelHyoudai1"), QStringLiteral("重量:5kg, 疎密:密, 刻み:50g"));
+        QCOMPARE(driver.Text("LabelKey1"), QStringLiteral("3kg 850g"));
+        QCOMPARE(driver.Text("LabelSheetCode"), code);
+        // A change afterwards follows the rule: sparse marks offer 100 g at the finest.
+        driver.Choose("RadioGroupSparselyDensely", 0);
+        QVERIFY(driver.Find<TRadioButton>("RadioButtonDivision100g")->Checked());
+        QVERIFY(!step50g->Checked());
+    }
+
     void aSheetThatNoCodeBringsBackHasNone()
     {
         // A range too narrow for six weights keeps the old ones, which its settings

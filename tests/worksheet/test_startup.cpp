@@ -130,11 +130,11 @@ private slots:
         }
         QCOMPARE(reached, expected);
 
-        // At 5 kg the steps below 50 g are not offered; the step's accelerator goes to
+        // At 5 kg the steps below 100 g are not offered; the step's accelerator goes to
         // the step chosen, the range's to its lower bound.
         sheet.Choose("RadioGroupKind", 2);
         QTest::keyClick(sheet.Form.get(), Qt::Key_I, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("RadioButtonDivision50g"));
+        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("RadioButtonDivision100g"));
         QTest::keyClick(sheet.Form.get(), Qt::Key_R, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("SpinEditMin"));
         QTest::keyClick(sheet.Form.get(), Qt::Key_K, Qt::AltModifier);

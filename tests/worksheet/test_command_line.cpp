@@ -92,6 +92,8 @@ private slots:
             {{QStringLiteral("--capacity"), QStringLiteral("3")}, QStringLiteral("--capacity")},
             {{QStringLiteral("--capacity"), QStringLiteral("5"), QStringLiteral("--step"), QStringLiteral("10g")},
              QStringLiteral("100g|200g|500g")},
+            {{QStringLiteral("--capacity"), QStringLiteral("2"), QStringLiteral("--per200"), QStringLiteral("show")},
+             QStringLiteral("--per200")},
             {{QStringLiteral("--unit"), QStringLiteral("lb")}, QStringLiteral("g|kg|kg-g")},
             {{QStringLiteral("--min"), QStringLiteral("2500")}, QStringLiteral("--min")},
             {{QStringLiteral("--seed"), QStringLiteral("-1")}, QStringLiteral("--seed")},

@@ -160,7 +160,12 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     if (!reading.Sheet || SheetCode(*reading.Sheet).remove(QLatin1Char('-')) != plain) {
         reading.Sheet.reset();
         reading.Error = ceNotASheet;
+        return reading;
     }
+    // A larger upper bound than a code holds was written as the limit, which lies above
+    // every capacity and so draws as the capacity does: the sheet shows the capacity.
+    if (reading.Sheet->Settings.RangeMax >= SheetCodeRangeLimit)
+        reading.Sheet->Settings.RangeMax = reading.Sheet->Settings.CapacityGrams();
     return reading;
 }
 

@@ -63,6 +63,7 @@ private slots:
             const char* Code;
             TSheetSettings Settings;
             TWeights Weights;
+            const char* Reissued = nullptr;  // the brought-back sheet's code, where it differs
         };
         const TPin pins[] = {
             {"5PHTQ-J3YJ2-222B", TSheetSettings{}, {1700, 100, 1100, 1500, 900, 400}},
@@ -70,15 +71,16 @@ private slots:
              {810, 880, 540, 650, 340, 450}},
             {"G9VKK-H3P2R-RKK8", {6, 9, false, pcHide, false, auKilograms, 0, 100000},
              {50000, 20000, 40000, 60000, 90000, 10000}},
-            {"7VBUQ-HZZZE-YBLQ", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 1000, 131071},
-             {2500, 3000, 1500, 2000, 4500, 4000}},
+            // An upper bound the code could not hold comes back as the capacity.
+            {"7VBUQ-HZZZE-YBLQ", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 1000, 5000},
+             {2500, 3000, 1500, 2000, 4500, 4000}, "7VBUQ-E6WAE-YBLK"},
         };
         for (const TPin& pin : pins) {
             const TSheetCodeReading reading = ReadSheetCode(QString::fromLatin1(pin.Code));
             QVERIFY2(reading.Sheet, pin.Code);
             QCOMPARE(reading.Sheet->Settings, pin.Settings);
             QCOMPARE(reading.Sheet->Weights, pin.Weights);
-            QCOMPARE(SheetCode(*reading.Sheet), QString::fromLatin1(pin.Code));
+            QCOMPARE(SheetCode(*reading.Sheet), QString::fromLatin1(pin.Reissued ? pin.Reissued : pin.Code));
         }
         // Typed as a person might: small letters, full-width, spaces, no separators.
         QVERIFY(ReadSheetCode(QStringLiteral(" 5phtq j3yj2222b ")).Sheet);
@@ -124,12 +126,18 @@ private slots:
             other.Find<QCheckBox>("CheckBoxAnswers")->setChecked(true);
             TFormKestrum* restored = other.Form.get();
             QCOMPARE(restored->RecallSheet(code.toLower()), QString());
+            // A bound above what a code holds comes back as the capacity.
             TSheet expected = original;
-            expected.Settings.RangeMax = std::min(expected.Settings.RangeMax, SheetCodeRangeLimit);
-            QCOMPARE(SheetCode(restored->Sheet()), SheetCode(expected));
+            if (expected.Settings.RangeMax >= SheetCodeRangeLimit)
+                expected.Settings.RangeMax = expected.Settings.CapacityGrams();
             QCOMPARE(restored->Sheet(), expected);
-            if (original.Settings.RangeMax <= SheetCodeRangeLimit)
+            if (original.Settings.RangeMax < SheetCodeRangeLimit)
                 QCOMPARE(SheetTexts(*restored), SheetTexts(*driver.Form));
+            else
+                QVERIFY(other.Text("LabelHyoudai2")
+                            .startsWith(QStringLiteral("範囲:%1g ～ %2kg, ")
+                                            .arg(expected.Settings.RangeMin)
+                                            .arg(expected.Settings.CapacityGrams() / 1000)));
         }
     }
 

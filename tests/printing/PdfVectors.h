@@ -199,20 +199,12 @@ inline std::optional<std::vector<TPath>> PagePaths(const QString& Path, int Page
             current.Subpaths.back().Points.push_back(point(int(operands.size()) - 2));
         } else if (word == "l" && operands.size() >= 2) {
             subpath().Points.push_back(point(int(operands.size()) - 2));
-        } else if ((word == "c" && operands.size() >= 6) || ((word == "v" || word == "y") && operands.size() >= 4)) {
+        } else if (word == "c" && operands.size() >= 6) {
             subpath().Points.push_back(point(int(operands.size()) - 2));
             subpath().Curved = true;
         } else if (word == "h") {
             if (!current.Subpaths.empty())
                 current.Subpaths.back().Closed = true;
-        } else if (word == "re" && operands.size() >= 4) {
-            const auto o = operands.mid(operands.size() - 4);
-            TSubpath box;
-            for (const QPointF& corner : {QPointF(o[0], o[1]), QPointF(o[0] + o[2], o[1]),
-                                          QPointF(o[0] + o[2], o[1] + o[3]), QPointF(o[0], o[1] + o[3])})
-                box.Points.push_back(matrix.map(corner));
-            box.Closed = true;
-            current.Subpaths.push_back(box);
         } else if (word == "S") {
             paint(true, false, false);
         } else if (word == "s") {

@@ -20,7 +20,6 @@ constexpr double Turn = 2 * std::numbers::pi;
 
 struct TDial {
     QRectF Box;                 // where the dial stands on the page: its clip
-    QPointF Centre;
     double Needle = 0;          // the needle's angle, clockwise from 12 o'clock
     std::vector<double> Marks;  // the angles of the marks drawn
 };
@@ -87,7 +86,7 @@ std::vector<TDial> DialsOf(const std::vector<PdfVectors::TPath>& Paths)
                 const std::optional<QPointF> centre = CentreOf(marks);
                 if (!centre)
                     continue;
-                TDial dial{path.Clip, *centre, 0, {}};
+                TDial dial{path.Clip, 0, {}};
                 // The tip is the outline's point farthest from the centre.
                 QPointF tip = sub.Points.front();
                 for (const QPointF& p : sub.Points)

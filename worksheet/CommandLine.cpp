@@ -3,7 +3,6 @@
 #include "RandomSource.h"
 #include "SettingsTables.h"
 #include "SheetCode.h"
-#include "UnitKestrum.h"
 #include "PdfExport.h"
 
 #include <QCommandLineParser>
@@ -309,10 +308,9 @@ int RunPdf(const TCommandLine& Line)
     return 0;
 }
 
-void ApplyCommandLine(const TCommandLine& Line, TFormKestrum& Window)
+std::optional<TSheet> CommandLineSheet(const TCommandLine& Line)
 {
     if (!Line.Code && !Line.Settings && !Line.Seed)
-        return;
-    if (const std::optional<TSheet> first = FirstSheet(Line))
-        Window.ApplySheet(*first);
+        return std::nullopt;
+    return FirstSheet(Line);
 }

@@ -12,7 +12,6 @@
 
 #include <optional>
 
-class TFormKestrum;
 
 // Exit status for input the command line refuses.
 constexpr int CommandLineError = 2;
@@ -39,5 +38,5 @@ TCommandLine ParseCommandLine(const QStringList& Arguments);
 // Writes the PDF a parsed command line asks for; returns the exit status.
 int RunPdf(const TCommandLine& Line);
 
-// Gives a window the settings the command line asked for.
-void ApplyCommandLine(const TCommandLine& Line, TFormKestrum& Window);
+// The sheet the window is to start with, when the command line asked for one.
+std::optional<TSheet> CommandLineSheet(const TCommandLine& Line);

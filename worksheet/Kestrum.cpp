@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "Translations.h"
+#include "UnitKestrum.h"
 
 #include <QApplication>
 
@@ -59,7 +60,8 @@ int main(int argc, char** argv)
     if (!line.PdfPath.isEmpty())
         return RunPdf(line);
     TMainWindow window;
-    ApplyCommandLine(line, window.Form());
+    if (const std::optional<TSheet> sheet = CommandLineSheet(line))
+        window.Form().ApplySheet(*sheet);
     window.show();
     return QApplication::exec();
 }

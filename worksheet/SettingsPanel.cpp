@@ -1,16 +1,13 @@
-// The settings panel's handlers. Each one that changes a setting ends in SetCaptions,
-// so the summary lines always describe the sheet. The capacity, the step and the
-// range decide which weights a sheet may hold, so changing them draws a new sheet at
-// once, as "更新(&N)" does; the density, 1/200, view and unit keep the weights.
+// The settings panel's handlers. Each one changes the sheet's settings and ends by
+// showing the sheet, so the summary lines always describe it. The capacity, the step
+// and the range decide which weights a sheet may hold, so changing them draws a new
+// sheet at once, as "更新(&N)" does; the density, 1/200, view and unit keep the weights.
 
 #include "UnitKestrum.h"
 
-#include "Label.h"
-#include "PlatformScale.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
-#include "Texts.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -42,33 +39,30 @@ void TFormKestrum::RadioGroupKindClick(QObject* Sender)
     {
         // The step and density handlers run inside; this handler draws the one sheet.
         const QScopedValueRollback hold(FRenewHeld, true);
+        FSheet.Settings.Capacity = item;
         const TCapacityRow& row = CapacityRows()[item];
-        for (TPlatformScale* dial : PlatformScale)
-            dial->SetTypeValueMax(row.Type);
-        for (TPlatformScale* dial : PlatformScale)
-            dial->SetValueMax(static_cast<std::uint32_t>(row.Capacity));
         // With equal bounds the upper box takes any number.
         SpinEditMax->SetMaxValue(row.Capacity);
         SpinEditMax->SetMinValue(row.Capacity);
         SpinEditMax->SetValue(row.Capacity);
         SpinEditMin->SetMaxValue(row.Capacity);
         SpinEditMin->SetValue(0);
+        TakeRange();
         // A new capacity is densely graduated (below), so its steps are offered as
         // the dense marks allow.
-        const std::int32_t finest =
-            FinestGraduation(row.Type, bsDensely, PlatformScale[0]->TypeShowScalePer200());
+        TSheetSettings dense = FSheet.Settings;
+        dense.Dense = true;
         for (int i = 0; i < StepCount; ++i)
-            RadioButtonDivision[i]->setEnabled(StepOffered(row, i, finest));
+            RadioButtonDivision[i]->setEnabled(StepOffered(dense, i));
         // Runs the step's handler only if it was not checked already.
-        RadioButtonDivision[StartingStep(row, finest)]->SetChecked(true);
+        RadioButtonDivision[StartingStep(dense)]->SetChecked(true);
         RadioGroupSparselyDensely->SetItemIndex(1);
         RadioGroupPer200->setVisible(row.Per200Offered);
-        FSummary.StrKind = row.StrKind;
     }
     RenewUnlessHeld(Sender);
 }
 
-void TFormKestrum::DivisionClick(QObject* Sender, int Index)
+void TFormKestrum::RadioButtonDivisionClick(QObject* Sender, int Index)
 {
     TRadioButton* button = RadioButtonDivision[Index];
     if (!button->Checked()) {
@@ -78,10 +72,8 @@ void TFormKestrum::DivisionClick(QObject* Sender, int Index)
     for (TRadioButton* other : RadioButtonDivision)
         if (other != button)
             other->SetChecked(false);
-    const TStepRow& row = StepRows()[Index];
-    const std::int32_t step = row.Step;
-    FDivision = step;
-    FSummary.StrDivision = row.StrDivision;
+    FSheet.Settings.Step = Index;
+    const std::int32_t step = StepRows()[Index].Step;
     SpinEditMin->SetIncrement(step);
     SpinEditMax->SetIncrement(step);
     if (SpinEditMin->Value() > step)
@@ -89,6 +81,7 @@ void TFormKestrum::DivisionClick(QObject* Sender, int Index)
     // Round both range boxes down (toward zero) to a multiple of the step.
     SpinEditMin->SetValue(SpinEditMin->Value() / step * step);
     SpinEditMax->SetValue(SpinEditMax->Value() / step * step);
+    TakeRange();
     RenewUnlessHeld(Sender);
 }
 
@@ -97,13 +90,9 @@ void TFormKestrum::OfferSteps()
     const int item = RadioGroupKind->ItemIndex();
     if (item < 0 || item >= CapacityCount)
         return;
-    const TCapacityRow& row = CapacityRows()[item];
-    const TPlatformScale& dial = *PlatformScale[0];
-    const std::int32_t finest =
-        FinestGraduation(dial.TypeValueMax(), dial.TypeBoardScale(), dial.TypeShowScalePer200());
     bool checkedOffered = false;
     for (int i = 0; i < StepCount; ++i) {
-        const bool offered = StepOffered(row, i, finest);
+        const bool offered = StepOffered(FSheet.Settings, i);
         RadioButtonDivision[i]->setEnabled(offered);
         checkedOffered = checkedOffered || (offered && RadioButtonDivision[i]->Checked());
     }
@@ -125,29 +114,16 @@ void TFormKestrum::RenewUnlessHeld(QObject* Sender)
         Renew(Sender);
 }
 
-void TFormKestrum::RadioButtonDivision10gClick(QObject* Sender) { DivisionClick(Sender, 0); }
-void TFormKestrum::RadioButtonDivision20gClick(QObject* Sender) { DivisionClick(Sender, 1); }
-void TFormKestrum::RadioButtonDivision50gClick(QObject* Sender) { DivisionClick(Sender, 2); }
-void TFormKestrum::RadioButtonDivision100gClick(QObject* Sender) { DivisionClick(Sender, 3); }
-void TFormKestrum::RadioButtonDivision200gClick(QObject* Sender) { DivisionClick(Sender, 4); }
-void TFormKestrum::RadioButtonDivision500gClick(QObject* Sender) { DivisionClick(Sender, 5); }
-void TFormKestrum::RadioButtonDivision1kgClick(QObject* Sender) { DivisionClick(Sender, 6); }
-void TFormKestrum::RadioButtonDivision2kgClick(QObject* Sender) { DivisionClick(Sender, 7); }
-void TFormKestrum::RadioButtonDivision5kgClick(QObject* Sender) { DivisionClick(Sender, 8); }
-void TFormKestrum::RadioButtonDivision10kgClick(QObject* Sender) { DivisionClick(Sender, 9); }
-
 void TFormKestrum::RadioGroupSparselyDenselyClick(QObject*)
 {
     const bool sparse = RadioGroupSparselyDensely->ItemIndex() == 0;
-    for (TPlatformScale* dial : PlatformScale)
-        dial->SetTypeBoardScale(sparse ? bsSparsely : bsDensely);
+    FSheet.Settings.Dense = !sparse;
     // The 1/200 graduation is drawn only on a densely graduated dial of a capacity
-    // that has one. Hiding the choice keeps its selection and leaves the dials' 1/200
+    // that has one. Hiding the choice keeps its selection and the sheet's 1/200
     // setting as it is.
     const int item = RadioGroupKind->ItemIndex();
     RadioGroupPer200->setVisible(!sparse && item >= 0 && item < CapacityCount
                                  && CapacityRows()[item].Per200Offered);
-    FSummary.StrSparselyDensely = sparse ? Texts::SparselySummary : Texts::DenselySummary;
     // Sparse marks may no longer show the step's weights; a new step draws a sheet.
     OfferSteps();
     SetCaptions();
@@ -155,10 +131,7 @@ void TFormKestrum::RadioGroupSparselyDenselyClick(QObject*)
 
 void TFormKestrum::RadioGroupPer200Click(QObject*)
 {
-    const bool hide = RadioGroupPer200->ItemIndex() == 0;
-    for (TPlatformScale* dial : PlatformScale)
-        dial->SetTypeShowScalePer200(hide ? ssHide : ssShow);
-    FSummary.StrPer200 = hide ? Texts::Per200HideSummary : Texts::Per200ShowSummary;
+    FSheet.Settings.Per200 = RadioGroupPer200->ItemIndex() == 0 ? pcHide : pcShow;
     OfferSteps();
     SetCaptions();
 }
@@ -167,34 +140,37 @@ void TFormKestrum::RadioGroupShowClick(QObject*)
 {
     // Only the zoom is set here: each dial enlarges the part of its board around its
     // own needle.
-    const bool whole = RadioGroupShow->ItemIndex() == 0;
-    for (TPlatformScale* dial : PlatformScale)
-        dial->SetStretchRatePercent(whole ? 100 : 150);
-    FSummary.StrShow = whole ? Texts::WholeSummary : Texts::EnlargedSummary;
+    FSheet.Settings.Enlarged = RadioGroupShow->ItemIndex() != 0;
     SetCaptions();
 }
 
 void TFormKestrum::RadioGroupUnitClick(QObject*)
 {
-    switch (RadioGroupUnit->ItemIndex()) {
-    case auGrams:
-        FSummary.StrUnit = Texts::UnitGramsSummary;
-        break;
-    case auKilograms:
-        FSummary.StrUnit = Texts::UnitKilogramsSummary;
-        break;
-    case auKilogramsAndGrams:
-        FSummary.StrUnit = Texts::UnitKilogramsAndGramsSummary;
-        break;
-    default:
-        break;
-    }
+    const int item = RadioGroupUnit->ItemIndex();
+    if (item >= auGrams && item <= auKilogramsAndGrams)
+        FSheet.Settings.Unit = static_cast<TAnswerUnit>(item);
     SetCaptions();
+}
+
+void TFormKestrum::TakeRange()
+{
+    FSheet.Settings.RangeMin = SpinEditMin->Value();
+    FSheet.Settings.RangeMax = SpinEditMax->Value();
 }
 
 // Every keystroke shows the range in the summary line; the sheet is drawn only when
 // the edit is finished, not from the half-typed numbers on the way.
-void TFormKestrum::SpinEditMinChange(QObject*) { SetCaptions(); }
-void TFormKestrum::SpinEditMaxChange(QObject*) { SetCaptions(); }
+void TFormKestrum::SpinEditMinChange(QObject*)
+{
+    TakeRange();
+    SetCaptions();
+}
+
+void TFormKestrum::SpinEditMaxChange(QObject*)
+{
+    TakeRange();
+    SetCaptions();
+}
+
 void TFormKestrum::SpinEditMinEditingDone(QObject* Sender) { RenewUnlessHeld(Sender); }
 void TFormKestrum::SpinEditMaxEditingDone(QObject* Sender) { RenewUnlessHeld(Sender); }

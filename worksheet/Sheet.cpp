@@ -2,6 +2,7 @@
 
 #include "RandomSource.h"
 #include "SettingsTables.h"
+#include "Texts.h"
 
 #include <algorithm>
 
@@ -14,11 +15,55 @@ bool TSheetSettings::IsValid() const
     if (Capacity < 0 || Capacity >= CapacityCount)
         return false;
     const TCapacityRow& row = CapacityRows()[Capacity];
-    const std::int32_t finest = FinestGraduation(row.Type, Dense ? bsDensely : bsSparsely,
-                                                 Per200 == pcShow ? ssShow : ssHide);
-    return Step >= 0 && Step < StepCount && StepOnceOffered(row, Step, finest) && Per200 <= pcShow &&
+    return Step >= 0 && Step < StepCount && StepOnceOffered(*this, Step) && Per200 <= pcShow &&
            Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
            RangeMin <= row.Capacity && RangeMax >= 0;
+}
+
+std::int32_t FinestGraduation(const TSheetSettings& Settings)
+{
+    return FinestGraduation(CapacityRows()[Settings.Capacity].Type, BoardScale(Settings),
+                            ShowScalePer200(Settings));
+}
+
+bool StepOffered(const TSheetSettings& Settings, int StepIndex)
+{
+    return StepOffered(CapacityRows()[Settings.Capacity], StepIndex, FinestGraduation(Settings));
+}
+
+int StartingStep(const TSheetSettings& Settings)
+{
+    return StartingStep(CapacityRows()[Settings.Capacity], FinestGraduation(Settings));
+}
+
+bool StepOnceOffered(const TSheetSettings& Settings, int StepIndex)
+{
+    return StepOnceOffered(CapacityRows()[Settings.Capacity], StepIndex, FinestGraduation(Settings));
+}
+
+TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
+{
+    TSummaryTexts texts;
+    if (Settings.Capacity >= 0 && Settings.Capacity < CapacityCount)
+        texts.StrKind = CapacityRows()[Settings.Capacity].StrKind;
+    if (Settings.Step >= 0 && Settings.Step < StepCount)
+        texts.StrDivision = StepRows()[Settings.Step].StrDivision;
+    texts.StrSparselyDensely = Settings.Dense ? Texts::DenselySummary : Texts::SparselySummary;
+    if (Settings.Per200 != pcUnchosen)
+        texts.StrPer200 = Settings.Per200 == pcHide ? Texts::Per200HideSummary : Texts::Per200ShowSummary;
+    texts.StrShow = Settings.Enlarged ? Texts::EnlargedSummary : Texts::WholeSummary;
+    switch (Settings.Unit) {
+    case auGrams:
+        texts.StrUnit = Texts::UnitGramsSummary;
+        break;
+    case auKilograms:
+        texts.StrUnit = Texts::UnitKilogramsSummary;
+        break;
+    case auKilogramsAndGrams:
+        texts.StrUnit = Texts::UnitKilogramsAndGramsSummary;
+        break;
+    }
+    return texts;
 }
 
 std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Seed)

@@ -3,6 +3,7 @@
 // from. The window, the sheet code, the answer key, a class set and the command line
 // all pass this value around; the window's hidden working controls only mirror it.
 
+#include "DialTypes.h"
 #include "Problems.h"
 
 #include <QString>
@@ -36,6 +37,30 @@ struct TSheetSettings {
 
     friend bool operator==(const TSheetSettings&, const TSheetSettings&) = default;
 };
+
+// The dial properties that the settings stand for. Until the teacher first picks a
+// 1/200 item the dials keep their default, which hides it.
+inline TTypeBoardScale BoardScale(const TSheetSettings& Settings)
+{
+    return Settings.Dense ? bsDensely : bsSparsely;
+}
+inline TTypeShowScalePer200 ShowScalePer200(const TSheetSettings& Settings)
+{
+    return Settings.Per200 == pcShow ? ssShow : ssHide;
+}
+
+// The rules of the settings, for every place that needs them (the settings panel, the
+// command line, the code reader): the finest marks the dials draw, in grams; whether
+// the step of StepRows()[StepIndex] is offered with the settings' capacity, density and
+// 1/200 choice; the step a capacity starts with; and whether sheets with the step may
+// have been printed before, so that their codes still bring them back.
+std::int32_t FinestGraduation(const TSheetSettings& Settings);
+bool StepOffered(const TSheetSettings& Settings, int StepIndex);
+int StartingStep(const TSheetSettings& Settings);
+bool StepOnceOffered(const TSheetSettings& Settings, int StepIndex);
+
+// The parts of the summary lines that the settings give.
+TSummaryTexts SummaryTexts(const TSheetSettings& Settings);
 
 using TWeights = std::array<std::uint32_t, ProblemCount>;
 

@@ -4,10 +4,7 @@
 
 #include "UnitKestrum.h"
 
-#include "Fonts.h"
 #include "Label.h"
-#include "Numerals.h"
-#include "PlatformScale.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
 #include "SheetCode.h"
@@ -27,53 +24,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// Answers are written in red, the colour a teacher marks with.
-TLabel* MakeRedLabel(QWidget* Parent, const char* Name, const QFont& Font)
-{
-    auto* label = new TLabel(Parent);
-    label->setObjectName(QString::fromLatin1(Name));
-    label->setFont(Font);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(red);
-    // Clear, so that it never wipes out what lies under it (the name line's rule).
-    label->setAutoFillBackground(false);
-    label->hide();
-    return label;
-}
-
-// Right edge of each answer: just before its blank, under its dial.
-constexpr int KeyRightMargin = 4;
-constexpr int CodeRight = 1020;
-constexpr int CodeTop = 723;
-
-}  // namespace
-
 void TFormKestrum::CreateSheetExtras()
 {
-    // In the free space left of each blank, under its dial's box.
-    for (int i = 0; i < ProblemCount; ++i) {
-        const QByteArray name = "LabelKey" + QByteArray::number(i + 1);
-        LabelKey[i] = MakeRedLabel(this, name.constData(), GothicFont(24));
-        LabelKey[i]->move(LabelAnswer[i]->x(), LabelAnswer[i]->y() + 2);
-    }
-    // On the name line, where the pupil's name would go.
-    LabelKeyTitle = MakeRedLabel(this, "LabelKeyTitle", GothicFont(27));
-    LabelKeyTitle->move(840, 12);
-    LabelKeyTitle->SetCaption(Texts::KeyTitle);
-    // Small, at the right of the foot, past the summary lines.
-    LabelSheetCode = new TLabel(this);
-    LabelSheetCode->setObjectName(QStringLiteral("LabelSheetCode"));
-    LabelSheetCode->setFont(GothicFont(10));
-    LabelSheetCode->setAutoFillBackground(false);
-    // Labels lie below every windowed control, the panels among them.
-    for (QWidget* label : {static_cast<QWidget*>(LabelKeyTitle), static_cast<QWidget*>(LabelSheetCode)})
-        label->stackUnder(ListBoxWeight);
-    for (TLabel* label : LabelKey)
-        label->stackUnder(ListBoxWeight);
-
     // The button panel is full; its second part sits between the heading and the
     // name line, above the settings panel, where it covers nothing of the sheet.
     PanelSheetButtons = new QFrame(this);
@@ -103,64 +55,11 @@ void TFormKestrum::WireSheetExtras()
     connect(ButtonRecall, &QPushButton::clicked, this, [this] { ButtonRecallClick(ButtonRecall); });
 }
 
-QList<QWidget*> TFormKestrum::PanelsOffThePage() const
-{
-    return {PanelButtons, GroupBoxStart, PanelSheetButtons};
-}
-
 void TFormKestrum::ShowWeights(const TWeights& Weights)
 {
     for (int c = 1; c <= ProblemCount; ++c)
         StringGrid1->item(1, c)->setText(QString::number(Weights[c - 1]));
-    for (int c = 1; c <= ProblemCount; ++c)
-        PlatformScale[c - 1]->SetValue(Weights[c - 1]);
-}
-
-void TFormKestrum::ShowSheetExtras()
-{
-    // SetCaptions runs inside start-up before these controls are wired up.
-    if (!LabelSheetCode)
-        return;
-    const int unit = RadioGroupUnit->ItemIndex();
-    const bool shown = CheckBoxAnswers->isChecked() && unit >= auGrams && unit <= auKilogramsAndGrams;
-    const QString separator = QString::fromStdString(LocaleDecimalSeparator());
-    for (int i = 0; i < ProblemCount; ++i) {
-        TLabel* key = LabelKey[i];
-        if (shown) {
-            key->SetCaption(AnswerText(static_cast<TAnswerUnit>(unit), PlatformScale[i]->Value(), separator));
-            key->move(LabelAnswer[i]->x() - KeyRightMargin - key->width(), key->y());
-        }
-        key->setVisible(shown);
-    }
-    LabelKeyTitle->setVisible(shown);
-    LabelSheetCode->SetCaption(IssuedCode(Sheet()));
-    LabelSheetCode->setHidden(LabelSheetCode->text().isEmpty());
-    LabelSheetCode->move(CodeRight - LabelSheetCode->width(), CodeTop);
-}
-
-TSheet TFormKestrum::Sheet() const
-{
-    TSheet sheet;
-    TSheetSettings& s = sheet.Settings;
-    s.Capacity = RadioGroupKind->ItemIndex();
-    for (int i = 0; i < StepCount; ++i)
-        if (RadioButtonDivision[i]->Checked())
-            s.Step = i;
-    s.Dense = RadioGroupSparselyDensely->ItemIndex() != 0;
-    // Until the teacher picks a 1/200 item its handler has not run and the summary
-    // has no 1/200 part.
-    if (FSummary.StrPer200.isEmpty())
-        s.Per200 = pcUnchosen;
-    else
-        s.Per200 = RadioGroupPer200->ItemIndex() == 0 ? pcHide : pcShow;
-    s.Enlarged = RadioGroupShow->ItemIndex() != 0;
-    s.Unit = static_cast<TAnswerUnit>(RadioGroupUnit->ItemIndex());
-    s.RangeMin = SpinEditMin->Value();
-    s.RangeMax = SpinEditMax->Value();
-    for (int i = 0; i < ProblemCount; ++i)
-        sheet.Weights[i] = PlatformScale[i]->Value();
-    sheet.Seed = FSeed;
-    return sheet;
+    FSheet.Weights = Weights;
 }
 
 void TFormKestrum::ApplySheet(const TSheet& Sheet)
@@ -173,7 +72,7 @@ void TFormKestrum::ApplySheet(const TSheet& Sheet)
     RadioGroupSparselyDensely->SetItemIndex(s.Dense ? 1 : 0);
     RadioGroupPer200->SetItemIndex(s.Per200 == pcShow ? 1 : 0);
     if (s.Per200 == pcUnchosen)
-        FSummary.StrPer200.clear();
+        FSheet.Settings.Per200 = pcUnchosen;
     else
         RadioGroupPer200Click(RadioGroupPer200);  // the item may have been chosen already
     RadioButtonDivision[s.Step]->SetChecked(true);
@@ -181,14 +80,14 @@ void TFormKestrum::ApplySheet(const TSheet& Sheet)
     RadioGroupUnit->SetItemIndex(s.Unit);
     SpinEditMin->SetValue(s.RangeMin);
     SpinEditMax->SetValue(s.RangeMax);
-    // Last, so that no handler above leaves weights of its own.
-    FSeed = Sheet.Seed;
+    // Last, so that no handler above leaves settings or weights of its own.
+    FSheet = Sheet;
     ShowWeights(Sheet.Weights);
     LabelRangeWarning->hide();
     SetCaptions();
 }
 
-void TFormKestrum::CheckBoxAnswersClick(QObject*) { ShowSheetExtras(); }
+void TFormKestrum::CheckBoxAnswersClick(QObject*) { SheetView->SetAnswersShown(CheckBoxAnswers->isChecked()); }
 
 QString TFormKestrum::RecallSheet(const QString& Code)
 {

@@ -2,11 +2,9 @@
 
 #include "Fonts.h"
 #include "Label.h"
-#include "PlatformScale.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
 #include "SheetPalette.h"
-#include "SheetPicture.h"
 #include "SheetPrinter.h"
 #include "SpinEdit.h"
 #include "Texts.h"
@@ -70,14 +68,8 @@ void TFormKestrum::WireEvents()
     RadioGroupShow->SetOnClick(on(&TFormKestrum::RadioGroupShowClick));
     RadioGroupUnit->SetOnClick(on(&TFormKestrum::RadioGroupUnitClick));
 
-    static constexpr void (TFormKestrum::*StepHandlers[StepCount])(QObject*) = {
-        &TFormKestrum::RadioButtonDivision10gClick,  &TFormKestrum::RadioButtonDivision20gClick,
-        &TFormKestrum::RadioButtonDivision50gClick,  &TFormKestrum::RadioButtonDivision100gClick,
-        &TFormKestrum::RadioButtonDivision200gClick, &TFormKestrum::RadioButtonDivision500gClick,
-        &TFormKestrum::RadioButtonDivision1kgClick,  &TFormKestrum::RadioButtonDivision2kgClick,
-        &TFormKestrum::RadioButtonDivision5kgClick,  &TFormKestrum::RadioButtonDivision10kgClick};
     for (int i = 0; i < StepCount; ++i)
-        RadioButtonDivision[i]->SetOnClick(on(StepHandlers[i]));
+        RadioButtonDivision[i]->SetOnClick([this, i](QObject* Sender) { RadioButtonDivisionClick(Sender, i); });
 
     SpinEditMin->SetOnChange(on(&TFormKestrum::SpinEditMinChange));
     SpinEditMax->SetOnChange(on(&TFormKestrum::SpinEditMaxChange));
@@ -87,8 +79,6 @@ void TFormKestrum::WireEvents()
 
 void TFormKestrum::FormCreate(QObject* Sender)
 {
-    LabelProjectName->SetCaption(Texts::ProjectName);
-    FDivision = 10;
     {
         // Each selection below runs its handler inside it; the capacity's handler in
         // turn checks 20 g and selects the dense graduation, and the later 100 g
@@ -120,8 +110,9 @@ void TFormKestrum::Renew(QObject*)
 
 void TFormKestrum::SetProblems()
 {
-    QStringList candidates = CandidateWeights(SpinEditMax->MaxValue(), FDivision,
-                                              SpinEditMin->Value(), SpinEditMax->Value());
+    // The upper range box's largest value is the capacity the candidates stay below.
+    const TSheetSettings& s = FSheet.Settings;
+    QStringList candidates = CandidateWeights(SpinEditMax->MaxValue(), s.StepGrams(), s.RangeMin, s.RangeMax);
     FRandom->Seed();
     const std::optional<TProblems> problems = DrawProblems(candidates, *FRandom);
     ListBoxWeight->clear();
@@ -133,7 +124,7 @@ void TFormKestrum::SetProblems()
         TWeights weights{};
         for (int c = 0; c < ProblemCount; ++c)
             weights[c] = (*problems)[c].toUInt();
-        FSeed = FRandom->SeedValue();
+        FSheet.Seed = FRandom->SeedValue();
         ShowWeights(weights);
     }
     SetCaptions();
@@ -141,23 +132,14 @@ void TFormKestrum::SetProblems()
 
 void TFormKestrum::SetCaptions()
 {
-    const TPlatformScale& dial = *PlatformScale[0];
-    LabelHyoudai1->SetCaption(SummaryLine1(
-        FSummary, DrawsPer200(dial.TypeValueMax(), dial.TypeBoardScale(), dial.TypeShowScalePer200())));
-    LabelHyoudai2->SetCaption(SummaryLine2(SpinEditMin->Value(), SpinEditMax->Value(), FSummary));
-    LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
-                                         LabelHyoudai1->fontMetrics().horizontalAdvance(QLatin1Char(' '))),
-                        LabelHyoudai2->y());
-    for (int i = 0; i < ProblemCount; ++i)
-        if (const auto blank = AnswerBlank(RadioGroupUnit->ItemIndex(), PlatformScale[i]->Value()))
-            LabelAnswer[i]->SetCaption(*blank);
-    ShowSheetExtras();
+    // Start-up's handlers run before the view's sheet has settings to show.
+    if (SheetView)
+        SheetView->SetSheet(FSheet);
 }
 
 void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDialog(this); }
 
 void TFormKestrum::ButtonPrintOutClick(QObject*)
 {
-    SheetPrinter().PrintOut(*this, PanelsOffThePage(), Texts::WindowCaption,
-                            QRect(QPoint(), SheetDesignSize));
+    SheetPrinter().PrintOut(*SheetView, this, Texts::WindowCaption);
 }

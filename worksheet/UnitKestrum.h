@@ -2,12 +2,14 @@
 // TFormKestrum: the worksheet window. Six dials at random weights under a heading,
 // an answer blank under each, a date-and-name line and two summary lines; above them
 // a button panel and the settings panel, which are not part of the printed page.
-// All behaviour lies in the event handlers below; the settings live in the controls,
-// in the dials and in Division and the summary texts.
+// The window holds the sheet it shows as a value; its TSheetView draws it. The
+// settings panel's handlers change the sheet's settings, and every change ends in
+// SetCaptions, which shows the sheet.
 
 #include "Problems.h"
 #include "SettingsTables.h"
 #include "Sheet.h"
+#include "SheetView.h"
 
 #include <QWidget>
 
@@ -22,7 +24,6 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class TLabel;
-class TPlatformScale;
 class TRadioButton;
 class TRadioGroup;
 class TRandomSource;
@@ -41,8 +42,10 @@ public:
     TSheetPrinter& SheetPrinter() { return *FSheetPrinter; }
 
     // The step of the random weights, in grams.
-    std::int32_t Division() const { return FDivision; }
-    const TSummaryTexts& Summary() const { return FSummary; }
+    std::int32_t Division() const { return FSheet.Settings.StepGrams(); }
+    TSummaryTexts Summary() const { return SummaryTexts(FSheet.Settings); }
+    // The sheet area of the window, at its origin: what the one-sheet print puts on paper.
+    TSheetView& View() const { return *SheetView; }
 
     // Start-up: establishes the default settings through the settings controls, so
     // their handlers run inside it, and draws the first sheet.
@@ -51,7 +54,7 @@ public:
     // "更新(&N)": draws six new weights.
     void Renew(QObject* Sender);
     void SetProblems();
-    // Rewrites both summary lines and the six answer blanks from the settings.
+    // Shows the sheet: both summary lines, the six answer blanks, the answers and the code.
     void SetCaptions();
 
     void ButtonPrinterSetupClick(QObject* Sender);
@@ -65,30 +68,19 @@ public:
     void RadioGroupPer200Click(QObject* Sender);
     void RadioGroupShowClick(QObject* Sender);
     void RadioGroupUnitClick(QObject* Sender);
-    void RadioButtonDivision10gClick(QObject* Sender);
-    void RadioButtonDivision20gClick(QObject* Sender);
-    void RadioButtonDivision50gClick(QObject* Sender);
-    void RadioButtonDivision100gClick(QObject* Sender);
-    void RadioButtonDivision200gClick(QObject* Sender);
-    void RadioButtonDivision500gClick(QObject* Sender);
-    void RadioButtonDivision1kgClick(QObject* Sender);
-    void RadioButtonDivision2kgClick(QObject* Sender);
-    void RadioButtonDivision5kgClick(QObject* Sender);
-    void RadioButtonDivision10kgClick(QObject* Sender);
+    // The step buttons, Index into StepRows(): each button keeps its own name.
+    void RadioButtonDivisionClick(QObject* Sender, int Index);
     void SpinEditMinChange(QObject* Sender);
     void SpinEditMaxChange(QObject* Sender);
     // An edit of a range box is finished: the range bounds the next sheet.
     void SpinEditMinEditingDone(QObject* Sender);
     void SpinEditMaxEditingDone(QObject* Sender);
 
-    // The sheet on the window as plain data: the settings read from their controls,
-    // the weights from the dials, and the seed they were drawn from.
-    TSheet Sheet() const;
+    // The sheet on the window: its settings, its weights and the seed they were drawn from.
+    const TSheet& Sheet() const { return FSheet; }
     // Shows Sheet: each setting is chosen through its control, so its handler runs,
     // then the weights and the seed are put in as they are.
     void ApplySheet(const TSheet& Sheet);
-    // The panels that are no part of the printed page.
-    QList<QWidget*> PanelsOffThePage() const;
 
     // "答え(&E)": the answers in red by their blanks, on screen and in print.
     void CheckBoxAnswersClick(QObject* Sender);
@@ -110,13 +102,10 @@ private:
     // The controls of answer keys, sheet codes and class sets.
     void CreateSheetExtras();
     void WireSheetExtras();
-    // Writes the weights on the dials and mirrors them in the problem table.
+    // Puts the weights in the sheet and mirrors them in the problem table.
     void ShowWeights(const TWeights& Weights);
-    // The answers and the code, after every change of the sheet.
-    void ShowSheetExtras();
-
-    // What the ten step handlers share, for the step of StepRows()[Index].
-    void DivisionClick(QObject* Sender, int Index);
+    // The range boxes' values into the sheet's range.
+    void TakeRange();
     // Offers the current capacity's steps that the dials' finest marks can show; when
     // the checked step is no longer offered, checks the finest one that is.
     void OfferSteps();
@@ -124,25 +113,13 @@ private:
     // sheet, unless an outer handler that will draw one is still running.
     void RenewUnlessHeld(QObject* Sender);
 
-    // Where the second summary line stands unless the first one reaches it.
-    static constexpr int Hyoudai2Left = 328;
-
     std::unique_ptr<TRandomSource> FRandom;
     std::unique_ptr<TSheetPrinter> FSheetPrinter;
-    std::int32_t FDivision = 10;
-    std::uint32_t FSeed = 0;
-    TSummaryTexts FSummary;
+    TSheet FSheet;
     bool FRenewHeld = false;
 
-    TLabel* LabelMondai = nullptr;
-    TLabel* LabelHyoudai1 = nullptr;
-    TLabel* LabelGappiNamae = nullptr;
-    TLabel* LabelHurigana = nullptr;
-    std::array<TLabel*, ProblemCount> LabelAnswer{};
+    TSheetView* SheetView = nullptr;
     QListWidget* ListBoxWeight = nullptr;
-    TLabel* LabelHyoudai2 = nullptr;
-    TLabel* LabelProjectName = nullptr;
-    std::array<TPlatformScale*, ProblemCount> PlatformScale{};
 
     QFrame* PanelButtons = nullptr;
     QPushButton* ButtonPrinterSetup = nullptr;
@@ -169,9 +146,6 @@ private:
 
     QTableWidget* StringGrid1 = nullptr;
 
-    std::array<TLabel*, ProblemCount> LabelKey{};
-    TLabel* LabelKeyTitle = nullptr;
-    TLabel* LabelSheetCode = nullptr;
     QFrame* PanelSheetButtons = nullptr;
     QCheckBox* CheckBoxAnswers = nullptr;
     QPushButton* ButtonPrintSet = nullptr;

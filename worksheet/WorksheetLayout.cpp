@@ -8,7 +8,6 @@
 #include "Fonts.h"
 #include "GroupAccelerator.h"
 #include "Label.h"
-#include "PlatformScale.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
 #include "SpinEdit.h"
@@ -35,14 +34,11 @@ TControl* Place(TControl* Control, const char* Name, int Left, int Top, int Widt
     return Control;
 }
 
-TLabel* MakeLabel(QWidget* Parent, const char* Name, int Left, int Top, const QString& Caption,
-                  const QFont* Font = nullptr)
+TLabel* MakeLabel(QWidget* Parent, const char* Name, int Left, int Top, const QString& Caption)
 {
     auto* label = new TLabel(Parent);
     label->setObjectName(QString::fromLatin1(Name));
     label->move(Left, Top);
-    if (Font)
-        label->setFont(*Font);
     label->SetCaption(Caption);
     return label;
 }
@@ -100,36 +96,11 @@ TSpinEdit* MakeSpinEdit(QWidget* Parent, const char* Name, int Left, int Top, in
 
 void TFormKestrum::CreateSheet()
 {
-    const QFont heading = GothicFont(24);
-    const QFont underlined = GothicFont(27, true);
-
-    // Labels first: they lie below every windowed control.
-    LabelMondai = MakeLabel(this, "LabelMondai", 24, 16, Texts::Heading, &heading);
-    LabelHyoudai1 = MakeLabel(this, "LabelHyoudai1", 144, 720, QString());
-    LabelGappiNamae = MakeLabel(this, "LabelGappiNamae", 544, 14, Texts::DateAndName, &underlined);
-    LabelHurigana = MakeLabel(this, "LabelHurigana", 24, 6, Texts::HeadingReading);
-    // Problems are numbered down the columns: 1, 3, 5 on top, 2, 4, 6 below.
-    for (int i = 0; i < ProblemCount; ++i) {
-        const QByteArray name = "LabelAnswer" + QByteArray::number(i + 1);
-        LabelAnswer[i] = MakeLabel(this, name.constData(), 204 + (i / 2) * 336, 342 + (i % 2) * 344,
-                                   QString(), &underlined);
-    }
-    LabelHyoudai2 = MakeLabel(this, "LabelHyoudai2", Hyoudai2Left, 720, QString());
-    LabelProjectName = MakeLabel(this, "LabelProjectName", 0, 720, QString());
-
+    // The sheet lies under every other control of the window.
+    SheetView = new TSheetView(this);
+    SheetView->move(0, 0);
     ListBoxWeight = Place(new QListWidget(this), "ListBoxWeight", 672, 112, 49, 281);
     ListBoxWeight->setUniformItemSizes(true);
-
-    for (int i = 0; i < ProblemCount; ++i) {
-        const QByteArray name = "PlatformScale" + QByteArray::number(i + 1);
-        auto* dial = Place(new TPlatformScale(this), name.constData(), 56 + (i / 2) * 336,
-                           48 + (i % 2) * 344, 285, 285);
-        dial->SetBoardColor(clWhite);
-        dial->SetDiameter(285);
-        dial->SetWidthBorderLine(2);
-        dial->SetWidthHand(12);
-        PlatformScale[i] = dial;
-    }
 }
 
 void TFormKestrum::CreateButtonPanel()

@@ -35,16 +35,11 @@ QString PrintAtSheetScale(TFormKestrum& Form, const QTemporaryDir& Dir, const ch
     return path;
 }
 
-// The sheet as the screen paints it, without the panels that never print.
+// The sheet as the screen paints it: the window's sheet area, under the panels.
 QImage ScreenImage(TFormKestrum& Form)
 {
-    const QList<QWidget*> panels = Form.PanelsOffThePage();
-    for (QWidget* panel : panels)
-        panel->hide();
     QImage image(SheetDesignSize, QImage::Format_RGB32);
-    Form.render(&image, QPoint(), QRegion(QRect(QPoint(), SheetDesignSize)));
-    for (QWidget* panel : panels)
-        panel->show();
+    Form.View().render(&image, QPoint(), QRegion(QRect(QPoint(), SheetDesignSize)));
     return image;
 }
 

@@ -1,10 +1,8 @@
 // Printing a sheet through the very path a real print takes, into a PDF file that
 // poppler then reads back: one landscape page, the picture fitted and anchored at
-// the top-left corner of the printable area, the panels left out and given back.
-// The sheet is a stand-in: a white window with a dial, a heading, a mark in each
-// corner, and two coloured panels playing the button panel and the settings panel.
+// the top-left corner of the printable area. The sheet is a stand-in: a white widget
+// with a dial, a heading and a mark in each corner.
 
-#include "HiddenWidgets.h"
 #include "PageFit.h"
 #include "PdfProbe.h"
 #include "PlatformScale.h"
@@ -16,7 +14,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -25,7 +22,6 @@
 
 namespace {
 
-constexpr int RedHue = 0, BlueHue = 240;
 constexpr int ProbeDpi = 100;
 
 QWidget* Block(QWidget* Parent, const char* Name, QRect Geometry, QColor Colour)
@@ -56,8 +52,6 @@ protected:
 
 struct TStandInSheet {
     QWidget Window;
-    QWidget* Buttons;
-    QWidget* Settings;
     TPlatformScale* Dial;
     QWidget* BottomRight;
     TPaintHook* Hook;
@@ -82,10 +76,6 @@ struct TStandInSheet {
         Hook = new TPaintHook(&Window);
         Hook->setGeometry(300, 40, 4, 4);
 
-        Buttons = Block(&Window, "PanelButtons", QRect(16, 32, 300, 40), Qt::red);
-        new QPushButton(QStringLiteral("印刷(&P)"), Buttons);
-        Settings = Block(&Window, "GroupBoxStart", QRect(240, 30, 240, 300), Qt::blue);
-        new QPushButton(QStringLiteral("閉じる(&C)"), Settings);
         Resize(Size);
     }
 
@@ -94,7 +84,6 @@ struct TStandInSheet {
         Window.resize(Size);
         BottomRight->move(Size.width() - 12, Size.height() - 12);
     }
-    QList<QWidget*> Panels() const { return {Buttons, Settings}; }
 };
 
 // A printer set to write a PDF file, on paper without unprintable border unless asked.
@@ -120,7 +109,7 @@ struct TPdfPrint {
 
     bool Print(TStandInSheet& Sheet)
     {
-        return Printer.PrintOut(Sheet.Window, Sheet.Panels(), QStringLiteral("Kestrum"));
+        return Printer.PrintOut(Sheet.Window, nullptr, QStringLiteral("Kestrum"));
     }
 };
 
@@ -229,62 +218,6 @@ private slots:
         QVERIFY(PdfProbe::Count(page.copy(dial), PdfProbe::IsInk) > 500);
     }
 
-    // Neither panel reaches the page, open or closed, and each comes back exactly as
-    // it was; the message of a failure shows only once they are back.
-    void leavesThePanelsOffThePageAndGivesThemBack_data()
-    {
-        QTest::addColumn<bool>("buttonsHidden");
-        QTest::addColumn<bool>("settingsHidden");
-        QTest::newRow("settings open") << false << false;
-        QTest::newRow("settings closed") << false << true;
-        QTest::newRow("both hidden") << true << true;
-    }
-
-    void leavesThePanelsOffThePageAndGivesThemBack()
-    {
-        QFETCH(bool, buttonsHidden);
-        QFETCH(bool, settingsHidden);
-        TStandInSheet standIn(QSize(1028, 740));
-        standIn.Buttons->setHidden(buttonsHidden);
-        standIn.Settings->setHidden(settingsHidden);
-        standIn.Window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&standIn.Window));
-        TPdfPrint print;
-
-        bool panelsHiddenWhilePainting = false;
-        standIn.Hook->OnPaint = [&] {
-            panelsHiddenWhilePainting = standIn.Buttons->isHidden() && standIn.Settings->isHidden();
-        };
-        QVERIFY(print.Print(standIn));
-
-        QVERIFY(panelsHiddenWhilePainting);
-        QCOMPARE(standIn.Buttons->isHidden(), buttonsHidden);
-        QCOMPARE(standIn.Settings->isHidden(), settingsHidden);
-        const QImage page = PdfProbe::Rasterize(print.Path, ProbeDpi);
-        QCOMPARE(PdfProbe::Count(page, PdfProbe::IsHue(RedHue)), 0);
-        QCOMPARE(PdfProbe::Count(page, PdfProbe::IsHue(BlueHue)), 0);
-        const QString words = PdfProbe::Text(print.Path);
-        QVERIFY(!words.contains(QStringLiteral("印刷")));
-        QVERIFY(!words.contains(QStringLiteral("閉じる")));
-    }
-
-    void givesThePanelsBackWhenThePrintIsThrownOutOf()
-    {
-        QWidget window;
-        auto* open = new QWidget(&window);
-        auto* closed = new QWidget(&window);
-        closed->hide();
-        try {
-            // The same widget twice must still end as it was before the first hide.
-            const THiddenWidgets hidden({open, closed, open, nullptr});
-            QVERIFY(open->isHidden());
-            throw std::runtime_error("out of paper");
-        } catch (const std::runtime_error&) {
-        }
-        QVERIFY(!open->isHidden());
-        QVERIFY(closed->isHidden());
-    }
-
     // Printing after the window has been resized prints its new size.
     void printsTheSheetAtItsCurrentSize()
     {
@@ -299,8 +232,8 @@ private slots:
                      ExpectedPicture(print.Printer.Printer(), QSize(1200, 400)));
     }
 
-    // Each failure: the printing layer's message, the panels back before it shows,
-    // nothing printed, and false for the caller.
+    // Each failure: the printing layer's message over the sheet's window, nothing
+    // printed, and false for the caller.
     void reportsAFailedPrint_data()
     {
         QTest::addColumn<QString>("outputFile");
@@ -317,31 +250,25 @@ private slots:
         QFETCH(QString, outputFile);
         QFETCH(QString, message);
         TStandInSheet standIn(QSize(1028, 740));
-        standIn.Settings->hide();
         TSheetPrinter printer;
         printer.Printer().setOutputFormat(QPrinter::PdfFormat);
         printer.Printer().setOutputFileName(outputFile);
         QStringList messages;
         QWidget* parent = nullptr;
-        bool panelsBackFirst = false;
         printer.SetErrorReporter([&](QWidget* p, const QString& m) {
             messages << m;
             parent = p;
-            panelsBackFirst = !standIn.Buttons->isHidden() && standIn.Settings->isHidden();
         });
 
-        QVERIFY(!printer.PrintOut(standIn.Window, standIn.Panels(), QStringLiteral("Kestrum")));
+        QVERIFY(!printer.PrintOut(standIn.Window, nullptr, QStringLiteral("Kestrum")));
 
         QCOMPARE(messages, QStringList{message});
         QCOMPARE(parent, &standIn.Window);
-        QVERIFY(panelsBackFirst);
-        QVERIFY(!standIn.Buttons->isHidden());
-        QVERIFY(standIn.Settings->isHidden());
 
         // The printer is not left stuck: with somewhere to write, the next print works.
         QTemporaryDir dir;
         printer.Printer().setOutputFileName(dir.filePath(QStringLiteral("next.pdf")));
-        QVERIFY(printer.PrintOut(standIn.Window, standIn.Panels(), QStringLiteral("Kestrum")));
+        QVERIFY(printer.PrintOut(standIn.Window, nullptr, QStringLiteral("Kestrum")));
         QCOMPARE(messages.size(), 1);
     }
 
@@ -354,7 +281,7 @@ private slots:
         QStringList messages;
         printer.SetErrorReporter([&](QWidget*, const QString& m) { messages << m; });
         QVERIFY(printer.Printer().printerName().isEmpty());
-        QVERIFY(!printer.PrintOut(standIn.Window, standIn.Panels(), QStringLiteral("Kestrum")));
+        QVERIFY(!printer.PrintOut(standIn.Window, nullptr, QStringLiteral("Kestrum")));
         QCOMPARE(messages, QStringList{NoPrinterText});
     }
 
@@ -373,12 +300,9 @@ private slots:
 
         QCOMPARE(inner, std::optional<bool>(false));
         QCOMPARE(print.Messages, QStringList{BusyText});
-        QVERIFY(!standIn.Buttons->isHidden());
-        QVERIFY(!standIn.Settings->isHidden());
         const auto info = PdfProbe::Info(print.Path);
         QVERIFY(info);
         QCOMPARE(info->Pages, 1);
-        QCOMPARE(PdfProbe::Count(PdfProbe::Rasterize(print.Path, ProbeDpi), PdfProbe::IsHue(RedHue)), 0);
     }
 };
 

@@ -3,12 +3,10 @@
 #include "Fonts.h"
 #include "Numerals.h"
 #include "PageFit.h"
-#include "RandomSource.h"
 #include "SheetCode.h"
 #include "SheetPicture.h"
-#include "UnitKestrum.h"
+#include "SheetView.h"
 
-#include <QCheckBox>
 #include <QPainter>
 #include <QPrinter>
 
@@ -58,15 +56,11 @@ bool TSheetDocument::IsEmpty() const
     return FPages.empty();
 }
 
-TFormKestrum& TSheetDocument::PageForm()
+TSheetView& TSheetDocument::PageView()
 {
-    if (!FPageForm) {
-        FPageForm = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSheetSeedRandom>());
-        for (QWidget* panel : FPageForm->PanelsOffThePage())
-            panel->hide();
-        FPageForm->resize(SheetDesignSize);
-    }
-    return *FPageForm;
+    if (!FPageView)
+        FPageView = std::make_unique<TSheetView>();
+    return *FPageView;
 }
 
 QPicture TSheetDocument::Record(const TPage& Page)
@@ -81,10 +75,10 @@ QPicture TSheetDocument::Record(const TPage& Page)
         painter.end();
         return picture;
     }
-    TFormKestrum& form = PageForm();
-    form.ApplySheet(FSheets[static_cast<std::size_t>(Page.First)]);
-    form.findChild<QCheckBox*>(QStringLiteral("CheckBoxAnswers"))->setChecked(Page.Kind == pkKey);
-    return RecordSheet(form, QRect(QPoint(), SheetDesignSize));
+    TSheetView& view = PageView();
+    view.SetSheet(FSheets[static_cast<std::size_t>(Page.First)]);
+    view.SetAnswersShown(Page.Kind == pkKey);
+    return RecordSheet(view, view.rect());
 }
 
 void TSheetDocument::Paint(QPrinter& Printer, QPainter& Painter)

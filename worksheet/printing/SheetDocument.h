@@ -16,7 +16,7 @@
 
 class QPainter;
 class QPrinter;
-class TFormKestrum;
+class TSheetView;
 
 // What a class set prints besides its sheets.
 enum TAnswerPages : std::uint8_t {
@@ -57,9 +57,8 @@ public:
     static constexpr int ListRowsPerPage = 25;
 
 private:
-    // The window that draws the sheets of a set: never shown and never the user's,
-    // so the user's window is left exactly as it is.
-    TFormKestrum& PageForm();
+    // The view that draws the sheets of a set: never shown and never the window's.
+    TSheetView& PageView();
     // The page as drawing commands, in sheet pixels.
     QPicture Record(const TPage& Page);
     void PaintList(QPainter& Painter, const TPage& Page) const;
@@ -69,5 +68,5 @@ private:
     std::vector<TSheet> FSheets;
     TAnswerPages FAnswers = apNone;
     std::vector<TPage> FPages;
-    std::unique_ptr<TFormKestrum> FPageForm;
+    std::unique_ptr<TSheetView> FPageView;
 };

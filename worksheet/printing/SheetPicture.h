@@ -7,13 +7,8 @@
 
 #include <QPicture>
 #include <QRect>
-#include <QSize>
 
 class QWidget;
-
-// The worksheet as designed: the client area at 96 dpi that every print shows, whatever
-// the window's present size.
-inline constexpr QSize SheetDesignSize(1028, 740);
 
 // Records Area (in Sheet's coordinates) of Sheet, its background and every visible
 // child, with Area's top-left corner at the picture's origin.

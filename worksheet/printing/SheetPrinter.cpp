@@ -1,10 +1,10 @@
 #include "SheetPrinter.h"
 
-#include "HiddenWidgets.h"
 #include "PageFit.h"
 #include "SpoolerVerdict.h"
 #include "SheetPicture.h"
 #include "SheetDocument.h"
+#include "SheetView.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -87,17 +87,10 @@ void TSheetPrinter::FollowDefaultPrinter()
     FPrinter->setPrinterName(current);
 }
 
-bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
-                             const QString& JobTitle, const QRect& Area)
+bool TSheetPrinter::PrintOut(QWidget& Sheet, QWidget* Parent, const QString& JobTitle)
 {
-    return RunPrint(&Sheet, [&] {
-        const QRect area = Area.isEmpty() ? Sheet.rect() : Area;
-        QPicture page;
-        {
-            const THiddenWidgets hidden(HideWhilePrinting);
-            page = RecordSheet(Sheet, area);
-        }
-        TSheetDocument document(page, area.size());
+    return RunPrint(Parent ? Parent : Sheet.window(), [&] {
+        TSheetDocument document(RecordSheet(Sheet, Sheet.rect()), Sheet.size());
         return PrintPages(document, JobTitle);
     });
 }
@@ -110,14 +103,13 @@ bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QStri
 bool TSheetPrinter::RunPrint(QWidget* Parent, const std::function<TPrintFailure()>& Job)
 {
     // A second print asked for while one runs (from inside a paint, say) touches
-    // nothing: the panels and the printer belong to the first.
+    // nothing: the printer belongs to the first.
     TPrintFailure failure = pfBusy;
     if (!FPrinting && FPrinter->printerState() != QPrinter::Active) {
         const QScopedValueRollback printing(FPrinting, true);
         FollowDefaultPrinter();
         failure = HasDestination(*FPrinter) ? Job() : pfNoPrinter;
     }
-    // The panels are back before the message shows.
     if (failure != pfNone)
         ReportError(Parent, PrintFailureText(failure));
     return failure == pfNone;

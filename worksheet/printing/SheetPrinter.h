@@ -1,19 +1,15 @@
 #pragma once
-// Prints the worksheet: the sheet's area of the window, without the panels that are
-// not part of the page, on one landscape page fitted to the printable area and
-// anchored at its top-left corner. The printer object keeps the setup dialog's
+// Prints the worksheet: a sheet's view, on one landscape page fitted to the printable
+// area and anchored at its top-left corner. The printer object keeps the setup dialog's
 // choices for the rest of the run; until the teacher chooses, each print goes to the
 // system's default printer of that moment.
 
 #include "PrintFailures.h"
 
-#include <QList>
 #include <QString>
 
 #include <functional>
 #include <memory>
-
-#include <QRect>
 
 class QPicture;
 class QPrinter;
@@ -35,12 +31,10 @@ public:
     // Whether the teacher has confirmed a printer or file in the setup dialog.
     bool PrinterChosen() const { return FPrinterChosen; }
 
-    // Hides HideWhilePrinting, prints Area of Sheet (all of it when Area is empty)
-    // with JobTitle, and restores every hidden widget's visibility as it was, also
-    // when printing fails. A failure is shown through the error reporter. Returns
-    // whether a page was produced.
-    bool PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
-                  const QString& JobTitle, const QRect& Area = {});
+    // Prints Sheet, all of it, with JobTitle. A failure is shown through the error
+    // reporter over Parent (Sheet's window when null). Returns whether a page was
+    // produced.
+    bool PrintOut(QWidget& Sheet, QWidget* Parent, const QString& JobTitle);
 
     // Prints every page of Document as one job, landscape, on the chosen printer;
     // failures are shown as for the one-sheet print. Returns whether it printed.
@@ -55,7 +49,7 @@ private:
     // Runs Job, which prints, unless a print is already running or there is nowhere to
     // print; reports any failure. True when the job came out.
     bool RunPrint(QWidget* Parent, const std::function<TPrintFailure()>& Job);
-    // The print itself, after the sheet has been recorded with its panels hidden.
+    // The print itself, once the pages are known.
     TPrintFailure PrintPages(TSheetDocument& Document, const QString& JobTitle);
     // Follows the system's default printer until the teacher has chosen one.
     void FollowDefaultPrinter();

@@ -1,0 +1,178 @@
+#include "SheetView.h"
+
+#include "Fonts.h"
+#include "Label.h"
+#include "Numerals.h"
+#include "PlatformScale.h"
+#include "SettingsTables.h"
+#include "SheetCode.h"
+#include "SheetPalette.h"
+#include "Texts.h"
+
+namespace {
+
+// Positions are sheet pixels at 96 dpi. Siblings stack in creation order, later ones
+// on top, so the order of the statements below is part of the layout.
+
+TLabel* MakeLabel(QWidget* Parent, const char* Name, int Left, int Top, const QString& Caption,
+                  const QFont* Font = nullptr)
+{
+    auto* label = new TLabel(Parent);
+    label->setObjectName(QString::fromLatin1(Name));
+    label->move(Left, Top);
+    if (Font)
+        label->setFont(*Font);
+    label->SetCaption(Caption);
+    return label;
+}
+
+// Answers are written in red, the colour a teacher marks with.
+TLabel* MakeRedLabel(QWidget* Parent, const char* Name, const QFont& Font)
+{
+    auto* label = new TLabel(Parent);
+    label->setObjectName(QString::fromLatin1(Name));
+    label->setFont(Font);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(red);
+    // Clear, so that it never wipes out what lies under it (the name line's rule).
+    label->setAutoFillBackground(false);
+    label->hide();
+    return label;
+}
+
+// Where the second summary line stands unless the first one reaches it.
+constexpr int Hyoudai2Left = 328;
+// Right edge of each answer: just before its blank, under its dial.
+constexpr int KeyRightMargin = 4;
+constexpr int CodeRight = 1020;
+constexpr int CodeTop = 723;
+
+}  // namespace
+
+TSheetView::TSheetView(QWidget* Parent) : QWidget(Parent)
+{
+    setObjectName(QStringLiteral("SheetView"));
+    setFont(GothicFont(12));
+    setPalette(SheetPalette());
+    setAutoFillBackground(true);
+    resize(SheetDesignSize);
+    CreateSheet();
+    SetSheet(FSheet);
+}
+
+void TSheetView::CreateSheet()
+{
+    const QFont heading = GothicFont(24);
+    const QFont underlined = GothicFont(27, true);
+
+    // Labels first: they lie below the dials.
+    LabelMondai = MakeLabel(this, "LabelMondai", 24, 16, Texts::Heading, &heading);
+    LabelHyoudai1 = MakeLabel(this, "LabelHyoudai1", 144, 720, QString());
+    LabelGappiNamae = MakeLabel(this, "LabelGappiNamae", 544, 14, Texts::DateAndName, &underlined);
+    LabelHurigana = MakeLabel(this, "LabelHurigana", 24, 6, Texts::HeadingReading);
+    // Problems are numbered down the columns: 1, 3, 5 on top, 2, 4, 6 below.
+    for (int i = 0; i < ProblemCount; ++i) {
+        const QByteArray name = "LabelAnswer" + QByteArray::number(i + 1);
+        LabelAnswer[i] = MakeLabel(this, name.constData(), 204 + (i / 2) * 336, 342 + (i % 2) * 344,
+                                   QString(), &underlined);
+    }
+    LabelHyoudai2 = MakeLabel(this, "LabelHyoudai2", Hyoudai2Left, 720, QString());
+    LabelProjectName = MakeLabel(this, "LabelProjectName", 0, 720, Texts::ProjectName);
+    CreateAnswers();
+
+    for (int i = 0; i < ProblemCount; ++i) {
+        auto* dial = new TPlatformScale(this);
+        dial->setObjectName(QStringLiteral("PlatformScale%1").arg(i + 1));
+        dial->setGeometry(56 + (i / 2) * 336, 48 + (i % 2) * 344, 285, 285);
+        dial->SetBoardColor(clWhite);
+        dial->SetDiameter(285);
+        dial->SetWidthBorderLine(2);
+        dial->SetWidthHand(12);
+        PlatformScale[i] = dial;
+    }
+}
+
+void TSheetView::CreateAnswers()
+{
+    // On the name line, where the pupil's name would go.
+    LabelKeyTitle = MakeRedLabel(this, "LabelKeyTitle", GothicFont(27));
+    LabelKeyTitle->move(840, 12);
+    LabelKeyTitle->SetCaption(Texts::KeyTitle);
+    // Small, at the right of the foot, past the summary lines.
+    LabelSheetCode = new TLabel(this);
+    LabelSheetCode->setObjectName(QStringLiteral("LabelSheetCode"));
+    LabelSheetCode->setFont(GothicFont(10));
+    LabelSheetCode->setAutoFillBackground(false);
+    // In the free space left of each blank, under its dial's box.
+    for (int i = 0; i < ProblemCount; ++i) {
+        const QByteArray name = "LabelKey" + QByteArray::number(i + 1);
+        LabelKey[i] = MakeRedLabel(this, name.constData(), GothicFont(24));
+        LabelKey[i]->move(LabelAnswer[i]->x(), LabelAnswer[i]->y() + 2);
+    }
+}
+
+void TSheetView::SetSheet(const TSheet& Sheet)
+{
+    FSheet = Sheet;
+    const TSheetSettings& s = FSheet.Settings;
+    if (s.Capacity >= 0 && s.Capacity < CapacityCount) {
+        const TCapacityRow& row = CapacityRows()[s.Capacity];
+        for (TPlatformScale* dial : PlatformScale)
+            dial->SetTypeValueMax(row.Type);
+        for (TPlatformScale* dial : PlatformScale)
+            dial->SetValueMax(static_cast<std::uint32_t>(row.Capacity));
+    }
+    for (int i = 0; i < ProblemCount; ++i) {
+        TPlatformScale* dial = PlatformScale[i];
+        dial->SetTypeBoardScale(BoardScale(s));
+        dial->SetTypeShowScalePer200(ShowScalePer200(s));
+        dial->SetStretchRatePercent(s.Enlarged ? 150 : 100);
+        dial->SetValue(FSheet.Weights[i]);
+    }
+    ShowCaptions();
+}
+
+void TSheetView::SetAnswersShown(bool Shown)
+{
+    FAnswersShown = Shown;
+    ShowAnswersAndCode();
+}
+
+void TSheetView::ShowCaptions()
+{
+    const TSummaryTexts summary = SummaryTexts(FSheet.Settings);
+    const TPlatformScale& dial = *PlatformScale[0];
+    LabelHyoudai1->SetCaption(SummaryLine1(
+        summary, DrawsPer200(dial.TypeValueMax(), dial.TypeBoardScale(), dial.TypeShowScalePer200())));
+    LabelHyoudai2->SetCaption(SummaryLine2(FSheet.Settings.RangeMin, FSheet.Settings.RangeMax, summary));
+    LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
+                                         LabelHyoudai1->fontMetrics().horizontalAdvance(QLatin1Char(' '))),
+                        LabelHyoudai2->y());
+    for (int i = 0; i < ProblemCount; ++i)
+        if (const auto blank = AnswerBlank(FSheet.Settings.Unit, PlatformScale[i]->Value()))
+            LabelAnswer[i]->SetCaption(*blank);
+    ShowAnswersAndCode();
+}
+
+void TSheetView::ShowAnswersAndCode()
+{
+    const TAnswerUnit unit = FSheet.Settings.Unit;
+    const bool shown = FAnswersShown && unit >= auGrams && unit <= auKilogramsAndGrams;
+    const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    for (int i = 0; i < ProblemCount; ++i) {
+        TLabel* key = LabelKey[i];
+        if (shown) {
+            key->SetCaption(AnswerText(unit, PlatformScale[i]->Value(), separator));
+            key->move(LabelAnswer[i]->x() - KeyRightMargin - key->width(), key->y());
+        }
+        key->setVisible(shown);
+    }
+    LabelKeyTitle->setVisible(shown);
+    TSheet shownSheet = FSheet;
+    for (int i = 0; i < ProblemCount; ++i)
+        shownSheet.Weights[i] = PlatformScale[i]->Value();
+    LabelSheetCode->SetCaption(IssuedCode(shownSheet));
+    LabelSheetCode->setHidden(LabelSheetCode->text().isEmpty());
+    LabelSheetCode->move(CodeRight - LabelSheetCode->width(), CodeTop);
+}

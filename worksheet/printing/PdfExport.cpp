@@ -14,7 +14,9 @@
 #include <cstring>
 #include <optional>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -120,6 +122,23 @@ bool IsComplete(int Descriptor)
     return read > 0 && QByteArray(tail, static_cast<qsizetype>(read)).contains("%%EOF");
 }
 
+// Why a PDF came out short, where the system can tell: the file reached the size
+// limit, or the disk has no room left. 0 when it cannot tell.
+int ShortWriteError(int Descriptor)
+{
+    struct stat status {};
+    if (::fstat(Descriptor, &status) != 0)
+        return 0;
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(status.st_size) >= limit.rlim_cur)
+        return EFBIG;
+    struct statvfs space {};
+    if (::fstatvfs(Descriptor, &space) == 0 && space.f_bavail == 0)
+        return ENOSPC;
+    return 0;
+}
+
 // Paints Document into Part and makes sure every byte of it reached the disk.
 std::optional<TPdfResult> Write(TSheetDocument& Document, const QPageSize& PageSize, TPartFile& Part)
 {
@@ -141,8 +160,11 @@ std::optional<TPdfResult> Write(TSheetDocument& Document, const QPageSize& PageS
     if (!painter.begin(&printer))
         return Failed(pdSystem, QStringLiteral("the file could not be opened for writing"));
     Document.Paint(printer, painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error || !IsComplete(Part.Descriptor()))
+    if (!painter.end() || printer.printerState() == QPrinter::Error || !IsComplete(Part.Descriptor())) {
+        if (const int error = ShortWriteError(Part.Descriptor()))
+            return SystemFailure(error, QStringLiteral("the file could not be written completely"));
         return Failed(pdIncomplete, QStringLiteral("the file could not be written completely (is the disk full?)"));
+    }
     if (::fsync(Part.Descriptor()) != 0)
         return SystemFailure(errno);
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "SpoolerVerdict.h"
 #include "SheetPicture.h"
 #include "SheetDocument.h"
+#include "Texts.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ bool GoesToSpooler(const QPrinter& Printer)
 TSheetPrinter::TSheetPrinter()
     : FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       FReportError([](QWidget* parent, const QString& message) {
-          QMessageBox::critical(parent, QString(), message);
+          // Titled like the window, not with the executable's name.
+          QMessageBox::critical(parent, Texts::WindowCaption, message);
       })
 {
 }

@@ -155,10 +155,14 @@ private slots:
             dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
             dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
             QApplication::setPalette(dark);
+            // The widgets hear of the new palette through posted events; until they are
+            // delivered the screen would still be painted in the light one.
+            QCoreApplication::sendPostedEvents();
         }
         const QImage screen = ScreenImage(*sheet.Form);
         const QImage page = PdfProbe::Rasterize(PrintAtSheetScale(*sheet.Form, dir, "a.pdf"), 96);
         QApplication::setPalette(desktop);
+        QCoreApplication::sendPostedEvents();
         // KESTRUM_KEEP_PRINTS=DIR keeps both images for looking at.
         if (const QString keep = qEnvironmentVariable("KESTRUM_KEEP_PRINTS"); !keep.isEmpty()) {
             const QString stem = keep + u'/' + QString::fromLatin1(QTest::currentDataTag());

@@ -53,6 +53,16 @@ inline const QString PdfDiskError = QStringLiteral("ディスクの読み書き�
 // %1: the system's error number, for whoever looks into it
 inline const QString PdfOtherError = QStringLiteral("保存中にエラーが起きました（エラー番号 %1）。");
 
+// The class set dialog's questions and reports
+// Said before anything is made: the settings cannot give that many different sheets.
+inline const QString SetCannotFill =
+    QStringLiteral("この設定では%1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。");
+// Asked before a set goes to the printer: %1 the printer (or file), %2 the pages.
+inline const QString SetPrintQuestion = QStringLiteral("プリンタ: %1\n%2ページを印刷しますか？");
+inline const QString SetPrintConfirm = QStringLiteral("印刷");
+inline const QString SetPrinted = QStringLiteral("%1ページを %2 で印刷しました。");
+inline const QString SetSaved = QStringLiteral("%1ページを %2 に保存しました。");
+
 // The settings panel
 inline const QString GroupBoxStart = QStringLiteral("初期設定(&S)");
 inline const QString GroupBoxScales = QStringLiteral("秤");

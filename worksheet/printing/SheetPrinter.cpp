@@ -95,6 +95,22 @@ void TSheetPrinter::FollowDefaultPrinter()
     FPrinter->setPrinterName(current);
 }
 
+QString TSheetPrinter::Destination()
+{
+    FollowDefaultPrinter();
+    if (!HasDestination(*FPrinter))
+        return {};
+    return WritesToFile(*FPrinter) ? FPrinter->outputFileName() : FPrinter->printerName();
+}
+
+void TSheetPrinter::PreparePreview(QPrinter& Preview, const QString& JobTitle)
+{
+    QPageLayout layout = FPrinter->pageLayout();
+    layout.setOrientation(QPageLayout::Landscape);
+    Preview.setPageLayout(layout);
+    Preview.setDocName(JobTitle);
+}
+
 bool TSheetPrinter::PrintOut(QWidget& Sheet, const QList<QWidget*>& HideWhilePrinting,
                              const QString& JobTitle, const QRect& Area)
 {

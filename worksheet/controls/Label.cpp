@@ -30,15 +30,18 @@ QSize TLabel::minimumSizeHint() const { return sizeHint(); }
 
 void TLabel::SetPageFont(const QFont& Font) { FPageFont = Font; }
 
-void TLabel::PaintOnPage(QPainter& Painter) const
+QRect TLabel::PageTextBox() const
 {
-    const QFont font = FPageFont.value_or(this->font());
     // Measured as the screen measures a label of that font, so that the page holds the
     // same box, background and text as a label shown in it.
-    const QSize size = QFontMetrics(font, this)
-                           .boundingRect(QRect(), TextFlags, text())
-                           .size();
-    const QRect box(width() - size.width(), 0, size.width(), size.height());
+    const QSize size = QFontMetrics(PageFont(), this).boundingRect(QRect(), TextFlags, text()).size();
+    return QRect(width() - size.width(), 0, size.width(), size.height());
+}
+
+void TLabel::PaintOnPage(QPainter& Painter) const
+{
+    const QFont font = PageFont();
+    const QRect box = PageTextBox();
     Painter.save();
     Painter.fillRect(box, palette().brush(backgroundRole()));
     Painter.setFont(font);

@@ -26,6 +26,9 @@ public:
     bool PrintsInOwnFont() const { return FPageFont.has_value(); }
     // Draws the label as the page shows it, with the painter at the label's origin.
     void PaintOnPage(QPainter& Painter) const;
+    // The font and the box, in the label's own coordinates, of its text on the page.
+    QFont PageFont() const { return FPageFont.value_or(font()); }
+    QRect PageTextBox() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

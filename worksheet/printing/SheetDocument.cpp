@@ -1,6 +1,7 @@
 #include "SheetDocument.h"
 
 #include "Fonts.h"
+#include "Label.h"
 #include "Numerals.h"
 #include "PageFit.h"
 #include "RandomSource.h"
@@ -172,11 +173,12 @@ void TSheetDocument::PaintSheetNumber(QPainter& Painter, const TPage& Page)
     const QString number = QStringLiteral("%1/%2").arg(Page.First + 1).arg(count);
     // Level with the code and in its small type, just left of it: the foot's summary
     // lines end well before the code, so the number covers nothing.
-    const QWidget* code = PageForm().findChild<QWidget*>(QStringLiteral("LabelSheetCode"));
-    const QFont font = code->font();
+    const TLabel* code = PageForm().findChild<TLabel*>(QStringLiteral("LabelSheetCode"));
+    const QFont font = code->PageFont();
+    const QRect codeBox = code->PageTextBox().translated(code->pos());
     const int width = QFontMetrics(font).horizontalAdvance(number);
     Painter.setFont(font);
     Painter.setPen(Qt::black);
-    Painter.drawText(QRect(code->x() - SheetNumberGap - width, code->y(), width, code->height()),
+    Painter.drawText(QRect(codeBox.left() - SheetNumberGap - width, codeBox.top(), width, codeBox.height()),
                      Qt::AlignRight | Qt::AlignVCenter, number);
 }

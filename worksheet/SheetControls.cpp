@@ -134,6 +134,9 @@ void TFormKestrum::ButtonRecallClick(QObject*)
 
 void TFormKestrum::ButtonPrintSetClick(QObject*)
 {
-    TDialogPrintSet dialog(*this);
-    dialog.exec();
+    // One dialog for the window's life: it keeps the teacher's last choices.
+    auto* dialog = findChild<TDialogPrintSet*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!dialog)
+        dialog = new TDialogPrintSet(*this);
+    dialog->exec();
 }

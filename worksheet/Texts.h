@@ -35,6 +35,34 @@ inline const QString RecallPrompt = QStringLiteral("シートの下に印刷さ�
 inline const QString RecallOk = QStringLiteral("呼出し");
 inline const QString Cancel = QStringLiteral("キャンセル");
 
+// Saving a PDF: the heading over the file's name and the reason, then each reason.
+inline const QString PdfSaveFailed = QStringLiteral("PDFを保存できませんでした。\n%1\n%2");
+inline const QString PdfNoFileName = QStringLiteral("ファイル名がありません。");
+inline const QString PdfNoFolder = QStringLiteral("保存先のフォルダがありません。");
+inline const QString PdfIsFolder = QStringLiteral("同じ名前のフォルダがあります。");
+inline const QString PdfNotAFile = QStringLiteral("ふつうのファイルではないため、置き換えません。");
+inline const QString PdfReadOnly = QStringLiteral("書き込みが禁止されたファイルのため、置き換えません。");
+inline const QString PdfNameTooLong = QStringLiteral("ファイル名が長すぎます。");
+inline const QString PdfIncomplete =
+    QStringLiteral("ファイルを最後まで書き込めませんでした。ディスクの空きを確かめてください。");
+inline const QString PdfNoPermission = QStringLiteral("ここに保存する権限がありません。");
+inline const QString PdfReadOnlyPlace = QStringLiteral("書き込みできない場所です。");
+inline const QString PdfDiskFull = QStringLiteral("ディスクの空きが足りません。");
+inline const QString PdfTooLarge = QStringLiteral("ファイルが大きすぎます。");
+inline const QString PdfDiskError = QStringLiteral("ディスクの読み書きに失敗しました。");
+// %1: the system's error number, for whoever looks into it
+inline const QString PdfOtherError = QStringLiteral("保存中にエラーが起きました（エラー番号 %1）。");
+
+// The class set dialog's questions and reports
+// Said before anything is made: the settings cannot give that many different sheets.
+inline const QString SetCannotFill =
+    QStringLiteral("この設定では%1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。");
+// Asked before a set goes to the printer: %1 the printer (or file), %2 the pages.
+inline const QString SetPrintQuestion = QStringLiteral("プリンタ: %1\n%2ページを印刷しますか？");
+inline const QString SetPrintConfirm = QStringLiteral("印刷");
+inline const QString SetPrinted = QStringLiteral("%1ページを %2 で印刷しました。");
+inline const QString SetSaved = QStringLiteral("%1ページを %2 に保存しました。");
+
 // The settings panel
 inline const QString GroupBoxStart = QStringLiteral("初期設定(&S)");
 inline const QString GroupBoxScales = QStringLiteral("秤");

@@ -85,6 +85,15 @@ private slots:
         // Typed as a person might: small letters, full-width, spaces, no separators.
         QVERIFY(ReadSheetCode(QStringLiteral(" 5phtq j3yj2222b ")).Sheet);
         QVERIFY(ReadSheetCode(QStringLiteral("５ＰＨＴＱ－Ｊ３ＹＪ２－２２２Ｂ")).Sheet);
+        // Between the groups, whatever an input method or a font gives for the hyphen:
+        // the long-vowel mark, its half-width form, the minus sign and the dashes.
+        for (const char16_t dash : {u'ー', u'ｰ', u'−', u'‐', u'–', u'—'}) {
+            const QString typed = QStringLiteral("５ＰＨＴＱ") + QChar(dash) + QStringLiteral("Ｊ３ＹＪ２") +
+                                  QChar(dash) + QStringLiteral("２２２Ｂ");
+            const TSheetCodeReading reading = ReadSheetCode(typed);
+            QVERIFY2(reading.Sheet, qPrintable(typed + u' ' + SheetCodeErrorText(reading)));
+            QCOMPARE(reading.Sheet->Weights, pins[0].Weights);
+        }
     }
 
     void aSheetComesBackWhole()

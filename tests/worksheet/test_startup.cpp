@@ -1,6 +1,7 @@
 // The window as it first opens: every default setting, the sheet's texts, and the
 // layout a teacher sees and prints.
 
+#include "MainWindow.h"
 #include "WorksheetDriver.h"
 
 #include <QFontInfo>
@@ -89,12 +90,18 @@ private slots:
         // A label is as wide as its whole text, trailing spaces included.
         QCOMPARE(name->width(), name->fontMetrics().horizontalAdvance(name->text()));
 
-        // Labels lie below every windowed control; the panel lies over the dials and
-        // the buttons.
+        // Labels lie below the dials, and the sheet below every other control; the
+        // panel lies over the dials and the buttons.
+        const QObjectList sheetOrder = sheet.Find<QWidget>("SheetView")->children();
+        const auto onSheet = [&](const char* n) { return sheetOrder.indexOf(sheet.Find<QWidget>(n)); };
+        QVERIFY(onSheet("LabelProjectName") >= 0);
+        QVERIFY(onSheet("LabelProjectName") < onSheet("PlatformScale1"));
+        QVERIFY(onSheet("LabelSheetCode") < onSheet("PlatformScale1"));
         const QObjectList order = sheet.Form->children();
         const auto at = [&](const char* n) { return order.indexOf(sheet.Find<QWidget>(n)); };
-        QVERIFY(at("LabelProjectName") < at("ListBoxWeight"));
-        QVERIFY(at("PlatformScale6") < at("PanelButtons"));
+        QVERIFY(at("SheetView") >= 0);
+        QVERIFY(at("SheetView") < at("ListBoxWeight"));
+        QVERIFY(at("SheetView") < at("PanelButtons"));
         QVERIFY(at("PanelButtons") < at("GroupBoxStart"));
         QCOMPARE(sheet.Form->childAt(480, 200), sheet.Find<QWidget>("GroupBoxStart"));
 
@@ -139,6 +146,27 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("SpinEditMin"));
         QTest::keyClick(sheet.Form.get(), Qt::Key_K, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), item("RadioGroupKind", 2));
+    }
+
+    // Round the whole window and back, as the program opens it: every Tab stop is a
+    // control the teacher can see, never the window around the sheet.
+    void tabVisitsOnlyVisibleControls()
+    {
+        TMainWindow window(std::make_unique<FixedRandom>());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* start = window.Form().findChild<QWidget*>(QStringLiteral("ButtonNew"));
+        start->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> reached;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.append(QApplication::focusWidget());
+        } while (reached.back() != start && reached.size() < 50);
+        QCOMPARE(reached.back(), start);
+        QVERIFY(reached.contains(window.Form().findChild<QWidget*>(QStringLiteral("ButtonRecall"))));
+        for (QWidget* stop : reached)
+            QVERIFY2(stop && !stop->isWindow() && stop->isVisible() && !stop->visibleRegion().isEmpty(),
+                     stop ? stop->metaObject()->className() : "no focus");
     }
 };
 

@@ -3,20 +3,27 @@
 #include "SheetPrinter.h"
 #include "UnitKestrum.h"
 #include "PdfExport.h"
+#include "PdfFailureText.h"
+#include "Texts.h"
 #include <QPrinter>
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QPageLayout>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,7 +40,8 @@ const QString PrintText = QStringLiteral("印刷(&P)");
 const QString CloseText = QStringLiteral("閉じる");
 const QString SaveCaption = QStringLiteral("PDFに保存");
 const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString SaveFailed = QStringLiteral("PDFを保存できませんでした。\n%1\n%2");
+// How much of the screen's free area the preview takes at first.
+constexpr double PreviewShareOfScreen = 0.9;
 
 QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text)
 {
@@ -41,6 +49,43 @@ QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text)
     button->setObjectName(QString::fromLatin1(Name));
     button->setAutoDefault(false);
     return button;
+}
+
+// Asks before a set goes out: a class set is many pages, and a second click on 印刷
+// would print them all again.
+bool ConfirmPrint(QWidget* Parent, const QString& Destination, int Pages)
+{
+    QMessageBox question(QMessageBox::Question, Caption,
+                         Texts::SetPrintQuestion.arg(Destination).arg(Pages), QMessageBox::NoButton,
+                         Parent);
+    question.setObjectName(QStringLiteral("MessagePrintSet"));
+    QPushButton* print = question.addButton(Texts::SetPrintConfirm, QMessageBox::AcceptRole);
+    question.setEscapeButton(question.addButton(Texts::Cancel, QMessageBox::RejectRole));
+    question.setDefaultButton(print);
+    question.exec();
+    return question.clickedButton() == print;
+}
+
+// The preview opens over most of the screen, with its print button first in the tool
+// bar, where no narrow screen folds it away behind the bar's overflow.
+void FitPreview(QPrintPreviewDialog& Preview)
+{
+    if (const QScreen* screen = Preview.screen()) {
+        const QRect free = screen->availableGeometry();
+        QRect frame(QPoint(), free.size() * PreviewShareOfScreen);
+        frame.moveCenter(free.center());
+        Preview.setGeometry(frame);
+    }
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QToolBar* bar : Preview.findChildren<QToolBar*>()) {
+        const QList<QAction*> actions = bar->actions();
+        for (QAction* action : actions)
+            if (action->text() == printText && action != actions.front()) {
+                bar->removeAction(action);
+                bar->insertAction(actions.front(), action);
+                bar->insertSeparator(actions.front());
+            }
+    }
 }
 
 }  // namespace
@@ -78,16 +123,44 @@ TDialogPrintSet::TDialogPrintSet(TFormKestrum& Window)
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {preview, savePdf, print, close})
         buttons->addWidget(button);
+    // What the last print or save did, in words.
+    LabelResult = new QLabel(this);
+    LabelResult->setObjectName(QStringLiteral("LabelPrintSetResult"));
+    LabelResult->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    layout->addWidget(LabelResult);
 }
 
 std::unique_ptr<TSheetDocument> TDialogPrintSet::Document() const
 {
+    const TSheet first = FWindow.Sheet();
+    const int count = SpinBoxSheets->value();
+    // Every sheet of a set, the first too, is one its settings draw and its code
+    // brings back; a range with fewer than six weights gives none.
+    if (!DrawSheet(first.Settings, first.Seed))
+        return nullptr;
+    std::vector<TSheet> sheets = DrawSet(first, count);
+    if (static_cast<int>(sheets.size()) < count)
+        return nullptr;
     return std::make_unique<TSheetDocument>(
-        DrawSet(FWindow.Sheet(), SpinBoxSheets->value()),
-        static_cast<TAnswerPages>(ComboBoxAnswerPages->currentIndex()));
+        std::move(sheets), static_cast<TAnswerPages>(ComboBoxAnswerPages->currentIndex()));
+}
+
+std::unique_ptr<TSheetDocument> TDialogPrintSet::FilledDocument()
+{
+    LabelResult->clear();
+    std::unique_ptr<TSheetDocument> document = Document();
+    if (!document)
+        FWindow.SheetPrinter().ReportError(this, Texts::SetCannotFill.arg(SpinBoxSheets->value()));
+    return document;
+}
+
+void TDialogPrintSet::showEvent(QShowEvent* Event)
+{
+    LabelResult->clear();
+    QDialog::showEvent(Event);
 }
 
 QString TDialogPrintSet::DefaultPdfPath() const
@@ -103,35 +176,47 @@ QString TDialogPrintSet::DefaultPdfPath() const
 
 void TDialogPrintSet::ButtonPreviewClick()
 {
-    const std::unique_ptr<TSheetDocument> document = Document();
-    // The preview shows the pages on the printer the job would go to, landscape.
+    const std::unique_ptr<TSheetDocument> document = FilledDocument();
+    if (!document)
+        return;
     QPrinter printer(QPrinter::HighResolution);
-    QPageLayout layout = FWindow.SheetPrinter().Printer().pageLayout();
-    layout.setOrientation(QPageLayout::Landscape);
-    printer.setPageLayout(layout);
+    FWindow.SheetPrinter().PreparePreview(printer, Texts::WindowCaption);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PreviewPrintSet"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter*) {
         QPainter painter(&printer);
         document->Paint(printer, painter);
     });
+    FitPreview(preview);
     preview.exec();
 }
 
 void TDialogPrintSet::ButtonSavePdfClick()
 {
+    const std::unique_ptr<TSheetDocument> document = FilledDocument();
+    if (!document)
+        return;
     const QString path = FChooseFile(this, DefaultPdfPath());
     if (path.isEmpty())
         return;
-    const std::unique_ptr<TSheetDocument> document = Document();
     const TPdfResult result =
         SavePdf(*document, path, FWindow.SheetPrinter().Printer().pageLayout().pageSize());
     if (!result.Saved)
-        FWindow.SheetPrinter().ReportError(this, SaveFailed.arg(path, result.Reason));
+        FWindow.SheetPrinter().ReportError(this, Texts::PdfSaveFailed.arg(path, PdfFailureText(result)));
+    else
+        LabelResult->setText(Texts::SetSaved.arg(document->PageCount()).arg(QDir::toNativeSeparators(path)));
 }
 
 void TDialogPrintSet::ButtonPrintClick()
 {
-    const std::unique_ptr<TSheetDocument> document = Document();
-    FWindow.SheetPrinter().Print(*document, this, FWindow.windowTitle());
+    const std::unique_ptr<TSheetDocument> document = FilledDocument();
+    if (!document)
+        return;
+    TSheetPrinter& printer = FWindow.SheetPrinter();
+    // Nowhere to print: the print itself says so, as the one-sheet print does.
+    const QString destination = printer.Destination();
+    if (!destination.isEmpty() && !ConfirmPrint(this, destination, document->PageCount()))
+        return;
+    if (printer.Print(*document, this, Texts::WindowCaption))
+        LabelResult->setText(Texts::SetPrinted.arg(document->PageCount()).arg(destination));
 }

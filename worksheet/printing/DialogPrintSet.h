@@ -2,7 +2,8 @@
 // "まとめて印刷(&B)": a class set of different sheets in one job. Sheet 1 is the
 // sheet on the window; the others are new draws with the same settings. The set
 // can be previewed, saved as a PDF or printed, with no answer pages, each sheet's
-// key after it, or one answers list at the end. The window is left as it was.
+// key after it, or one answers list at the end. The window is left as it was. The
+// window keeps one dialog for its life, so the last choices stay for the next set.
 
 #include "SheetDocument.h"
 
@@ -11,6 +12,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QSpinBox;
 class TFormKestrum;
 
@@ -21,6 +23,7 @@ public:
     explicit TDialogPrintSet(TFormKestrum& Window);
 
     // The pages the choices give now; the same choices always give the same pages.
+    // None when the settings cannot give as many different sheets as asked for.
     std::unique_ptr<TSheetDocument> Document() const;
 
     // Where "PDFに保存(&F)" asks for the file name: a file dialog, unless a test
@@ -34,9 +37,18 @@ public:
     void ButtonSavePdfClick();
     void ButtonPrintClick();
 
+protected:
+    // Each opening starts without the last opening's report.
+    void showEvent(QShowEvent* Event) override;
+
 private:
+    // The document to preview, save or print; none, and the reason said, when the
+    // settings cannot fill the set.
+    std::unique_ptr<TSheetDocument> FilledDocument();
+
     TFormKestrum& FWindow;
     QSpinBox* SpinBoxSheets = nullptr;
     QComboBox* ComboBoxAnswerPages = nullptr;
+    QLabel* LabelResult = nullptr;
     TFileChooser FChooseFile;
 };

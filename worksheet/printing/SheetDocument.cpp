@@ -1,14 +1,18 @@
 #include "SheetDocument.h"
 
 #include "Fonts.h"
+#include "Label.h"
 #include "Numerals.h"
 #include "PageFit.h"
 #include "SheetCode.h"
 #include "SheetPicture.h"
 #include "SheetView.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+
+#include <array>
 
 namespace {
 
@@ -25,6 +29,14 @@ constexpr int ListAnswerWidth = 126;
 constexpr int ListHeaderTop = 64;
 constexpr int ListFirstRowTop = 92;
 constexpr int ListRowHeight = 25;
+
+// The gap between a sheet's number and its code, in sheet pixels.
+constexpr int SheetNumberGap = 12;
+
+// The problems in the order a pupil reads the sheet, which the answers list follows.
+// The dials stand in three columns of two, problem i in column i / 2 and row i % 2
+// (the window's layout); a pupil reads the top row left to right, then the bottom row.
+constexpr std::array<int, ProblemCount> ReadingOrder = {0, 2, 4, 1, 3, 5};
 
 }  // namespace
 
@@ -105,6 +117,13 @@ void TSheetDocument::Paint(QPrinter& Printer, QPainter& Painter)
                       static_cast<double>(picture.logicalDpiY()) / Printer.logicalDpiY());
         Painter.drawPicture(0, 0, picture);
         Painter.restore();
+        if (p.Kind == pkSheet || p.Kind == pkKey) {
+            Painter.save();
+            Painter.scale(static_cast<double>(fitted.width()) / size.width(),
+                          static_cast<double>(fitted.height()) / size.height());
+            PaintSheetNumber(Painter, p);
+            Painter.restore();
+        }
     }
 }
 
@@ -136,6 +155,24 @@ void TSheetDocument::PaintList(QPainter& Painter, const TPage& Page) const
         cell(ListCodeLeft, top, ListAnswersLeft - ListCodeLeft, IssuedCode(sheet));
         for (int c = 0; c < ProblemCount; ++c)
             cell(ListAnswersLeft + c * ListAnswerWidth, top, ListAnswerWidth,
-                 AnswerText(sheet.Settings.Unit, sheet.Weights[c], separator));
+                 AnswerText(sheet.Settings.Unit, sheet.Weights[ReadingOrder[c]], separator));
     }
+}
+
+void TSheetDocument::PaintSheetNumber(QPainter& Painter, const TPage& Page)
+{
+    const int count = static_cast<int>(FSheets.size());
+    if (count < 2)
+        return;
+    const QString number = QStringLiteral("%1/%2").arg(Page.First + 1).arg(count);
+    // Level with the code and in its small type, just left of it: the foot's summary
+    // lines end well before the code, so the number covers nothing.
+    const TLabel* code = PageView().findChild<TLabel*>(QStringLiteral("LabelSheetCode"));
+    const QFont font = code->PageFont();
+    const QRect codeBox = code->PageTextBox().translated(code->pos());
+    const int width = QFontMetrics(font).horizontalAdvance(number);
+    Painter.setFont(font);
+    Painter.setPen(Qt::black);
+    Painter.drawText(QRect(codeBox.left() - SheetNumberGap - width, codeBox.top(), width, codeBox.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, number);
 }

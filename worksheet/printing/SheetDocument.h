@@ -44,6 +44,7 @@ public:
     TSheetDocument& operator=(const TSheetDocument&) = delete;
 
     const std::vector<TPage>& Pages() const { return FPages; }
+    int PageCount() const { return static_cast<int>(FPages.size()); }
     const std::vector<TSheet>& Sheets() const { return FSheets; }
     // Whether there is anything to print at all.
     bool IsEmpty() const;
@@ -62,6 +63,9 @@ private:
     // The page as drawing commands, in sheet pixels.
     QPicture Record(const TPage& Page);
     void PaintList(QPainter& Painter, const TPage& Page) const;
+    // In a set of more than one sheet, the sheet's number ("2/30") beside its code on
+    // its sheet and key pages; PageView holds the page's sheet.
+    void PaintSheetNumber(QPainter& Painter, const TPage& Page);
 
     QPicture FPicture;
     QSize FPictureSize;

@@ -40,10 +40,22 @@ public:
     // failures are shown as for the one-sheet print. Returns whether it printed.
     bool Print(TSheetDocument& Document, QWidget* Parent, const QString& JobTitle);
 
+    // Where a print would go now: the printer's name, or the file it writes; empty
+    // when there is nowhere to print. Follows the default printer as a print does.
+    QString Destination();
+    // Readies Preview to show and print what this printer would print: its paper,
+    // landscape, and JobTitle, so a job printed from the preview is titled like the rest.
+    void PreparePreview(QPrinter& Preview, const QString& JobTitle);
+
     // How failures reach the user: a standard message box unless a test replaces it.
     using TErrorReporter = std::function<void(QWidget* Parent, const QString& Message)>;
     void SetErrorReporter(TErrorReporter Reporter);
     void ReportError(QWidget* Parent, const QString& Message) const;
+
+    // Where each print finds the system's default printer of that moment, by its queue
+    // name (empty for none): the print spooler, unless a test puts another source in.
+    using TDefaultPrinterLookup = std::function<QString()>;
+    void SetDefaultPrinterLookup(TDefaultPrinterLookup Lookup);
 
 private:
     // Runs Job, which prints, unless a print is already running or there is nowhere to
@@ -57,5 +69,6 @@ private:
     std::unique_ptr<QPrinter> FPrinter;
     bool FPrinterChosen = false;
     TErrorReporter FReportError;
+    TDefaultPrinterLookup FDefaultPrinterName;
     bool FPrinting = false;
 };

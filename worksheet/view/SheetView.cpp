@@ -47,6 +47,8 @@ constexpr int Hyoudai2Left = 328;
 constexpr int KeyRightMargin = 4;
 constexpr int CodeRight = 1020;
 constexpr int CodeTop = 723;
+// The sheet code's character height on the page, in pixels.
+constexpr int CodePageHeight = 10;
 
 }  // namespace
 
@@ -99,10 +101,12 @@ void TSheetView::CreateAnswers()
     LabelKeyTitle = MakeRedLabel(this, "LabelKeyTitle", GothicFont(27));
     LabelKeyTitle->move(840, 12);
     LabelKeyTitle->SetCaption(Texts::KeyTitle);
-    // Small, at the right of the foot, past the summary lines.
+    // Small on the page, at the right of the foot, past the summary lines. On screen
+    // it is as large as the summary lines, where a small 8 is read as a 5.
     LabelSheetCode = new TLabel(this);
     LabelSheetCode->setObjectName(QStringLiteral("LabelSheetCode"));
-    LabelSheetCode->setFont(GothicFont(10));
+    LabelSheetCode->setFont(LabelHyoudai1->font());
+    LabelSheetCode->SetPageFont(GothicFont(CodePageHeight));
     LabelSheetCode->setAutoFillBackground(false);
     // In the free space left of each blank, under its dial's box.
     for (int i = 0; i < ProblemCount; ++i) {

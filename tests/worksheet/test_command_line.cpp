@@ -151,6 +151,29 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{});
     }
 
+    // `--pdf -` sends the set down a pipe: the PDF on standard output, the same pages as
+    // the file, and no file at all.
+    void writesToStandardOutput()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
+        QTemporaryDir dir, files;
+        const QStringList options{QStringLiteral("--seed"), QStringLiteral("4242"), QStringLiteral("--answers"),
+                                  QStringLiteral("list")};
+        const TRun piped = Kestrum(QStringList{QStringLiteral("--pdf"), QStringLiteral("-")} + options, dir.path());
+        QCOMPARE(piped.Status, 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{});
+        QVERIFY(piped.Output.startsWith("%PDF-") && piped.Output.trimmed().endsWith("%%EOF"));
+        QFile received(files.filePath(QStringLiteral("piped.pdf")));
+        QVERIFY(received.open(QIODevice::WriteOnly) && received.write(piped.Output) == piped.Output.size());
+        received.close();
+        const QString file = files.filePath(QStringLiteral("file.pdf"));
+        QCOMPARE(Kestrum(QStringList{QStringLiteral("--pdf"), file} + options).Status, 0);
+        const QString text = Text(file);
+        QVERIFY(text.contains(QStringLiteral("重量:2kg")));
+        QCOMPARE(Text(received.fileName()), text);
+    }
+
     // Where the worksheet's faces are missing its texts would come out as boxes: the run is
     // refused, naming the package that brings them, and writes nothing.
     void missingFontsAreRefused()

@@ -220,8 +220,10 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         line.Error = unknown.isEmpty() ? parser.errorText() : Unknown(unknown.first());
         return line;
     }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-        line.Request = parser.isSet(QStringLiteral("help")) ? rqHelp : rqVersion;
+    // --help-all would add Qt's own options, which the program does not read: the same help.
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (help || parser.isSet(QStringLiteral("version"))) {
+        line.Request = help ? rqHelp : rqVersion;
         return line;
     }
     if (!parser.positionalArguments().isEmpty()) {

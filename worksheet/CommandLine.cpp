@@ -307,6 +307,12 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     if (!takeChoice(density, DensityChoices, s.Dense) || !takeChoice(per200, Per200Choices, s.Per200) ||
         !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit))
         return line;
+    // As on the panel, which offers no 1/200 choice for such a capacity.
+    if (s.Per200 == pcShow && !row.Per200Offered)
+        return Fail(line, Refusal(QStringLiteral("per200"),
+                                  QStringLiteral("hide with a %1 kg capacity, which has no 1/200 graduation")
+                                      .arg(row.Capacity / 1000),
+                                  parser.value(per200)));
     // The steps the panel offers with this capacity, density and 1/200 choice.
     const std::int32_t finest = FinestGraduation(row.Type, s.Dense ? bsDensely : bsSparsely,
                                                  s.Per200 == pcShow ? ssShow : ssHide);

@@ -27,6 +27,9 @@ TMainWindow::TMainWindow(std::unique_ptr<TRandomSource> Random)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(FForm->windowTitle());
     setFrameShape(QFrame::NoFrame);
+    // The scroll area itself is no control: without a frame it would take an unseen
+    // Tab stop between the last control and the first.
+    setFocusPolicy(Qt::NoFocus);
     // The sheet grows with a larger window (white beyond its design) and scrolls in a
     // smaller one: it never shrinks below the size it was laid out for.
     setWidgetResizable(true);

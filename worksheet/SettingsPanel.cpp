@@ -60,7 +60,7 @@ void TFormKestrum::RadioGroupKindClick(QObject* Sender)
         for (int i = 0; i < StepCount; ++i)
             RadioButtonDivision[i]->setEnabled(StepOffered(row, i, finest));
         // Runs the step's handler only if it was not checked already.
-        RadioButtonDivision[row.DefaultStep]->SetChecked(true);
+        RadioButtonDivision[StartingStep(row, finest)]->SetChecked(true);
         RadioGroupSparselyDensely->SetItemIndex(1);
         RadioGroupPer200->setVisible(row.Per200Offered);
         FSummary.StrKind = row.StrKind;

@@ -28,7 +28,9 @@ std::int32_t Grams(TTypeValueMax Capacity) { return static_cast<std::int32_t>(St
 const std::array<TCapacityRow, CapacityCount>& CapacityRows()
 {
     // Each capacity offers the steps that give between 9 and 199 weights to draw
-    // from; 2 kg starts at 20 g rather than its finest step.
+    // from, as far as its marks can show them; 2 kg starts at 20 g rather than its
+    // finest step. Codes count a capacity's steps from its first one, so the first
+    // stays where it was even where the marks no longer offer it (5 kg, 50 kg).
     static const std::array<TCapacityRow, CapacityCount> rows{{
         {QStringLiteral("  1kg"), vm001kg, Grams(vm001kg), 0, 3, 0, true, QStringLiteral("重量:1kg, ")},
         {QStringLiteral("  2kg"), vm002kg, Grams(vm002kg), 0, 4, 1, false, QStringLiteral("重量:2kg, ")},
@@ -68,8 +70,25 @@ bool DrawsPer200(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePe
     return false;
 }
 
-bool StepOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest)
+bool StepOnceOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest)
 {
     return Row.FirstStep <= StepIndex && StepIndex <= Row.LastStep
            && StepRows()[StepIndex].Step >= Finest;
+}
+
+bool StepOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest)
+{
+    return StepOnceOffered(Row, StepIndex, Finest) && Finest > 0
+           && StepRows()[StepIndex].Step % Finest == 0;
+}
+
+int StartingStep(const TCapacityRow& Row, std::int32_t Finest)
+{
+    if (StepOffered(Row, Row.DefaultStep, Finest))
+        return Row.DefaultStep;
+    // The steps run from the finest to the coarsest.
+    for (int i = Row.FirstStep; i <= Row.LastStep; ++i)
+        if (StepOffered(Row, i, Finest))
+            return i;
+    return Row.DefaultStep;
 }

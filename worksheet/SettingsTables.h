@@ -41,5 +41,14 @@ std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board,
 bool DrawsPer200(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200);
 
 // Whether the capacity offers the step of StepRows()[StepIndex] on dials whose finest
-// marks stand Finest grams apart: a weight between two marks cannot be read off.
+// marks stand Finest grams apart: only a whole number of marks, so that every weight
+// stands on a mark. A weight between two marks cannot be read off.
 bool StepOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest);
+// The step a capacity starts with on such dials: its default step where that is
+// offered, else the finest step that is (5 kg and 50 kg, whose dense marks stand 20 g
+// and 200 g apart, start at 100 g and 1 kg).
+int StartingStep(const TCapacityRow& Row, std::int32_t Finest);
+// Whether sheets with the step may have been printed: the steps offered, and those
+// offered before a step had to be a whole number of marks (any step of the capacity
+// at least as coarse as the finest marks). Their codes still bring their sheets back.
+bool StepOnceOffered(const TCapacityRow& Row, int StepIndex, std::int32_t Finest);

@@ -16,7 +16,7 @@ bool TSheetSettings::IsValid() const
     const TCapacityRow& row = CapacityRows()[Capacity];
     const std::int32_t finest = FinestGraduation(row.Type, Dense ? bsDensely : bsSparsely,
                                                  Per200 == pcShow ? ssShow : ssHide);
-    return Step >= 0 && Step < StepCount && StepOffered(row, Step, finest) && Per200 <= pcShow &&
+    return Step >= 0 && Step < StepCount && StepOnceOffered(row, Step, finest) && Per200 <= pcShow &&
            Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
            RangeMin <= row.Capacity && RangeMax >= 0;
 }

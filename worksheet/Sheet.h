@@ -28,8 +28,10 @@ struct TSheetSettings {
 
     std::int32_t CapacityGrams() const;
     std::int32_t StepGrams() const;
-    // Whether the panel offers the step with this capacity, density and 1/200
-    // choice, and every field holds a value the window can show.
+    // Whether these are a sheet's settings: the panel offers the step with this
+    // capacity, density and 1/200 choice, or offered it when the sheet may have been
+    // printed (a code printed then still brings its sheet back), and every field holds
+    // a value the window can show.
     bool IsValid() const;
 
     friend bool operator==(const TSheetSettings&, const TSheetSettings&) = default;

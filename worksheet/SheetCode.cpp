@@ -4,6 +4,7 @@
 #include "SettingsTables.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -39,6 +40,18 @@ int CheckOf(const int* Digits, int Count)
     for (int i = 0; i < Count; ++i)
         interim = TimesX(interim) ^ Digits[i];
     return TimesX(interim);
+}
+
+// What may stand between the groups: the hyphen, and the dashes and the long-vowel
+// mark that Japanese input methods and fonts give for it ("ー" U+30FC, "ｰ", "−",
+// "‐", "–", "—", "―").
+bool IsGroupSeparator(QChar Character)
+{
+    static constexpr char16_t Separators[] = {u'-',      u'\u2010', u'\u2011', u'\u2012',
+                                              u'\u2013', u'\u2014', u'\u2015', u'\u2212',
+                                              u'\u30FC', u'\uFF0D', u'\uFF70'};
+    return std::find(std::begin(Separators), std::end(Separators), Character.unicode()) !=
+           std::end(Separators);
 }
 
 int DigitOf(QChar Character)
@@ -99,7 +112,7 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     // their plain forms; separators and spaces may be typed or left out.
     QString plain;
     for (const QChar c : Text.normalized(QString::NormalizationForm_KC).toUpper())
-        if (!c.isSpace() && c != QLatin1Char('-'))
+        if (!c.isSpace() && !IsGroupSeparator(c))
             plain += c;
     if (plain.size() != CodeLength) {
         reading.Error = ceLength;
@@ -160,7 +173,12 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     if (!reading.Sheet || SheetCode(*reading.Sheet).remove(QLatin1Char('-')) != plain) {
         reading.Sheet.reset();
         reading.Error = ceNotASheet;
+        return reading;
     }
+    // A larger upper bound than a code holds was written as the limit, which lies above
+    // every capacity and so draws as the capacity does: the sheet shows the capacity.
+    if (reading.Sheet->Settings.RangeMax >= SheetCodeRangeLimit)
+        reading.Sheet->Settings.RangeMax = reading.Sheet->Settings.CapacityGrams();
     return reading;
 }
 

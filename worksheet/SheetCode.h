@@ -37,7 +37,9 @@ QString SheetCode(const TSheet& Sheet);
 QString IssuedCode(const TSheet& Sheet);
 
 struct TSheetCodeReading {
-    std::optional<TSheet> Sheet;   // with its weights drawn again from the seed
+    // With its weights drawn again from the seed; an upper bound the code could not
+    // hold comes back as the capacity.
+    std::optional<TSheet> Sheet;
     TSheetCodeError Error = ceNone;
     QString Character;             // the offending character for ceCharacter
 };

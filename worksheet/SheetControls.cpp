@@ -48,6 +48,8 @@ TLabel* MakeRedLabel(QWidget* Parent, const char* Name, const QFont& Font)
 constexpr int KeyRightMargin = 4;
 constexpr int CodeRight = 1020;
 constexpr int CodeTop = 723;
+// The sheet code's character height on the page, in pixels.
+constexpr int CodePageHeight = 10;
 
 }  // namespace
 
@@ -63,10 +65,12 @@ void TFormKestrum::CreateSheetExtras()
     LabelKeyTitle = MakeRedLabel(this, "LabelKeyTitle", GothicFont(27));
     LabelKeyTitle->move(840, 12);
     LabelKeyTitle->SetCaption(Texts::KeyTitle);
-    // Small, at the right of the foot, past the summary lines.
+    // Small on the page, at the right of the foot, past the summary lines. On screen
+    // it is as large as the summary lines, where a small 8 is read as a 5.
     LabelSheetCode = new TLabel(this);
     LabelSheetCode->setObjectName(QStringLiteral("LabelSheetCode"));
-    LabelSheetCode->setFont(GothicFont(10));
+    LabelSheetCode->setFont(LabelHyoudai1->font());
+    LabelSheetCode->SetPageFont(GothicFont(CodePageHeight));
     LabelSheetCode->setAutoFillBackground(false);
     // Labels lie below every windowed control, the panels among them.
     for (QWidget* label : {static_cast<QWidget*>(LabelKeyTitle), static_cast<QWidget*>(LabelSheetCode)})

@@ -40,6 +40,24 @@ inline const QString FontsMissing =
     QStringLiteral("ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。"
                    "パッケージ %2 をインストールしてください。");
 
+// Saving a PDF: the heading over the file's name and the reason, then each reason.
+inline const QString PdfSaveFailed = QStringLiteral("PDFを保存できませんでした。\n%1\n%2");
+inline const QString PdfNoFileName = QStringLiteral("ファイル名がありません。");
+inline const QString PdfNoFolder = QStringLiteral("保存先のフォルダがありません。");
+inline const QString PdfIsFolder = QStringLiteral("同じ名前のフォルダがあります。");
+inline const QString PdfNotAFile = QStringLiteral("ふつうのファイルではないため、置き換えません。");
+inline const QString PdfReadOnly = QStringLiteral("書き込みが禁止されたファイルのため、置き換えません。");
+inline const QString PdfNameTooLong = QStringLiteral("ファイル名が長すぎます。");
+inline const QString PdfIncomplete =
+    QStringLiteral("ファイルを最後まで書き込めませんでした。ディスクの空きを確かめてください。");
+inline const QString PdfNoPermission = QStringLiteral("ここに保存する権限がありません。");
+inline const QString PdfReadOnlyPlace = QStringLiteral("書き込みできない場所です。");
+inline const QString PdfDiskFull = QStringLiteral("ディスクの空きが足りません。");
+inline const QString PdfTooLarge = QStringLiteral("ファイルが大きすぎます。");
+inline const QString PdfDiskError = QStringLiteral("ディスクの読み書きに失敗しました。");
+// %1: the system's error number, for whoever looks into it
+inline const QString PdfOtherError = QStringLiteral("保存中にエラーが起きました（エラー番号 %1）。");
+
 // The settings panel
 inline const QString GroupBoxStart = QStringLiteral("初期設定(&S)");
 inline const QString GroupBoxScales = QStringLiteral("秤");

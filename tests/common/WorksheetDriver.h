@@ -21,6 +21,8 @@
 #include <memory>
 
 // Hands out the queued draws in order, then 0 forever; remembers each count asked for.
+// A draw that does not fit the count asked for stops the test at once: handed on, it
+// would index past the end of the program's list of candidates.
 class FixedRandom final : public TRandomSource {
 public:
     explicit FixedRandom(std::deque<int> Draws = {}) : FDraws(std::move(Draws)) {}
@@ -28,10 +30,15 @@ public:
     int Next(int Count) override
     {
         Counts.push_back(Count);
-        if (FDraws.empty())
-            return 0;
-        const int k = FDraws.front();
-        FDraws.pop_front();
+        int k = 0;
+        if (!FDraws.empty()) {
+            k = FDraws.front();
+            FDraws.pop_front();
+        }
+        if (k < 0 || k >= Count)
+            qFatal("FixedRandom: draw %d asked for from 0 to %d, after %zu draws; the test "
+                   "queued draws for other counts than the program asks for",
+                   k, Count - 1, Counts.size() - 1);
         return k;
     }
     void Queue(std::initializer_list<int> Draws) { FDraws.insert(FDraws.end(), Draws); }

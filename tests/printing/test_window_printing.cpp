@@ -149,16 +149,27 @@ private slots:
         QVERIFY(ink.right() < 1028 * scale);
     }
 
+    // Until the teacher chooses a printer, every print asks for the system's default
+    // printer of that moment, since one may be added while the program runs.
     void withoutAPrinterTheWorksheetIsUnchanged()
     {
         TPrintedWindow window;
         window.Printer().setOutputFormat(QPrinter::PdfFormat);
         window.Printer().setOutputFileName(QString());
+        int lookups = 0;
+        window.Worksheet.Form->SheetPrinter().SetDefaultPrinterLookup([&] {
+            ++lookups;
+            return QString();
+        });
         const QStringList before = Snapshot(*window.Worksheet.Form);
 
-        window.Worksheet.Click("ButtonPrintOut");
+        for (int print = 1; print <= 2; ++print) {
+            const int lookupsBefore = lookups;
+            window.Worksheet.Click("ButtonPrintOut");
+            QVERIFY2(lookups > lookupsBefore, "a print did not look for the default printer");
+        }
 
-        QCOMPARE(window.Messages, QStringList{NoPrinterText});
+        QCOMPARE(window.Messages, (QStringList{NoPrinterText, NoPrinterText}));
         QCOMPARE(Snapshot(*window.Worksheet.Form), before);
     }
 

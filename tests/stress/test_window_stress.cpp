@@ -296,7 +296,7 @@ private:
         const bool per200Drawn = dense && HasPer200[kind] && S.Dial(1)->TypeShowScalePer200() == ssShow;
         const std::int32_t finest = !dense ? FinestSparse[kind] : per200Drawn ? FinestShown[kind] : FinestDense[kind];
         const std::int32_t division = S.Form->Division();
-        if (division < finest)
+        if (division % finest != 0)
             return QStringLiteral("step %1 g on marks %2 g apart").arg(division).arg(finest);
         if (S.Find<TRadioGroup>("RadioGroupPer200")->isHidden() == (dense && HasPer200[kind]))
             return QStringLiteral("the 1/200 choice is %1").arg(dense && HasPer200[kind] ? "hidden" : "offered");

@@ -82,6 +82,15 @@ private slots:
         QCOMPARE(Kestrum({QStringLiteral("--pdf"), c, QStringLiteral("--code"), code, QStringLiteral("--sheets"),
                           QStringLiteral("2"), QStringLiteral("--answers"), QStringLiteral("each")}).Status, 0);
         QCOMPARE(Text(c), text);
+
+        // A code printed while 5 kg still offered 50 g brings back that sheet and its key.
+        const QString old = dir.filePath(QStringLiteral("old.pdf"));
+        QCOMPARE(Kestrum({QStringLiteral("--pdf"), old, QStringLiteral("--code"), QStringLiteral("6JYQZ-J6WA2-226B"),
+                          QStringLiteral("--answers"), QStringLiteral("each")}).Status, 0);
+        const QString oldText = Text(old);
+        for (const QString& word : {QStringLiteral("6JYQZ-J6WA2-226B"), QStringLiteral("刻み:50g"),
+                                    QStringLiteral("3kg 850g")})
+            QVERIFY2(oldText.contains(word), qPrintable(word));
     }
 
     void badInputIsRefusedWithoutAFile()
@@ -95,7 +104,9 @@ private slots:
             {{QStringLiteral("--answers"), QStringLiteral("all")}, QStringLiteral("none|each|list")},
             {{QStringLiteral("--capacity"), QStringLiteral("3")}, QStringLiteral("--capacity")},
             {{QStringLiteral("--capacity"), QStringLiteral("5"), QStringLiteral("--step"), QStringLiteral("10g")},
-             QStringLiteral("50g|100g|200g|500g")},
+             QStringLiteral("100g|200g|500g")},
+            {{QStringLiteral("--capacity"), QStringLiteral("2"), QStringLiteral("--per200"), QStringLiteral("show")},
+             QStringLiteral("--per200")},
             {{QStringLiteral("--unit"), QStringLiteral("lb")}, QStringLiteral("g|kg|kg-g")},
             {{QStringLiteral("--min"), QStringLiteral("2500")}, QStringLiteral("--min")},
             {{QStringLiteral("--seed"), QStringLiteral("-1")}, QStringLiteral("--seed")},

@@ -104,6 +104,8 @@ private slots:
         };
         QCOMPARE(offered(0, 10), (QStringList{"10g", "20g", "50g", "100g"}));
         QCOMPARE(offered(0, 50), (QStringList{"50g", "100g"}));
+        // Only whole numbers of marks: 50 g lies between the 20 g marks of 5 kg.
+        QCOMPARE(offered(2, 20), (QStringList{"100g", "200g", "500g"}));
         QCOMPARE(offered(6, 5000), (QStringList{"5kg", "10kg"}));
     }
 

@@ -34,10 +34,10 @@ struct TCapacityCase {
 const TCapacityCase CapacityCases[] = {
     {vm001kg, 1000, {{10, 99}, {20, 49}, {50, 19}, {100, 9}}, true, "重量:1kg, "},
     {vm002kg, 2000, {{20, 99}, {10, 199}, {50, 39}, {100, 19}, {200, 9}}, false, "重量:2kg, "},
-    {vm005kg, 5000, {{50, 99}, {100, 49}, {200, 24}, {500, 9}}, false, "重量:5kg, "},
+    {vm005kg, 5000, {{100, 49}, {200, 24}, {500, 9}}, false, "重量:5kg, "},
     {vm010kg, 10000, {{100, 99}, {200, 49}, {500, 19}, {1000, 9}}, true, "重量:10kg, "},
     {vm020kg, 20000, {{200, 99}, {500, 39}, {1000, 19}, {2000, 9}}, false, "重量:20kg, "},
-    {vm050kg, 50000, {{500, 99}, {1000, 49}, {2000, 24}, {5000, 9}}, false, "重量:50kg, "},
+    {vm050kg, 50000, {{1000, 49}, {2000, 24}, {5000, 9}}, false, "重量:50kg, "},
     {vm100kg, 100000, {{1000, 99}, {2000, 49}, {5000, 19}, {10000, 9}}, true, "重量:100kg, "},
 };
 
@@ -137,10 +137,10 @@ private slots:
         QCOMPARE(sheet.Find<TSpinEdit>("SpinEditMax")->text(), QStringLiteral("1000"));
         QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("重量:1kg, 疎密:密, 刻み:10g"));
 
-        // A larger capacity reaches past the old one: 5 kg in steps of 50 g.
-        sheet.Random->Queue({98});
+        // A larger capacity reaches past the old one: 5 kg in steps of 100 g.
+        sheet.Random->Queue({48});
         sheet.Choose("RadioGroupKind", 2);
-        QCOMPARE(sheet.Dial(1)->Value(), 4950u);
+        QCOMPARE(sheet.Dial(1)->Value(), 4900u);
         // 500 g: nine weights, every one a multiple of the new step.
         sheet.Random->Queue({8});
         sheet.Step("RadioButtonDivision500g");
@@ -238,9 +238,11 @@ private slots:
         sheet.Choose("RadioGroupSparselyDensely", 0);
         QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision5kg")->Checked());
         QVERIFY(!sheet.Find<TRadioButton>("RadioButtonDivision2kg")->isEnabled());
+        // 50 kg's dense marks stand 200 g apart: 500 g is not offered, and 1 kg is the start.
         sheet.Choose("RadioGroupKind", 5);
         QCOMPARE(sheet.Dial(1)->TypeBoardScale(), bsDensely);  // a new capacity is dense
-        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision500g")->Checked());
+        QVERIFY(!sheet.Find<TRadioButton>("RadioButtonDivision500g")->isEnabled());
+        QVERIFY(sheet.Find<TRadioButton>("RadioButtonDivision1kg")->Checked());
     }
 
     void enlargingChangesOnlyTheZoom()

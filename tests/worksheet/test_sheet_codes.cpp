@@ -63,6 +63,7 @@ private slots:
             const char* Code;
             TSheetSettings Settings;
             TWeights Weights;
+            const char* Reissued = nullptr;  // the brought-back sheet's code, where it differs
         };
         const TPin pins[] = {
             {"5PHTQ-J3YJ2-222B", TSheetSettings{}, {1700, 100, 1100, 1500, 900, 400}},
@@ -70,19 +71,29 @@ private slots:
              {810, 880, 540, 650, 340, 450}},
             {"G9VKK-H3P2R-RKK8", {6, 9, false, pcHide, false, auKilograms, 0, 100000},
              {50000, 20000, 40000, 60000, 90000, 10000}},
-            {"7VBUQ-HZZZE-YBLQ", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 1000, 131071},
-             {2500, 3000, 1500, 2000, 4500, 4000}},
+            // An upper bound the code could not hold comes back as the capacity.
+            {"7VBUQ-HZZZE-YBLQ", {2, 5, true, pcUnchosen, true, auKilogramsAndGrams, 1000, 5000},
+             {2500, 3000, 1500, 2000, 4500, 4000}, "7VBUQ-E6WAE-YBLK"},
         };
         for (const TPin& pin : pins) {
             const TSheetCodeReading reading = ReadSheetCode(QString::fromLatin1(pin.Code));
             QVERIFY2(reading.Sheet, pin.Code);
             QCOMPARE(reading.Sheet->Settings, pin.Settings);
             QCOMPARE(reading.Sheet->Weights, pin.Weights);
-            QCOMPARE(SheetCode(*reading.Sheet), QString::fromLatin1(pin.Code));
+            QCOMPARE(SheetCode(*reading.Sheet), QString::fromLatin1(pin.Reissued ? pin.Reissued : pin.Code));
         }
         // Typed as a person might: small letters, full-width, spaces, no separators.
         QVERIFY(ReadSheetCode(QStringLiteral(" 5phtq j3yj2222b ")).Sheet);
         QVERIFY(ReadSheetCode(QStringLiteral("５ＰＨＴＱ－Ｊ３ＹＪ２－２２２Ｂ")).Sheet);
+        // Between the groups, whatever an input method or a font gives for the hyphen:
+        // the long-vowel mark, its half-width form, the minus sign and the dashes.
+        for (const char16_t dash : {u'ー', u'ｰ', u'−', u'‐', u'–', u'—'}) {
+            const QString typed = QStringLiteral("５ＰＨＴＱ") + QChar(dash) + QStringLiteral("Ｊ３ＹＪ２") +
+                                  QChar(dash) + QStringLiteral("２２２Ｂ");
+            const TSheetCodeReading reading = ReadSheetCode(typed);
+            QVERIFY2(reading.Sheet, qPrintable(typed + u' ' + SheetCodeErrorText(reading)));
+            QCOMPARE(reading.Sheet->Weights, pins[0].Weights);
+        }
     }
 
     void aSheetComesBackWhole()
@@ -124,13 +135,56 @@ private slots:
             other.Find<QCheckBox>("CheckBoxAnswers")->setChecked(true);
             TFormKestrum* restored = other.Form.get();
             QCOMPARE(restored->RecallSheet(code.toLower()), QString());
+            // A bound above what a code holds comes back as the capacity.
             TSheet expected = original;
-            expected.Settings.RangeMax = std::min(expected.Settings.RangeMax, SheetCodeRangeLimit);
-            QCOMPARE(SheetCode(restored->Sheet()), SheetCode(expected));
+            if (expected.Settings.RangeMax >= SheetCodeRangeLimit)
+                expected.Settings.RangeMax = expected.Settings.CapacityGrams();
             QCOMPARE(restored->Sheet(), expected);
-            if (original.Settings.RangeMax <= SheetCodeRangeLimit)
+            if (original.Settings.RangeMax < SheetCodeRangeLimit)
                 QCOMPARE(SheetTexts(*restored), SheetTexts(*driver.Form));
+            else
+                QVERIFY(other.Text("LabelHyoudai2")
+                            .startsWith(QStringLiteral("範囲:%1g ～ %2kg, ")
+                                            .arg(expected.Settings.RangeMin)
+                                            .arg(expected.Settings.CapacityGrams() / 1000)));
         }
+    }
+
+    void aCodePrintedBeforeTheStepRuleBringsItsSheetBack()
+    {
+        // 5 kg, dense, in steps of 50 g: printed while a step had only to be as coarse
+        // as the 20 g marks. 3850 g lies between two marks and 50 g is offered no more,
+        // but last week's papers are marked with this code.
+        TSheet printed;
+        printed.Settings = {2, 2, true, pcUnchosen, false, auKilogramsAndGrams, 0, 5000};
+        printed.Weights = {3850, 3050, 4450, 1550, 3450, 3750};
+        printed.Seed = 4;
+        const QString code = SheetCode(printed);
+        QCOMPARE(code, QStringLiteral("6JYQZ-J6WA2-226B"));
+
+        Sheet driver;
+        driver.Find<QCheckBox>("CheckBoxAnswers")->setChecked(true);
+        QTimer::singleShot(0, [&] {
+            auto* dialog = driver.Form->findChild<QDialog*>(QStringLiteral("DialogRecall"));
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("LineEditCode")), code);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonRecallOk")),
+                              Qt::LeftButton);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        driver.Click("ButtonRecall");
+        QCOMPARE(driver.Form->Sheet(), printed);
+        auto* step50g = driver.Find<TRadioButton>("RadioButtonDivision50g");
+        QVERIFY(step50g->Checked());
+        QVERIFY(!step50g->isEnabled());
+        QCOMPARE(driver.Text("LabelHyoudai1"), QStringLiteral("重量:5kg, 疎密:密, 刻み:50g"));
+        QCOMPARE(driver.Text("LabelKey1"), QStringLiteral("3kg 850g"));
+        QCOMPARE(driver.Text("LabelSheetCode"), code);
+        // A change afterwards follows the rule: sparse marks offer 100 g at the finest.
+        driver.Choose("RadioGroupSparselyDensely", 0);
+        QVERIFY(driver.Find<TRadioButton>("RadioButtonDivision100g")->Checked());
+        QVERIFY(!step50g->Checked());
     }
 
     void aSheetThatNoCodeBringsBackHasNone()

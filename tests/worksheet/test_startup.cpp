@@ -1,6 +1,7 @@
 // The window as it first opens: every default setting, the sheet's texts, and the
 // layout a teacher sees and prints.
 
+#include "MainWindow.h"
 #include "WorksheetDriver.h"
 
 #include <QFontInfo>
@@ -130,15 +131,36 @@ private slots:
         }
         QCOMPARE(reached, expected);
 
-        // At 5 kg the steps below 50 g are not offered; the step's accelerator goes to
+        // At 5 kg the steps below 100 g are not offered; the step's accelerator goes to
         // the step chosen, the range's to its lower bound.
         sheet.Choose("RadioGroupKind", 2);
         QTest::keyClick(sheet.Form.get(), Qt::Key_I, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("RadioButtonDivision50g"));
+        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("RadioButtonDivision100g"));
         QTest::keyClick(sheet.Form.get(), Qt::Key_R, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("SpinEditMin"));
         QTest::keyClick(sheet.Form.get(), Qt::Key_K, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), item("RadioGroupKind", 2));
+    }
+
+    // Round the whole window and back, as the program opens it: every Tab stop is a
+    // control the teacher can see, never the window around the sheet.
+    void tabVisitsOnlyVisibleControls()
+    {
+        TMainWindow window(std::make_unique<FixedRandom>());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* start = window.Form().findChild<QWidget*>(QStringLiteral("ButtonNew"));
+        start->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> reached;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.append(QApplication::focusWidget());
+        } while (reached.back() != start && reached.size() < 50);
+        QCOMPARE(reached.back(), start);
+        QVERIFY(reached.contains(window.Form().findChild<QWidget*>(QStringLiteral("ButtonRecall"))));
+        for (QWidget* stop : reached)
+            QVERIFY2(stop && !stop->isWindow() && stop->isVisible() && !stop->visibleRegion().isEmpty(),
+                     stop ? stop->metaObject()->className() : "no focus");
     }
 };
 

@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -26,6 +27,25 @@ QSize TLabel::sizeHint() const
 }
 
 QSize TLabel::minimumSizeHint() const { return sizeHint(); }
+
+void TLabel::SetPageFont(const QFont& Font) { FPageFont = Font; }
+
+void TLabel::PaintOnPage(QPainter& Painter) const
+{
+    const QFont font = FPageFont.value_or(this->font());
+    // Measured as the screen measures a label of that font, so that the page holds the
+    // same box, background and text as a label shown in it.
+    const QSize size = QFontMetrics(font, this)
+                           .boundingRect(QRect(), TextFlags, text())
+                           .size();
+    const QRect box(width() - size.width(), 0, size.width(), size.height());
+    Painter.save();
+    Painter.fillRect(box, palette().brush(backgroundRole()));
+    Painter.setFont(font);
+    Painter.setPen(palette().color(QPalette::WindowText));
+    Painter.drawText(box, TextFlags, text());
+    Painter.restore();
+}
 
 void TLabel::paintEvent(QPaintEvent*)
 {

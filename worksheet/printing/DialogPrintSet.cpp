@@ -3,6 +3,8 @@
 #include "SheetPrinter.h"
 #include "UnitKestrum.h"
 #include "PdfExport.h"
+#include "PdfFailureText.h"
+#include "Texts.h"
 #include <QPrinter>
 
 #include <QComboBox>
@@ -33,7 +35,6 @@ const QString PrintText = QStringLiteral("印刷(&P)");
 const QString CloseText = QStringLiteral("閉じる");
 const QString SaveCaption = QStringLiteral("PDFに保存");
 const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString SaveFailed = QStringLiteral("PDFを保存できませんでした。\n%1\n%2");
 
 QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text)
 {
@@ -127,7 +128,7 @@ void TDialogPrintSet::ButtonSavePdfClick()
     const TPdfResult result =
         SavePdf(*document, path, FWindow.SheetPrinter().Printer().pageLayout().pageSize());
     if (!result.Saved)
-        FWindow.SheetPrinter().ReportError(this, SaveFailed.arg(path, result.Reason));
+        FWindow.SheetPrinter().ReportError(this, Texts::PdfSaveFailed.arg(path, PdfFailureText(result)));
 }
 
 void TDialogPrintSet::ButtonPrintClick()

@@ -1,5 +1,6 @@
 #include "SheetPicture.h"
 
+#include "Label.h"
 #include "PlatformScale.h"
 
 #include <QPainter>
@@ -26,6 +27,9 @@ QPicture RecordSheet(QWidget& Sheet, const QRect& Area)
             // with a child, loses the dial's numerals between save and restore.
             painter.translate(child->pos());
             dial->PaintControl(painter);
+        } else if (auto* label = qobject_cast<TLabel*>(child); label && label->PrintsInOwnFont()) {
+            painter.translate(child->pos());
+            label->PaintOnPage(painter);
         } else {
             child->render(&painter, child->pos(), QRegion(),
                           QWidget::DrawWindowBackground | QWidget::DrawChildren);

@@ -1,6 +1,7 @@
 #pragma once
 // The sheet as drawing commands: a widget and its visible children recorded into a
-// QPicture, exactly as each paints itself on screen. Played onto a printer the
+// QPicture, exactly as each paints itself on screen, except a label that prints in a
+// font of its own (the sheet code, larger on screen). Played onto a printer the
 // picture stays lines, curves and text at the printer's resolution, with no bitmap in
 // between, and each control keeps to its own rectangle because its clip is recorded
 // with it.

@@ -5,6 +5,7 @@
 #include "SpoolerVerdict.h"
 #include "SheetPicture.h"
 #include "SheetDocument.h"
+#include "Texts.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -43,8 +44,10 @@ bool GoesToSpooler(const QPrinter& Printer)
 TSheetPrinter::TSheetPrinter()
     : FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       FReportError([](QWidget* parent, const QString& message) {
-          QMessageBox::critical(parent, QString(), message);
-      })
+          // Titled like the window, not with the executable's name.
+          QMessageBox::critical(parent, Texts::WindowCaption, message);
+      }),
+      FDefaultPrinterName([] { return QPrinterInfo::defaultPrinterName(); })
 {
 }
 
@@ -53,6 +56,11 @@ TSheetPrinter::~TSheetPrinter() = default;
 QPrinter& TSheetPrinter::Printer() { return *FPrinter; }
 
 void TSheetPrinter::SetErrorReporter(TErrorReporter Reporter) { FReportError = std::move(Reporter); }
+
+void TSheetPrinter::SetDefaultPrinterLookup(TDefaultPrinterLookup Lookup)
+{
+    FDefaultPrinterName = std::move(Lookup);
+}
 
 void TSheetPrinter::ReportError(QWidget* Parent, const QString& Message) const
 {
@@ -80,7 +88,7 @@ void TSheetPrinter::FollowDefaultPrinter()
     // A choice made in code (a file name set by a caller) counts as chosen too.
     if (FPrinterChosen || WritesToFile(*FPrinter))
         return;
-    const QString current = QPrinterInfo::defaultPrinterName();
+    const QString current = FDefaultPrinterName ? FDefaultPrinterName() : QString();
     if (current.isEmpty() || current == FPrinter->printerName())
         return;
     FPrinter->setOutputFormat(QPrinter::NativeFormat);

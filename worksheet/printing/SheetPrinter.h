@@ -51,6 +51,11 @@ public:
     void SetErrorReporter(TErrorReporter Reporter);
     void ReportError(QWidget* Parent, const QString& Message) const;
 
+    // Where each print finds the system's default printer of that moment, by its queue
+    // name (empty for none): the print spooler, unless a test puts another source in.
+    using TDefaultPrinterLookup = std::function<QString()>;
+    void SetDefaultPrinterLookup(TDefaultPrinterLookup Lookup);
+
 private:
     // Runs Job, which prints, unless a print is already running or there is nowhere to
     // print; reports any failure. True when the job came out.
@@ -63,5 +68,6 @@ private:
     std::unique_ptr<QPrinter> FPrinter;
     bool FPrinterChosen = false;
     TErrorReporter FReportError;
+    TDefaultPrinterLookup FDefaultPrinterName;
     bool FPrinting = false;
 };

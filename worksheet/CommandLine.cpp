@@ -392,7 +392,7 @@ int RunPdf(const TCommandLine& Line)
         return CommandLineError;
     }
     TSheetDocument document(DrawSet(*first, Line.Sheets), Line.Answers);
-    const TPdfResult result = SavePdf(document, Line.PdfPath);
+    const TPdfResult result = SavePdfToFileName(document, ArgumentBytes(Line.PdfPath));
     if (!result.Saved) {
         std::fprintf(stderr, "kestrum: --pdf: cannot write %s: %s\n", qPrintable(Echo(Line.PdfPath)),
                      qPrintable(OneLine(result.Reason)));

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+
+#include <dirent.h>
+
 namespace {
 
 struct TRun {
@@ -183,6 +187,31 @@ private slots:
         const QString text = Text(file);
         QVERIFY(text.contains(QStringLiteral("重量:2kg")));
         QCOMPARE(Text(received.fileName()), text);
+    }
+
+    // A script passes the file name as bytes, and they need not be UTF-8 (a Latin-1 folder,
+    // say): the PDF gets exactly that name.
+    void writesTheNameAsGiven()
+    {
+        QTemporaryDir dir;
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        shell.setProcessEnvironment(env);
+        shell.setWorkingDirectory(dir.path());
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --pdf \"$(printf 'Sch\\374ler.pdf')\""),
+                     QStringLiteral(KESTRUM_BINARY)});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 0);
+        QList<QByteArray> names;
+        if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
+            while (const dirent* entry = ::readdir(folder))
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                    names.emplace_back(entry->d_name);
+            ::closedir(folder);
+        }
+        QCOMPARE(names, QList<QByteArray>{QByteArray("Sch\xfcler.pdf")});
     }
 
     // Where the worksheet's faces are missing its texts would come out as boxes: the run is

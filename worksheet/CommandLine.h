@@ -10,20 +10,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 
 class TFormKestrum;
+class TMainWindow;
 
 // Exit status for input the command line refuses.
 constexpr int CommandLineError = 2;
 
-// Before the application object exists: a --pdf run needs no display, so unless the
-// user chose a platform it runs on the offscreen one (a school server has no X), and
-// Qt's own chatter stays off its standard error.
-void PrepareCommandLinePlatform(int Argc, char** Argv);
+// What a command line asks for besides its settings.
+enum TRequest : std::uint8_t { rqRun, rqHelp, rqVersion };
 
 struct TCommandLine {
     QString Error;                 // one line naming the option and what it takes
+    TRequest Request = rqRun;
     QString PdfPath;               // empty: open the window
     int Sheets = 1;
     TAnswerPages Answers = apNone;
@@ -32,12 +33,23 @@ struct TCommandLine {
     std::optional<TSheet> Code;    // the sheet of --code
 };
 
-// Reads the arguments (the program's name first). --help and --version print and
-// exit as usual; they work under a core application, before any window system.
+// The arguments as the system passed them to main, the program's name first.
+QStringList ArgumentsOf(int Argc, char** Argv);
+
+// Reads the arguments (the program's name first), before any application object exists:
+// whether the program opens a window, writes a PDF or only prints depends on them.
 TCommandLine ParseCommandLine(const QStringList& Arguments);
+
+// Prints the help or the version a command line asked for, and exits. Needs only a core
+// application, which opens no window system.
+[[noreturn]] void ShowHelpOrVersion(const TCommandLine& Line);
 
 // Writes the PDF a parsed command line asks for; returns the exit status.
 int RunPdf(const TCommandLine& Line);
 
 // Gives a window the settings the command line asked for.
 void ApplyCommandLine(const TCommandLine& Line, TFormKestrum& Window);
+
+// The window's start: the command line's settings, the window shown, and a warning
+// where the worksheet's fonts are missing.
+void StartWindow(const TCommandLine& Line, TMainWindow& Window);

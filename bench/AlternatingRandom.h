@@ -4,7 +4,7 @@
 // its weight from one sheet to the next (a clock-seeded sheet would now and then
 // leave a dial where it was, and that dial would rightly not repaint).
 
-#include "RandomSource.h"
+#include "sheet/RandomSource.h"
 
 class TAlternatingRandom final : public TRandomSource {
 public:

@@ -3,7 +3,7 @@
 // pen, brush and font as they stood at that moment, so that the same paint can later
 // be replayed without running any of the dial's own arithmetic.
 
-#include "Canvas.h"
+#include "dial/Canvas.h"
 
 #include <string>
 #include <vector>

@@ -7,7 +7,7 @@
 
 #include "CanvasRecording.h"
 #include "FloorReplay.h"
-#include "QtCanvas.h"
+#include "dial/QtCanvas.h"
 #include "ThreadClock.h"
 #include "WorksheetDial.h"
 

@@ -1,7 +1,7 @@
 #include "FloorReplay.h"
 
-#include "QtCanvas.h"
-#include "TextFit.h"
+#include "dial/QtCanvas.h"
+#include "dial/TextFit.h"
 
 #include <QPainter>
 

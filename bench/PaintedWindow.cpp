@@ -1,7 +1,7 @@
 #include "PaintedWindow.h"
 
-#include "PlatformScale.h"
-#include "UnitKestrum.h"
+#include "dial/PlatformScale.h"
+#include "window/UnitKestrum.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

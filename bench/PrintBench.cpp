@@ -3,8 +3,8 @@
 // the size of the file one print writes.
 
 #include "PaintedWindow.h"
-#include "SheetPrinter.h"
-#include "UnitKestrum.h"
+#include "printing/SheetPrinter.h"
+#include "window/UnitKestrum.h"
 
 #include <QFileInfo>
 #include <QPrinter>

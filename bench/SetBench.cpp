@@ -3,9 +3,9 @@
 // (sixty pages), and the answers list of thirty sheets on its own. The counter is
 // the size of the file one run writes.
 
-#include "RandomSource.h"
-#include "PdfExport.h"
-#include "SheetDocument.h"
+#include "sheet/RandomSource.h"
+#include "printing/PdfExport.h"
+#include "printing/SheetDocument.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

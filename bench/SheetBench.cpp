@@ -11,7 +11,7 @@
 
 #include "AlternatingRandom.h"
 #include "PaintedWindow.h"
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
 #include <QImage>
 #include <QPushButton>

@@ -11,7 +11,7 @@
 // construct, show, wait for the six dials' paints. Tearing the window down is not timed.
 
 #include "PaintedWindow.h"
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
 #include <QCoreApplication>
 #include <QFile>

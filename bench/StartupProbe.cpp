@@ -3,10 +3,10 @@
 // to standard output and quits. The start-up benchmark runs it as a child process;
 // /usr/bin/time -v or hyperfine can run it too.
 
-#include "Fonts.h"
+#include "view/Fonts.h"
 #include "PaintedWindow.h"
 #include "Translations.h"
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // The dial as the worksheet shows it, at one capacity, whole or enlarged, with the
 // needle part way round so that it crosses marks as it does on a sheet.
 
-#include "PlatformScale.h"
+#include "dial/PlatformScale.h"
 
 #include <cstdint>
 

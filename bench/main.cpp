@@ -3,7 +3,7 @@
 // A platform window holds back a requested repaint for a few milliseconds to gather
 // more of them; the screen repaint is timed without that wait, as the work it is.
 
-#include "Fonts.h"
+#include "view/Fonts.h"
 
 #include <QApplication>
 

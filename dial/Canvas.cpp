@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "dial/Canvas.h"
 
 void TBrush::SetColor(TColor c)
 {

@@ -1,4 +1,4 @@
-#include "DialGeometry.h"
+#include "dial/DialGeometry.h"
 
 #include <cmath>
 #include <limits>

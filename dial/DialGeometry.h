@@ -3,7 +3,7 @@
 // long double (the 80-bit format on x86-64), in the order the dial's drawing expects:
 // a different order or a double in between moves a pixel.
 
-#include "DialTypes.h"
+#include "dial/DialTypes.h"
 
 #include <cstdint>
 

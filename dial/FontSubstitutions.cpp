@@ -1,13 +1,11 @@
-#include "FontSubstitutions.h"
+#include "dial/FontSubstitutions.h"
 
 #include <QFont>
 
 void RegisterFontSubstitutions()
 {
-    const QString ipaGothic = QStringLiteral("IPAGothic");
-    const QString ipaPGothic = QStringLiteral("IPAPGothic");
-    QFont::insertSubstitution(MsGothic, ipaGothic);
-    QFont::insertSubstitution(QStringLiteral("MS Gothic"), ipaGothic);
-    QFont::insertSubstitution(MsPGothic, ipaPGothic);
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), ipaPGothic);
+    QFont::insertSubstitution(MsGothic, IpaGothic);
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), IpaGothic);
+    QFont::insertSubstitution(MsPGothic, IpaPGothic);
+    QFont::insertSubstitution(QStringLiteral("MS PGothic"), IpaPGothic);
 }

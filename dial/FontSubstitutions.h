@@ -8,6 +8,8 @@
 
 inline const QString MsGothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString MsPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString IpaGothic = QStringLiteral("IPAGothic");
+inline const QString IpaPGothic = QStringLiteral("IPAPGothic");
 
 // Registers MS Gothic → IPAGothic and MS PGothic → IPAPGothic, under both the
 // Japanese and the Latin names. Registering again changes nothing.

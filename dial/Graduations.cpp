@@ -1,4 +1,4 @@
-#include "Graduations.h"
+#include "dial/Graduations.h"
 
 namespace {
 

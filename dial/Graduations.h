@@ -3,7 +3,7 @@
 // first, each with its step, which multiples of the step get a mark, how far in the
 // mark reaches and which pen width it takes.
 
-#include "DialTypes.h"
+#include "dial/DialTypes.h"
 
 #include <cstdint>
 #include <span>

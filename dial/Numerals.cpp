@@ -1,4 +1,4 @@
-#include "Numerals.h"
+#include "dial/Numerals.h"
 
 #include <QLocale>
 

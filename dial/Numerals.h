@@ -3,7 +3,7 @@
 // big font, alignment in its box and the box's four extents around the anchor point
 // (in multiples of the font size).
 
-#include "DialTypes.h"
+#include "dial/DialTypes.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "PlatformScale.h"
+#include "dial/PlatformScale.h"
 
-#include "DialGeometry.h"
-#include "Numerals.h"
-#include "QtCanvas.h"
+#include "dial/DialGeometry.h"
+#include "dial/Numerals.h"
+#include "dial/QtCanvas.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -42,13 +42,6 @@ bool IsValid(TTypeShowScalePer200 v) { return v <= ssHide; }
 bool IsValid(TTypeHandBrush v) { return v <= hbSolid; }
 
 }  // namespace
-
-std::uint32_t StandardValueMax(TTypeValueMax t)
-{
-    static constexpr std::uint32_t grams[TypeValueMaxCount] = {1000, 2000, 5000, 10000,
-                                                               20000, 50000, 100000};
-    return IsValid(t) ? grams[t] : 0;
-}
 
 TPlatformScale::TPlatformScale(QWidget* Owner) : QWidget(Owner)
 {

@@ -6,9 +6,9 @@
 // PaintOn() hands it the properties and any TCanvas (screen, image, printer, or a
 // recorder in a test).
 
-#include "Canvas.h"
-#include "DialTypes.h"
-#include "ScalePainter.h"
+#include "dial/Canvas.h"
+#include "dial/DialTypes.h"
+#include "dial/ScalePainter.h"
 
 #include <QWidget>
 

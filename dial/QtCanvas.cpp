@@ -1,6 +1,6 @@
-#include "QtCanvas.h"
+#include "dial/QtCanvas.h"
 
-#include "TextFit.h"
+#include "dial/TextFit.h"
 
 #include <QGuiApplication>
 #include <QPaintEngine>

@@ -3,7 +3,7 @@
 // logical pixels at 96 dpi; font sizes in points become pixel heights at that
 // resolution, so text keeps its size relative to the boxes on every device.
 
-#include "Canvas.h"
+#include "dial/Canvas.h"
 
 #include <QColor>
 #include <QFont>

@@ -2,11 +2,11 @@
 // written order and brought to whole pixels by RoundOff (the needle outline by
 // RoundHalfEven): a different order or a double in between moves a pixel.
 
-#include "ScalePainter.h"
+#include "dial/ScalePainter.h"
 
-#include "DialGeometry.h"
-#include "Graduations.h"
-#include "Numerals.h"
+#include "dial/DialGeometry.h"
+#include "dial/Graduations.h"
+#include "dial/Numerals.h"
 
 #include <algorithm>
 #include <cmath>

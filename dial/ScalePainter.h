@@ -4,9 +4,9 @@
 // numeral box the paint draws, worked out once) and replays that layout onto a canvas.
 // A paint with the same properties as the one before replays the layout as it stands.
 
-#include "Canvas.h"
-#include "DialTypes.h"
-#include "QtCanvas.h"
+#include "dial/Canvas.h"
+#include "dial/DialTypes.h"
+#include "dial/QtCanvas.h"
 
 #include <array>
 #include <cstdint>

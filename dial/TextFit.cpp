@@ -1,6 +1,6 @@
-#include "TextFit.h"
+#include "dial/TextFit.h"
 
-#include "FontSubstitutions.h"
+#include "dial/FontSubstitutions.h"
 
 #include <QImage>
 #include <QPainter>

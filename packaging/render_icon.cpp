@@ -6,8 +6,8 @@
 //   render_icon OUT.png SIZE     a PNG of SIZE × SIZE pixels
 //   render_icon OUT.svg          the same drawing as SVG, through Qt's SVG generator
 
-#include "PlatformScale.h"
-#include "QtCanvas.h"
+#include "dial/PlatformScale.h"
+#include "dial/QtCanvas.h"
 
 #include <QApplication>
 #include <QImage>

@@ -7,8 +7,8 @@
 // An argument out of its range or not a whole number is refused with the usage, never
 // narrowed to something else: the picture must show what was asked for.
 
-#include "PlatformScale.h"
-#include "QtCanvas.h"
+#include "dial/PlatformScale.h"
+#include "dial/QtCanvas.h"
 
 #include <QApplication>
 #include <QImage>

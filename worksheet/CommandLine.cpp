@@ -1,25 +1,19 @@
 #include "CommandLine.h"
 
-#include "RandomSource.h"
-#include "SettingsTables.h"
-#include "SheetCode.h"
-#include "PdfExport.h"
+#include "ArgumentText.h"
+#include "view/Fonts.h"
+#include "sheet/RandomSource.h"
+#include "sheet/SettingsTables.h"
+#include "sheet/SheetCode.h"
+#include "printing/PdfExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <limits>
 
 namespace {
-
-// Qt's warnings (a missing runtime folder, fonts) are no business of a batch run.
-void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message)
-{
-    if (Type == QtCriticalMsg || Type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(Message));
-}
 
 // One choice of a fixed list, written as on the command line.
 template <typename T> struct TChoice {
@@ -69,85 +63,176 @@ TCommandLine Fail(TCommandLine& Line, const QString& Error)
     return Line;
 }
 
+// How a message writes a character that would break its line or hide in it.
+QString Escaped(char32_t C)
+{
+    switch (C) {
+    case U'\n':
+        return QStringLiteral("\\n");
+    case U'\t':
+        return QStringLiteral("\\t");
+    case U'\r':
+        return QStringLiteral("\\r");
+    default:
+        break;
+    }
+    if (const int byte = EscapedByte(C); byte >= 0)
+        return QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    if (C < 0x100)
+        return QStringLiteral("\\x%1").arg(static_cast<uint>(C), 2, 16, QLatin1Char('0'));
+    return QStringLiteral("\\u%1").arg(static_cast<uint>(C), 4, 16, QLatin1Char('0'));
+}
+
+// A value as a message shows it: on one line whatever it holds (a script may pass a
+// name with a newline or an escape sequence), and cut short where it is long.
+QString Echo(const QString& Value, qsizetype Longest = 60)
+{
+    QString shown;
+    for (qsizetype at = 0; at < Value.size(); ++at) {
+        char32_t c = Value[at].unicode();
+        if (QChar::isHighSurrogate(c) && at + 1 < Value.size() && Value[at + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(Value[at], Value[at + 1]);
+            ++at;
+        }
+        QString piece;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            piece = Escaped(c);
+            break;
+        default:
+            piece = QString::fromUcs4(&c, 1);
+        }
+        if (shown.size() + piece.size() > Longest)
+            return shown + QStringLiteral("...");
+        shown += piece;
+    }
+    return shown;
+}
+
+// A text of the system's on one line, whole.
+QString OneLine(const QString& Text)
+{
+    return Echo(Text, std::numeric_limits<qsizetype>::max());
+}
+
 QString Refusal(const QString& Option, const QString& Accepts, const QString& Given)
 {
-    return QStringLiteral("--%1: expected %2, not \"%3\"").arg(Option, Accepts, Given);
+    return QStringLiteral("--%1: expected %2, not \"%3\"").arg(Option, Accepts, Echo(Given));
+}
+
+// A value that reads as an option ("--pdf --help", "--seed -v") is one the user left
+// out; taken as a file name or a seed it would do what nobody asked for. "-" (standard
+// output) and negative numbers are values.
+bool LooksLikeOption(const QString& Value)
+{
+    return Value.size() > 1 && Value.startsWith(QLatin1Char('-')) && !Value.at(1).isDigit();
+}
+
+// The options, as --help lists them.
+struct TOptions {
+    TOptions();
+    QCommandLineParser Parser;
+    const QCommandLineOption Pdf{QStringLiteral("pdf"),
+                                 QStringLiteral("Write the set to FILE (- for standard output) and exit."),
+                                 QStringLiteral("FILE")};
+    const QCommandLineOption Sheets{QStringLiteral("sheets"), QStringLiteral("Number of sheets, 1-60 (1)."),
+                                    QStringLiteral("N")};
+    const QCommandLineOption Answers{QStringLiteral("answers"),
+                                     QStringLiteral("Answer pages: %1 (none).").arg(Names(AnswerChoices)),
+                                     QStringLiteral("PAGES")};
+    const QCommandLineOption Capacity{QStringLiteral("capacity"),
+                                      QStringLiteral("Capacity in kg: %1 (2).").arg(Names(CapacityChoices)),
+                                      QStringLiteral("KG")};
+    const QCommandLineOption Step{QStringLiteral("step"),
+                                  QStringLiteral("Step of the weights: %1, one the capacity offers.")
+                                      .arg(Names(StepChoices)),
+                                  QStringLiteral("STEP")};
+    const QCommandLineOption Density{QStringLiteral("density"), QStringLiteral("Graduation: sparse|dense (dense)."),
+                                     QStringLiteral("DENSITY")};
+    const QCommandLineOption Per200{QStringLiteral("per200"), QStringLiteral("1/200 graduation: show|hide."),
+                                    QStringLiteral("CHOICE")};
+    const QCommandLineOption View{QStringLiteral("view"), QStringLiteral("Dial view: whole|enlarged (whole)."),
+                                  QStringLiteral("VIEW")};
+    const QCommandLineOption Unit{QStringLiteral("unit"), QStringLiteral("Answer blanks: g|kg|kg-g (kg-g)."),
+                                  QStringLiteral("UNIT")};
+    const QCommandLineOption Min{QStringLiteral("min"), QStringLiteral("Lower range box, grams (0)."),
+                                 QStringLiteral("G")};
+    const QCommandLineOption Max{QStringLiteral("max"), QStringLiteral("Upper range box, grams (the capacity)."),
+                                 QStringLiteral("G")};
+    const QCommandLineOption Seed{QStringLiteral("seed"),
+                                  QStringLiteral("Seed of sheet 1's draw, 0-%1 (the clock).").arg(SheetSeedLimit - 1),
+                                  QStringLiteral("N")};
+    const QCommandLineOption Code{QStringLiteral("code"),
+                                  QStringLiteral("Sheet 1 is the sheet of this code; the rest follow from it."),
+                                  QStringLiteral("CODE")};
+};
+
+TOptions::TOptions()
+{
+    Parser.setApplicationDescription(
+        QStringLiteral("Printable worksheets on reading the weights from dial scales: opens the "
+                       "worksheet window, or with --pdf writes a class set as a PDF."));
+    Parser.addHelpOption();
+    Parser.addVersionOption();
+    Parser.addOptions({Pdf, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
+}
+
+// An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
+QString Unknown(const QString& Name)
+{
+    return QStringLiteral("unknown option \"%1%2\" (kestrum --help lists the options)")
+        .arg(Name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), Echo(Name));
 }
 
 }  // namespace
 
-void PrepareCommandLinePlatform(int Argc, char** Argv)
+QStringList ArgumentsOf(int Argc, char** Argv)
 {
-    for (int i = 1; i < Argc; ++i) {
-        if (std::strcmp(Argv[i], "--pdf") == 0 || std::strncmp(Argv[i], "--pdf=", 6) == 0) {
-            if (!std::getenv("QT_QPA_PLATFORM"))
-                setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            qInstallMessageHandler(QuietMessages);
-            return;
-        }
-    }
+    QStringList arguments;
+    for (int i = 0; i < Argc; ++i)
+        arguments << ArgumentText(QByteArray(Argv[i]));
+    return arguments;
+}
+
+[[noreturn]] void ShowHelpOrVersion(const TCommandLine& Line)
+{
+    TOptions options;
+    if (Line.Request == rqHelp)
+        options.Parser.showHelp(0);
+    options.Parser.showVersion();
 }
 
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Printable worksheets on reading the weights from dial scales: opens the "
-                       "worksheet window, or with --pdf writes a class set as a PDF."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Write the set to FILE and exit."),
-                                 QStringLiteral("FILE"));
-    const QCommandLineOption sheets(QStringLiteral("sheets"), QStringLiteral("Number of sheets, 1-60 (1)."),
-                                    QStringLiteral("N"));
-    const QCommandLineOption answers(QStringLiteral("answers"),
-                                     QStringLiteral("Answer pages: %1 (none).").arg(Names(AnswerChoices)),
-                                     QStringLiteral("PAGES"));
-    const QCommandLineOption capacity(QStringLiteral("capacity"),
-                                      QStringLiteral("Capacity in kg: %1 (2).").arg(Names(CapacityChoices)),
-                                      QStringLiteral("KG"));
-    const QCommandLineOption step(QStringLiteral("step"),
-                                  QStringLiteral("Step of the weights: %1, one the capacity offers.")
-                                      .arg(Names(StepChoices)),
-                                  QStringLiteral("STEP"));
-    const QCommandLineOption density(QStringLiteral("density"), QStringLiteral("Graduation: sparse|dense (dense)."),
-                                     QStringLiteral("DENSITY"));
-    const QCommandLineOption per200(QStringLiteral("per200"), QStringLiteral("1/200 graduation: show|hide."),
-                                    QStringLiteral("CHOICE"));
-    const QCommandLineOption view(QStringLiteral("view"), QStringLiteral("Dial view: whole|enlarged (whole)."),
-                                  QStringLiteral("VIEW"));
-    const QCommandLineOption unit(QStringLiteral("unit"), QStringLiteral("Answer blanks: g|kg|kg-g (kg-g)."),
-                                  QStringLiteral("UNIT"));
-    const QCommandLineOption min(QStringLiteral("min"), QStringLiteral("Lower range box, grams (0)."),
-                                 QStringLiteral("G"));
-    const QCommandLineOption max(QStringLiteral("max"), QStringLiteral("Upper range box, grams (the capacity)."),
-                                 QStringLiteral("G"));
-    const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Seed of sheet 1's draw, 0-%1 (the clock).").arg(SheetSeedLimit - 1),
-                                  QStringLiteral("N"));
-    const QCommandLineOption code(QStringLiteral("code"),
-                                  QStringLiteral("Sheet 1 is the sheet of this code; the rest follow from it."),
-                                  QStringLiteral("CODE"));
-    parser.addOptions({pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code});
+    TOptions options;
+    auto& [parser, pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code] = options;
 
     TCommandLine line;
     if (!parser.parse(Arguments)) {
-        // Qt's own text, in whatever language its translations speak, gets the
-        // option's name; ours says where the options are listed.
+        // Qt's own text gets the option's name; ours says where the options are listed.
         const QStringList unknown = parser.unknownOptionNames();
-        line.Error = unknown.isEmpty() ? parser.errorText()
-                                       : QStringLiteral("unknown option \"%1\" (kestrum --help lists the options)")
-                                             .arg(unknown.first());
+        line.Error = unknown.isEmpty() ? parser.errorText() : Unknown(unknown.first());
         return line;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    // --help-all would add Qt's own options, which the program does not read: the same help.
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (help || parser.isSet(QStringLiteral("version"))) {
+        line.Request = help ? rqHelp : rqVersion;
+        return line;
+    }
     if (!parser.positionalArguments().isEmpty()) {
-        line.Error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        line.Error = QStringLiteral("unexpected argument \"%1\"").arg(Echo(parser.positionalArguments().first()));
         return line;
     }
+    for (const QString& name : parser.optionNames())
+        for (const QString& value : parser.values(name))
+            if (LooksLikeOption(value))
+                return Fail(line, QStringLiteral("--%1: expected a value, not \"%2\", which reads as an option")
+                                      .arg(name, Echo(value)));
 
     line.PdfPath = parser.value(pdf);
     if (parser.isSet(pdf) && line.PdfPath.isEmpty()) {
@@ -227,12 +312,10 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
                                       .arg(row.Capacity / 1000),
                                   parser.value(per200)));
     // The steps the panel offers with this capacity, density and 1/200 choice.
-    const std::int32_t finest = FinestGraduation(row.Type, s.Dense ? bsDensely : bsSparsely,
-                                                 s.Per200 == pcShow ? ssShow : ssHide);
     QStringList offered;
     int finestOffered = -1;
     for (int i = row.FirstStep; i <= row.LastStep; ++i)
-        if (StepOffered(row, i, finest)) {
+        if (StepOffered(s, i)) {
             offered << StepRows()[i].Caption;
             finestOffered = finestOffered < 0 ? i : finestOffered;
         }
@@ -246,7 +329,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
                                           .arg(s.Dense ? QString() : QStringLiteral(" and sparse graduation")),
                                       parser.value(step)));
         s.Step = *st;
-    } else if (!StepOffered(row, s.Step, finest)) {
+    } else if (!StepOffered(s, s.Step)) {
         // As the panel does: the finest step still offered.
         s.Step = finestOffered;
     }
@@ -298,11 +381,17 @@ int RunPdf(const TCommandLine& Line)
         std::fprintf(stderr, "kestrum: the settings leave fewer than six weights to draw\n");
         return CommandLineError;
     }
+    // Without its faces the sheet's texts would come out as boxes: no file is better.
+    if (const QStringList missing = MissingSheetFonts(); !missing.isEmpty()) {
+        std::fprintf(stderr, "kestrum: the worksheet's fonts are missing (%s): install the package %s\n",
+                     qPrintable(missing.join(QStringLiteral(", "))), SheetFontPackage);
+        return CommandLineError;
+    }
     TSheetDocument document(DrawSet(*first, Line.Sheets), Line.Answers);
-    const TPdfResult result = SavePdf(document, Line.PdfPath);
+    const TPdfResult result = SavePdfToFileName(document, ArgumentBytes(Line.PdfPath));
     if (!result.Saved) {
-        std::fprintf(stderr, "kestrum: --pdf: cannot write %s: %s\n", qPrintable(Line.PdfPath),
-                     qPrintable(result.Reason));
+        std::fprintf(stderr, "kestrum: --pdf: cannot write %s: %s\n", qPrintable(Echo(Line.PdfPath)),
+                     qPrintable(OneLine(result.Reason)));
         return CommandLineError;
     }
     return 0;

@@ -4,25 +4,25 @@
 // options also start the window with those settings. Bad input is refused with one
 // line on standard error and exit status 2, and no file is written.
 
-#include "Sheet.h"
-#include "SheetDocument.h"
+#include "sheet/Sheet.h"
+#include "printing/SheetDocument.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 
 
 // Exit status for input the command line refuses.
 constexpr int CommandLineError = 2;
 
-// Before the application object exists: a --pdf run needs no display, so unless the
-// user chose a platform it runs on the offscreen one (a school server has no X), and
-// Qt's own chatter stays off its standard error.
-void PrepareCommandLinePlatform(int Argc, char** Argv);
+// What a command line asks for besides its settings.
+enum TRequest : std::uint8_t { rqRun, rqHelp, rqVersion };
 
 struct TCommandLine {
     QString Error;                 // one line naming the option and what it takes
+    TRequest Request = rqRun;
     QString PdfPath;               // empty: open the window
     int Sheets = 1;
     TAnswerPages Answers = apNone;
@@ -31,9 +31,16 @@ struct TCommandLine {
     std::optional<TSheet> Code;    // the sheet of --code
 };
 
-// Reads the arguments (the program's name first). --help and --version print and
-// exit as usual; they work under a core application, before any window system.
+// The arguments as the system passed them to main, the program's name first.
+QStringList ArgumentsOf(int Argc, char** Argv);
+
+// Reads the arguments (the program's name first), before any application object exists:
+// whether the program opens a window, writes a PDF or only prints depends on them.
 TCommandLine ParseCommandLine(const QStringList& Arguments);
+
+// Prints the help or the version a command line asked for, and exits. Needs only a core
+// application, which opens no window system.
+[[noreturn]] void ShowHelpOrVersion(const TCommandLine& Line);
 
 // Writes the PDF a parsed command line asks for; returns the exit status.
 int RunPdf(const TCommandLine& Line);

@@ -35,6 +35,11 @@ inline const QString RecallPrompt = QStringLiteral("シートの下に印刷さ�
 inline const QString RecallOk = QStringLiteral("呼出し");
 inline const QString Cancel = QStringLiteral("キャンセル");
 
+// At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
+inline const QString FontsMissing =
+    QStringLiteral("ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。"
+                   "パッケージ %2 をインストールしてください。");
+
 // Saving a PDF: the heading over the file's name and the reason, then each reason.
 inline const QString PdfSaveFailed = QStringLiteral("PDFを保存できませんでした。\n%1\n%2");
 inline const QString PdfNoFileName = QStringLiteral("ファイル名がありません。");

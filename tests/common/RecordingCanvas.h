@@ -3,7 +3,7 @@
 // its exact integer coordinates and the pen, brush and font as they stood when it was
 // called. Tests read the dial's geometry from it without comparing pixels.
 
-#include "Canvas.h"
+#include "dial/Canvas.h"
 
 #include <algorithm>
 #include <cstddef>

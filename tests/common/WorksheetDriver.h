@@ -3,13 +3,13 @@
 // clicks them, types into them, and reads what the sheet shows. The weights come
 // from FixedRandom, so every sheet of a test is known in advance.
 
-#include "Fonts.h"
-#include "PlatformScale.h"
-#include "RadioButton.h"
-#include "RadioGroup.h"
-#include "RandomSource.h"
-#include "SpinEdit.h"
-#include "UnitKestrum.h"
+#include "view/Fonts.h"
+#include "dial/PlatformScale.h"
+#include "controls/RadioButton.h"
+#include "controls/RadioGroup.h"
+#include "sheet/RandomSource.h"
+#include "controls/SpinEdit.h"
+#include "window/UnitKestrum.h"
 
 #include <QLabel>
 #include <QPushButton>

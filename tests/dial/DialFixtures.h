@@ -2,7 +2,7 @@
 // Dials as the tests need them: one that counts its repaint requests and change
 // notifications, the worksheet's dial, and a paint onto a recording surface.
 
-#include "PlatformScale.h"
+#include "dial/PlatformScale.h"
 #include "RecordingCanvas.h"
 
 #include <QByteArray>

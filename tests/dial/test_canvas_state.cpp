@@ -3,7 +3,7 @@
 // change what is drawn: a line after a text keeps its own pen, a new width or fill
 // reaches the painter, and a text too wide for its box is still cut at the box.
 
-#include "QtCanvas.h"
+#include "dial/QtCanvas.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // board's box for every hand location.
 
 #include "DialFixtures.h"
-#include "DialGeometry.h"
+#include "dial/DialGeometry.h"
 
 #include <QtTest>
 

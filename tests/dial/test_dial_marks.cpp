@@ -3,7 +3,7 @@
 
 #include "DialFixtures.h"
 
-#include "ScalePainter.h"
+#include "dial/ScalePainter.h"
 
 #include <QImage>
 #include <QPainter>

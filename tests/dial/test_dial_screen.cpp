@@ -2,7 +2,7 @@
 // parent's colour, and system colours come from the dial's own palette.
 
 #include "DialFixtures.h"
-#include "QtCanvas.h"
+#include "dial/QtCanvas.h"
 
 #include <QGuiApplication>
 #include <QPalette>

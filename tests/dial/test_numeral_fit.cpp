@@ -2,7 +2,7 @@
 // its ink lies inside its text box, so the box's clip takes nothing away.
 
 #include "DialFixtures.h"
-#include "QtCanvas.h"
+#include "dial/QtCanvas.h"
 
 #include <QFontInfo>
 #include <QImage>

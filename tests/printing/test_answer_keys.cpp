@@ -2,7 +2,7 @@
 // blank's own form, on screen and on the printed page; unticked, nothing of it shows.
 
 #include "PdfProbe.h"
-#include "SheetPrinter.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
 
 #include <QCheckBox>

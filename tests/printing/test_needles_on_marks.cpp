@@ -3,8 +3,8 @@
 // as a pupil must be able to read it, and that mark is the key's answer.
 
 #include "PdfVectors.h"
-#include "SheetDocument.h"
-#include "PdfExport.h"
+#include "printing/SheetDocument.h"
+#include "printing/PdfExport.h"
 #include "WorksheetDriver.h"
 
 #include <QProcess>

@@ -1,7 +1,7 @@
 // The sheet's printed size: whole height or whole width, proportions kept, rounded
 // to the nearest device pixel, never past the printable area.
 
-#include "PageFit.h"
+#include "printing/PageFit.h"
 
 #include <QtTest>
 

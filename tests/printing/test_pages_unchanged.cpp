@@ -7,11 +7,11 @@
 // KESTRUM_PIN_PAGES=1 in the environment writes the pinned file instead of comparing:
 // only for a deliberate change of what the pages show.
 
-#include "PdfExport.h"
+#include "printing/PdfExport.h"
 #include "PdfProbe.h"
-#include "SheetCode.h"
-#include "SheetDocument.h"
-#include "SheetPrinter.h"
+#include "sheet/SheetCode.h"
+#include "printing/SheetDocument.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
 
 #include <QCheckBox>

@@ -4,11 +4,11 @@
 // takes. In the window the reason is in Japanese.
 
 #include "DialogCloser.h"
-#include "DialogPrintSet.h"
-#include "PdfExport.h"
-#include "PdfFailureText.h"
-#include "RandomSource.h"
-#include "Sheet.h"
+#include "window/DialogPrintSet.h"
+#include "printing/PdfExport.h"
+#include "printing/PdfFailureText.h"
+#include "sheet/RandomSource.h"
+#include "sheet/Sheet.h"
 #include "Texts.h"
 #include "WorksheetDriver.h"
 

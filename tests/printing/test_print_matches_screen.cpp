@@ -7,8 +7,8 @@
 // The sheet code alone differs on purpose: larger on screen than on the page.
 
 #include "PdfProbe.h"
-#include "SheetPicture.h"
-#include "SheetPrinter.h"
+#include "printing/SheetPicture.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
 
 #include <QApplication>

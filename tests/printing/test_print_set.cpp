@@ -4,11 +4,11 @@
 
 #include "DialogCloser.h"
 #include "PdfProbe.h"
-#include "SheetCode.h"
-#include "SheetPrinter.h"
+#include "sheet/SheetCode.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
-#include "DialogPrintSet.h"
-#include "PdfExport.h"
+#include "window/DialogPrintSet.h"
+#include "printing/PdfExport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,11 +3,11 @@
 // the top-left corner of the printable area. The sheet is a stand-in: a white widget
 // with a dial, a heading and a mark in each corner.
 
-#include "PageFit.h"
+#include "printing/PageFit.h"
 #include "PdfProbe.h"
-#include "PlatformScale.h"
-#include "PrintFailures.h"
-#include "SheetPrinter.h"
+#include "dial/PlatformScale.h"
+#include "printing/PrintFailures.h"
+#include "printing/SheetPrinter.h"
 
 #include <QApplication>
 #include <QLabel>

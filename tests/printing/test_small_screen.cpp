@@ -3,10 +3,10 @@
 // whole sheet, the same page as a window of the sheet's own size. On a screen large
 // enough the window is the sheet's size, two pixels in from the corner.
 
-#include "MainWindow.h"
+#include "window/MainWindow.h"
 #include "PdfProbe.h"
-#include "SheetPicture.h"
-#include "SheetPrinter.h"
+#include "printing/SheetPicture.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
 
 #include <QPrinter>

@@ -4,9 +4,9 @@
 // reported instead of passing for a print.
 
 #include "PdfProbe.h"
-#include "PrintFailures.h"
+#include "printing/PrintFailures.h"
 #include "PrivateSpooler.h"
-#include "SheetPrinter.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
 
 #include <QPrinter>

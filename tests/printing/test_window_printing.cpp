@@ -5,8 +5,8 @@
 
 #include "DialogCloser.h"
 #include "PdfProbe.h"
-#include "PrintFailures.h"
-#include "SheetPrinter.h"
+#include "printing/PrintFailures.h"
+#include "printing/SheetPrinter.h"
 #include "WorksheetDriver.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,8 @@
 // KESTRUM_STRESS_STEPS sets the length (a short run by default; make torture runs
 // the long one); a failure is reported with its seed and a shrunk reproducer.
 
-#include "PlatformScale.h"
-#include "QtCanvas.h"
+#include "dial/PlatformScale.h"
+#include "dial/QtCanvas.h"
 #include "Shrink.h"
 #include "StressSeed.h"
 

@@ -4,7 +4,7 @@
 // settings. KESTRUM_STRESS_STEPS sets the length (short by default; make torture
 // runs long); a failure is reported with its seed and a shrunk reproducer.
 
-#include "SheetPrinter.h"
+#include "printing/SheetPrinter.h"
 #include "Shrink.h"
 #include "StressSeed.h"
 #include "WorksheetDriver.h"

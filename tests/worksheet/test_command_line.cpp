@@ -6,27 +6,44 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+
+#include <dirent.h>
+
 namespace {
 
 struct TRun {
     int Status;
     QString Error;
+    QByteArray Output;
 };
 
-TRun Kestrum(const QStringList& Arguments)
+// Runs the program with no X server and no platform chosen, as on a school server, in
+// Folder where one is given; Environment adds to or overrides the inherited variables.
+TRun Kestrum(const QStringList& Arguments, const QString& Folder = {},
+             const QList<QPair<QString, QString>>& Environment = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // No X server and no platform chosen, as on a school server.
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const auto& [name, value] : Environment)
+        env.insert(name, value);
     process.setProcessEnvironment(env);
+    process.setWorkingDirectory(Folder);
     process.start(QStringLiteral(KESTRUM_BINARY), Arguments);
     if (!process.waitForFinished(60000))
-        return {-1, QStringLiteral("did not finish")};
+        return {-1, QStringLiteral("did not finish"), {}};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardError()), process.readAllStandardOutput()};
+}
+
+// A refusal as a script sees it: status 2, and one line on standard error saying Named.
+bool RefusedInOneLine(const TRun& Run, const QString& Named)
+{
+    return Run.Status == 2 && Run.Error.endsWith(QLatin1Char('\n')) && Run.Error.count(QLatin1Char('\n')) == 1 &&
+           Run.Error.contains(Named) && Run.Output.isEmpty();
 }
 
 QString Text(const QString& Path)
@@ -115,6 +132,102 @@ private slots:
             QVERIFY2(run.Error.contains(QStringLiteral("--pdf")), qPrintable(run.Error));
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+    }
+
+    // A school's script, over ssh or from cron: each mistake ends at once with status 2 and
+    // one line, before Qt's platform can abort, and nothing is written, neither the file
+    // nor a part of one. A value is echoed on one line and cut short.
+    void scriptMistakesEndInOneLine()
+    {
+        QTemporaryDir dir;
+        const auto words = [](const char* Line) { return QString::fromUtf8(Line).split(QLatin1Char(' ')); };
+        const QString noisy = QStringLiteral("kg\n\x1b[31mred") + QString(250, QLatin1Char('x'));
+        const QList<QPair<QStringList, QString>> cases{
+            {words("--sheets 0"), QStringLiteral("--sheets")},
+            {words("--PDF x.pdf"), QStringLiteral("\"--PDF\"")},
+            {words("-pdf x.pdf"), QStringLiteral("\"-p\"")},
+            {words("--sheets 3"), QStringLiteral("no display: use --pdf FILE")},
+            {words("--pdf --help"), QStringLiteral("--pdf")},
+            {words("--seed -v --seed 3 --pdf x.pdf"), QStringLiteral("--seed")},
+            {words("--unit --pdf=x.pdf --unit kg"), QStringLiteral("--unit")},
+            // 1500 g to 1800 g in steps of 100 g: four weights, fewer than a sheet's six.
+            {words("--pdf x.pdf --min 1500 --max 1800"), QStringLiteral("six")},
+            {{QStringLiteral("--pdf"), QStringLiteral("x.pdf"), QStringLiteral("--unit"), noisy},
+             QStringLiteral("\"kg\\n\\x1b[31mredxxx")},
+        };
+        for (const auto& [arguments, named] : cases) {
+            const TRun run = Kestrum(arguments, dir.path());
+            QVERIFY2(RefusedInOneLine(run, named) && run.Error.size() < 150,
+                     qPrintable(arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + run.Error));
+        }
+        // A display that is named but cannot be opened.
+        QVERIFY(RefusedInOneLine(Kestrum({}, dir.path(), {{QStringLiteral("DISPLAY"), QStringLiteral(":1999")}}),
+                                 QStringLiteral("no display")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{});
+    }
+
+    // `--pdf -` sends the set down a pipe: the PDF on standard output, the same pages as
+    // the file, and no file at all.
+    void writesToStandardOutput()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
+        QTemporaryDir dir, files;
+        const QStringList options{QStringLiteral("--seed"), QStringLiteral("4242"), QStringLiteral("--answers"),
+                                  QStringLiteral("list")};
+        const TRun piped = Kestrum(QStringList{QStringLiteral("--pdf"), QStringLiteral("-")} + options, dir.path());
+        QCOMPARE(piped.Status, 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{});
+        QVERIFY(piped.Output.startsWith("%PDF-") && piped.Output.trimmed().endsWith("%%EOF"));
+        QFile received(files.filePath(QStringLiteral("piped.pdf")));
+        QVERIFY(received.open(QIODevice::WriteOnly) && received.write(piped.Output) == piped.Output.size());
+        received.close();
+        const QString file = files.filePath(QStringLiteral("file.pdf"));
+        QCOMPARE(Kestrum(QStringList{QStringLiteral("--pdf"), file} + options).Status, 0);
+        const QString text = Text(file);
+        QVERIFY(text.contains(QStringLiteral("重量:2kg")));
+        QCOMPARE(Text(received.fileName()), text);
+    }
+
+    // A script passes the file name as bytes, and they need not be UTF-8 (a Latin-1 folder,
+    // say): the PDF gets exactly that name.
+    void writesTheNameAsGiven()
+    {
+        QTemporaryDir dir;
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        shell.setProcessEnvironment(env);
+        shell.setWorkingDirectory(dir.path());
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --pdf \"$(printf 'Sch\\374ler.pdf')\""),
+                     QStringLiteral(KESTRUM_BINARY)});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 0);
+        QList<QByteArray> names;
+        if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
+            while (const dirent* entry = ::readdir(folder))
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                    names.emplace_back(entry->d_name);
+            ::closedir(folder);
+        }
+        QCOMPARE(names, QList<QByteArray>{QByteArray("Sch\xfcler.pdf")});
+    }
+
+    // Where the worksheet's faces are missing its texts would come out as boxes: the run is
+    // refused, naming the package that brings them, and writes nothing.
+    void missingFontsAreRefused()
+    {
+        QTemporaryDir dir;
+        QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+        config.close();
+        const TRun run = Kestrum({QStringLiteral("--pdf"), QStringLiteral("x.pdf")}, dir.path(),
+                                 {{QStringLiteral("FONTCONFIG_FILE"), config.fileName()}});
+        QVERIFY2(RefusedInOneLine(run, QStringLiteral("fonts-ipafont-gothic")), qPrintable(run.Error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 QStringList{QStringLiteral("fonts.conf")});
     }
 };
 

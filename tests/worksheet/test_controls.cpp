@@ -2,9 +2,9 @@
 // selection really changes, from code or by a click; number boxes limit and read
 // their text as the settings panel expects.
 
-#include "RadioButton.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
+#include "controls/RadioButton.h"
+#include "controls/RadioGroup.h"
+#include "controls/SpinEdit.h"
 
 #include <QToolButton>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The sheet's arithmetic on its own: which weights can be drawn, how six are drawn,
 // and the texts written round them.
 
-#include "Problems.h"
+#include "sheet/Problems.h"
 #include "WorksheetDriver.h"
 
 #include <QtTest>

@@ -2,8 +2,8 @@
 // exactly that sheet back; a mistyped code is refused and never gives another sheet;
 // and codes printed today keep working with every later build.
 
-#include "SheetCode.h"
-#include "SheetRandom.h"
+#include "sheet/SheetCode.h"
+#include "sheet/SheetRandom.h"
 #include "WorksheetDriver.h"
 
 #include <QCheckBox>

@@ -3,10 +3,10 @@
 // (answers only when asked for), the summary lines, and the code that brings the sheet
 // back, once for each unit and each view.
 
-#include "Fonts.h"
-#include "PlatformScale.h"
-#include "SheetCode.h"
-#include "SheetView.h"
+#include "view/Fonts.h"
+#include "dial/PlatformScale.h"
+#include "sheet/SheetCode.h"
+#include "view/SheetView.h"
 #include "Texts.h"
 
 #include <QLabel>

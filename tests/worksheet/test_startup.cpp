@@ -1,7 +1,7 @@
 // The window as it first opens: every default setting, the sheet's texts, and the
 // layout a teacher sees and prints.
 
-#include "MainWindow.h"
+#include "window/MainWindow.h"
 #include "WorksheetDriver.h"
 
 #include <QFontInfo>

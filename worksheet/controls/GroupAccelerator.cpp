@@ -1,4 +1,4 @@
-#include "GroupAccelerator.h"
+#include "controls/GroupAccelerator.h"
 
 #include <QEvent>
 #include <QGroupBox>

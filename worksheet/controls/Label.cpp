@@ -1,4 +1,4 @@
-#include "Label.h"
+#include "controls/Label.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "RadioButton.h"
+#include "controls/RadioButton.h"
 
 #include <QEvent>
 

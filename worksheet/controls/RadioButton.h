@@ -3,7 +3,7 @@
 // and never when it is unchecked. Checking it unchecks the radio buttons that share
 // its parent.
 
-#include "DialTypes.h"
+#include "controls/NotifyEvent.h"
 
 #include <QRadioButton>
 

@@ -1,7 +1,7 @@
-#include "RadioGroup.h"
+#include "controls/RadioGroup.h"
 
-#include "GroupAccelerator.h"
-#include "RadioButton.h"
+#include "controls/GroupAccelerator.h"
+#include "controls/RadioButton.h"
 
 #include <QRadioButton>
 #include <QResizeEvent>

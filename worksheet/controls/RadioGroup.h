@@ -3,7 +3,7 @@
 // index from code behaves like the user's click: OnClick runs, but only when the
 // selection really changes.
 
-#include "DialTypes.h"
+#include "controls/NotifyEvent.h"
 
 #include <QGroupBox>
 #include <QList>

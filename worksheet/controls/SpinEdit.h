@@ -5,7 +5,7 @@
 // MinValue. Every change of the text runs OnChange; finishing an edit (Enter, an
 // arrow, or leaving a box whose number changed) runs OnEditingDone.
 
-#include "DialTypes.h"
+#include "controls/NotifyEvent.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "PageFit.h"
+#include "printing/PageFit.h"
 
 #include <algorithm>
 #include <cstdint>

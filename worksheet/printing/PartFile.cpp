@@ -1,4 +1,4 @@
-#include "PartFile.h"
+#include "printing/PartFile.h"
 
 #include <QRandomGenerator>
 

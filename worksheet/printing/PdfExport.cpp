@@ -1,7 +1,7 @@
-#include "PdfExport.h"
+#include "printing/PdfExport.h"
 
-#include "PartFile.h"
-#include "SheetDocument.h"
+#include "printing/PartFile.h"
+#include "printing/SheetDocument.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "PdfFailureText.h"
+#include "printing/PdfFailureText.h"
 
 #include "Texts.h"
 

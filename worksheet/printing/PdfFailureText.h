@@ -1,7 +1,7 @@
 #pragma once
 // Why a PDF was not saved, in the window's language.
 
-#include "PdfExport.h"
+#include "printing/PdfExport.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
-#include "SheetDocument.h"
+#include "printing/SheetDocument.h"
 
-#include "Fonts.h"
-#include "Label.h"
-#include "Numerals.h"
-#include "PageFit.h"
-#include "SheetCode.h"
-#include "SheetPicture.h"
-#include "SheetView.h"
+#include "view/Fonts.h"
+#include "controls/Label.h"
+#include "dial/Numerals.h"
+#include "printing/PageFit.h"
+#include "sheet/SheetCode.h"
+#include "printing/SheetPicture.h"
+#include "view/SheetView.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // one-sheet print, the class set dialog, its preview, PDF export and the command
 // line all print through this one class, so every way out gives the same pages.
 
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
 #include <QPicture>
 #include <QSize>

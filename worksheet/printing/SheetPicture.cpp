@@ -1,7 +1,7 @@
-#include "SheetPicture.h"
+#include "printing/SheetPicture.h"
 
-#include "Label.h"
-#include "PlatformScale.h"
+#include "controls/Label.h"
+#include "dial/PlatformScale.h"
 
 #include <QPainter>
 #include <QWidget>

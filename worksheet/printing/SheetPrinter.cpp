@@ -1,10 +1,10 @@
-#include "SheetPrinter.h"
+#include "printing/SheetPrinter.h"
 
-#include "PageFit.h"
-#include "SpoolerVerdict.h"
-#include "SheetPicture.h"
-#include "SheetDocument.h"
-#include "SheetView.h"
+#include "printing/PageFit.h"
+#include "printing/SpoolerVerdict.h"
+#include "printing/SheetPicture.h"
+#include "printing/SheetDocument.h"
+#include "view/SheetView.h"
 #include "Texts.h"
 
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 // choices for the rest of the run; until the teacher chooses, each print goes to the
 // system's default printer of that moment.
 
-#include "PrintFailures.h"
+#include "printing/PrintFailures.h"
 
 #include <QString>
 

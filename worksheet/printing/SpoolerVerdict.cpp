@@ -1,4 +1,4 @@
-#include "SpoolerVerdict.h"
+#include "printing/SpoolerVerdict.h"
 
 #include <dlfcn.h>
 

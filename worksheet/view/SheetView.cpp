@@ -1,12 +1,12 @@
-#include "SheetView.h"
+#include "view/SheetView.h"
 
-#include "Fonts.h"
-#include "Label.h"
-#include "Numerals.h"
-#include "PlatformScale.h"
-#include "SettingsTables.h"
-#include "SheetCode.h"
-#include "SheetPalette.h"
+#include "view/Fonts.h"
+#include "controls/Label.h"
+#include "dial/Numerals.h"
+#include "dial/PlatformScale.h"
+#include "sheet/SettingsTables.h"
+#include "sheet/SheetCode.h"
+#include "view/SheetPalette.h"
 #include "Texts.h"
 
 namespace {

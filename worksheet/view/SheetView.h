@@ -8,8 +8,8 @@
 // Its controls keep the documented names (PlatformScale1, LabelAnswer1, LabelHyoudai1,
 // …), so a window that hosts a view still finds them with findChild.
 
-#include "Problems.h"
-#include "Sheet.h"
+#include "sheet/Problems.h"
+#include "sheet/Sheet.h"
 
 #include <QSize>
 #include <QWidget>

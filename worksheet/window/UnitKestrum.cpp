@@ -1,12 +1,12 @@
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
-#include "Fonts.h"
-#include "Label.h"
-#include "RadioButton.h"
-#include "RadioGroup.h"
-#include "SheetPalette.h"
-#include "SheetPrinter.h"
-#include "SpinEdit.h"
+#include "view/Fonts.h"
+#include "controls/Label.h"
+#include "controls/RadioButton.h"
+#include "controls/RadioGroup.h"
+#include "view/SheetPalette.h"
+#include "printing/SheetPrinter.h"
+#include "controls/SpinEdit.h"
 #include "Texts.h"
 
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "Problems.h"
+#include "sheet/Problems.h"
 
 #include "Texts.h"
 

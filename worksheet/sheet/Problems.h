@@ -3,7 +3,7 @@
 // weights, the drawing without repetition, the answer blanks and the two summary
 // lines. Plain functions over plain data; the window only calls them.
 
-#include "RandomSource.h"
+#include "sheet/RandomSource.h"
 
 #include <QString>
 #include <QStringList>

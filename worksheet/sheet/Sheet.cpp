@@ -1,7 +1,7 @@
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
-#include "RandomSource.h"
-#include "SettingsTables.h"
+#include "sheet/RandomSource.h"
+#include "sheet/SettingsTables.h"
 #include "Texts.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "SettingsTables.h"
+#include "sheet/SettingsTables.h"
 
-#include "Graduations.h"
+#include "dial/Graduations.h"
 
 const std::array<TStepRow, StepCount>& StepRows()
 {

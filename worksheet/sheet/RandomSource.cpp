@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "sheet/RandomSource.h"
 
 #include <QTime>
 

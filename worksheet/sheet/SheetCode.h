@@ -10,7 +10,7 @@
 // mistyped code is refused and never gives another sheet. Codes stay valid across
 // builds: the weights follow from the seed through TSheetRandom alone.
 
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
 #include <QString>
 

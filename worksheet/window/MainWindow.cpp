@@ -1,7 +1,8 @@
-#include "MainWindow.h"
+#include "window/MainWindow.h"
 
-#include "SheetPicture.h"
-#include "UnitKestrum.h"
+#include "CommandLine.h"
+#include "view/Fonts.h"
+#include "window/UnitKestrum.h"
 
 #include <QScreen>
 #include <QTimer>
@@ -58,4 +59,12 @@ void TMainWindow::FitToScreen()
     const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                            frame.right() - client.right(), frame.bottom() - client.bottom());
     setGeometry(ClientGeometryOnScreen(SheetDesignSize, margins, display->availableGeometry()));
+}
+
+void StartWindow(const TCommandLine& Line, TMainWindow& Window)
+{
+    if (const std::optional<TSheet> sheet = CommandLineSheet(Line))
+        Window.Form().ApplySheet(*sheet);
+    Window.show();
+    WarnOfMissingFonts(Window);
 }

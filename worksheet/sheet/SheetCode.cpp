@@ -1,7 +1,7 @@
-#include "SheetCode.h"
+#include "sheet/SheetCode.h"
 
-#include "RandomSource.h"
-#include "SettingsTables.h"
+#include "sheet/RandomSource.h"
+#include "sheet/SettingsTables.h"
 
 #include <algorithm>
 #include <iterator>

@@ -3,11 +3,11 @@
 // and the range decide which weights a sheet may hold, so changing them draws a new
 // sheet at once, as "更新(&N)" does; the density, 1/200, view and unit keep the weights.
 
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
-#include "RadioButton.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
+#include "controls/RadioButton.h"
+#include "controls/RadioGroup.h"
+#include "controls/SpinEdit.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -3,14 +3,14 @@
 // parent. Siblings stack in creation order, later ones on top, so the order of the
 // statements below is part of the layout.
 
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
-#include "Fonts.h"
-#include "GroupAccelerator.h"
-#include "Label.h"
-#include "RadioButton.h"
-#include "RadioGroup.h"
-#include "SpinEdit.h"
+#include "view/Fonts.h"
+#include "controls/GroupAccelerator.h"
+#include "controls/Label.h"
+#include "controls/RadioButton.h"
+#include "controls/RadioGroup.h"
+#include "controls/SpinEdit.h"
 #include "Texts.h"
 
 #include <QFrame>

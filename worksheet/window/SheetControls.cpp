@@ -2,15 +2,15 @@
 // sheet, the answers in red by their blanks, the sheet's code at its foot, and the
 // buttons that recall a sheet by its code and print a class set.
 
-#include "UnitKestrum.h"
+#include "window/UnitKestrum.h"
 
-#include "Label.h"
-#include "RadioButton.h"
-#include "RadioGroup.h"
-#include "SheetCode.h"
-#include "SpinEdit.h"
+#include "controls/Label.h"
+#include "controls/RadioButton.h"
+#include "controls/RadioGroup.h"
+#include "sheet/SheetCode.h"
+#include "controls/SpinEdit.h"
 #include "Texts.h"
-#include "DialogPrintSet.h"
+#include "window/DialogPrintSet.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 // What each capacity and each step of the settings panel stands for.
 
-#include "DialTypes.h"
+#include "dial/DialTypes.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 // from. The window, the sheet code, the answer key, a class set and the command line
 // all pass this value around; the window's hidden working controls only mirror it.
 
-#include "DialTypes.h"
-#include "Problems.h"
+#include "dial/DialTypes.h"
+#include "sheet/Problems.h"
 
 #include <QString>
 

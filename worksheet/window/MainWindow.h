@@ -4,13 +4,14 @@
 // one it opens within the screen's free area and the sheet scrolls, so that every
 // dial, blank and summary line can still be reached.
 
-#include "RandomSource.h"
+#include "sheet/RandomSource.h"
 
 #include <QScrollArea>
 
 #include <memory>
 
 class TFormKestrum;
+struct TCommandLine;
 
 // Where a window whose client area wants Client pixels goes on a screen whose free
 // area is Available, when the window system adds Frame around it: two pixels in from
@@ -35,3 +36,7 @@ private:
     TFormKestrum* FForm;
     bool FFitted = false;
 };
+
+// The window's start: the sheet the command line asked for, the window shown, and a
+// warning where the worksheet's fonts are missing.
+void StartWindow(const TCommandLine& Line, TMainWindow& Window);

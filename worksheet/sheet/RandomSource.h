@@ -2,7 +2,7 @@
 // Where the worksheet's random weights come from. The program seeds from the clock;
 // a test puts in fixed draws so a sheet can be reproduced.
 
-#include "SheetRandom.h"
+#include "sheet/SheetRandom.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 // key after it, or one answers list at the end. The window is left as it was. The
 // window keeps one dialog for its life, so the last choices stay for the next set.
 
-#include "SheetDocument.h"
+#include "printing/SheetDocument.h"
 
 #include <QDialog>
 

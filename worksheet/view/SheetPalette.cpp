@@ -1,4 +1,4 @@
-#include "SheetPalette.h"
+#include "view/SheetPalette.h"
 
 QPalette SheetPalette()
 {

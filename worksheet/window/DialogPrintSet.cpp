@@ -1,9 +1,9 @@
-#include "DialogPrintSet.h"
+#include "window/DialogPrintSet.h"
 
-#include "SheetPrinter.h"
-#include "UnitKestrum.h"
-#include "PdfExport.h"
-#include "PdfFailureText.h"
+#include "printing/SheetPrinter.h"
+#include "window/UnitKestrum.h"
+#include "printing/PdfExport.h"
+#include "printing/PdfFailureText.h"
 #include "Texts.h"
 #include <QPrinter>
 

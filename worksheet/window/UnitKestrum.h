@@ -6,10 +6,10 @@
 // settings panel's handlers change the sheet's settings, and every change ends in
 // SetCaptions, which shows the sheet.
 
-#include "Problems.h"
-#include "SettingsTables.h"
-#include "Sheet.h"
-#include "SheetView.h"
+#include "sheet/Problems.h"
+#include "sheet/SettingsTables.h"
+#include "sheet/Sheet.h"
+#include "view/SheetView.h"
 
 #include <QWidget>
 

@@ -1,0 +1,24 @@
+#pragma once
+// The worksheet's texts in MS Gothic, found through the substitution table that the
+// dial's numerals use as well (call RegisterFontSubstitutions() once before the first
+// window is created).
+
+#include "dial/FontSubstitutions.h"
+
+#include <QFont>
+#include <QStringList>
+
+class QWidget;
+
+// The worksheet's Gothic at a character height in pixels, as the layout gives it.
+QFont GothicFont(int PixelHeight, bool Underline = false);
+
+// The Debian package that brings the faces the worksheet is drawn in.
+inline constexpr char SheetFontPackage[] = "fonts-ipafont-gothic";
+
+// Those of the worksheet's faces that the system lacks. Without them the Japanese texts
+// come out as boxes. Needs a GUI application.
+QStringList MissingSheetFonts();
+
+// Where faces are missing, says so in a message box over Window; start-up goes on.
+void WarnOfMissingFonts(QWidget& Window);

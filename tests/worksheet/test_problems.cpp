@@ -17,20 +17,20 @@ private slots:
     // here the cases the panel never offers.
     void candidatesAreTheInteriorMultiplesOfTheStep()
     {
-        QCOMPARE(CandidateWeights(1000, 300), (QStringList{"300", "600"}));  // (1000 - 300) / 300 rounds to 2
-        QVERIFY(CandidateWeights(1000, 0).isEmpty());
-        QVERIFY(CandidateWeights(100, 500).isEmpty());
+        QCOMPARE(CandidateWeights(1000, 300), (TCandidates{300, 600}));  // (1000 - 300) / 300 rounds to 2
+        QVERIFY(CandidateWeights(1000, 0).empty());
+        QVERIFY(CandidateWeights(100, 500).empty());
     }
 
     void drawsWithoutRepetitionFromWhatIsLeft()
     {
-        QStringList candidates = CandidateWeights(2000, 100);
+        TCandidates candidates = CandidateWeights(2000, 100);
         FixedRandom random({4, 0, 16, 9, 9, 2});
         const auto problems = DrawProblems(candidates, random);
         QVERIFY(problems);
-        QCOMPARE(*problems, (TProblems{"500", "100", "1900", "1200", "1300", "400"}));
+        QCOMPARE(*problems, (TWeights{500, 100, 1900, 1200, 1300, 400}));
         QCOMPARE(random.Counts, (std::vector<int>{19, 18, 17, 16, 15, 14}));
-        QCOMPARE(candidates.size(), 13);
+        QCOMPARE(candidates.size(), std::size_t{13});
     }
 
     // The program's own source, seeded from the clock as at every "更新(&N)".
@@ -55,25 +55,25 @@ private slots:
 
     void fewerThanSixCandidatesDrawNothing()
     {
-        QStringList candidates = CandidateWeights(600, 100);
+        TCandidates candidates = CandidateWeights(600, 100);
         FixedRandom random;
         QVERIFY(!DrawProblems(candidates, random));
-        QCOMPARE(candidates.size(), 5);
+        QCOMPARE(candidates.size(), std::size_t{5});
         QVERIFY(random.Counts.empty());
     }
 
     void theRangeBoundsTheCandidatesOnBothSides()
     {
         // 300 g to 800 g on a 1 kg scale in steps of 10 g: 300, 310, ..., 800.
-        const QStringList inRange = CandidateWeights(1000, 10, 300, 800);
-        QCOMPARE(inRange.size(), 51);
-        QCOMPARE(inRange.first(), QStringLiteral("300"));
-        QCOMPARE(inRange.last(), QStringLiteral("800"));
+        const TCandidates inRange = CandidateWeights(1000, 10, 300, 800);
+        QCOMPARE(inRange.size(), std::size_t{51});
+        QCOMPARE(inRange.front(), 300U);
+        QCOMPARE(inRange.back(), 800U);
         // An upper bound past the capacity still never gives the full capacity; a
         // lower bound off the step starts at the next multiple.
-        QCOMPARE(CandidateWeights(2000, 500, 0, 30000), (QStringList{"500", "1000", "1500"}));
-        QCOMPARE(CandidateWeights(2000, 200, 150, 600), (QStringList{"200", "400", "600"}));
-        QVERIFY(CandidateWeights(2000, 100, 900, 800).isEmpty());
+        QCOMPARE(CandidateWeights(2000, 500, 0, 30000), (TCandidates{500, 1000, 1500}));
+        QCOMPARE(CandidateWeights(2000, 200, 150, 600), (TCandidates{200, 400, 600}));
+        QVERIFY(CandidateWeights(2000, 100, 900, 800).empty());
     }
 
     void theFinestMarksDrawnDecideTheStepsOffered()

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
+TCandidates CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
                              std::int32_t Lower, std::int32_t Upper)
 {
-    QStringList candidates;
+    TCandidates candidates;
     if (Division <= 0)
         return candidates;
     // The quotient is whole for every capacity and step the panel offers; rounding
@@ -18,20 +18,21 @@ QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
     const auto count = static_cast<std::int64_t>(std::nearbyint(quotient));
     for (std::int64_t i = 1; i <= count; ++i)
         if (const std::int64_t w = i * Division; Lower <= w && w <= Upper)
-            candidates.append(QString::number(w));
+            candidates.push_back(static_cast<std::uint32_t>(w));
     return candidates;
 }
 
-std::optional<TProblems> DrawProblems(QStringList& Candidates, TRandomSource& Random)
+std::optional<TWeights> DrawProblems(TCandidates& Candidates, TRandomSource& Random)
 {
     if (Candidates.size() < ProblemCount)
         return std::nullopt;
-    TProblems problems;
-    for (QString& problem : problems) {
-        const auto k = Random.Next(static_cast<int>(Candidates.size()));
-        problem = Candidates.takeAt(k);
+    TWeights weights{};
+    for (std::uint32_t& weight : weights) {
+        const auto k = static_cast<std::size_t>(Random.Next(static_cast<int>(Candidates.size())));
+        weight = Candidates[k];
+        Candidates.erase(Candidates.begin() + static_cast<std::ptrdiff_t>(k));
     }
-    return problems;
+    return weights;
 }
 
 std::optional<QString> AnswerBlank(int UnitIndex, std::uint32_t Value)

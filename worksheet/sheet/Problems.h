@@ -12,11 +12,14 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <vector>
 
 constexpr int ProblemCount = 6;
 
-// The drawn weights as decimal texts, problem 1 first.
-using TProblems = std::array<QString, ProblemCount>;
+// The six weights of a sheet in grams, problem 1 first.
+using TWeights = std::array<std::uint32_t, ProblemCount>;
+// The weights a sheet may be drawn from, in grams, ascending.
+using TCandidates = std::vector<std::uint32_t>;
 
 // The parts of the summary lines, each set by the handler of its settings control.
 struct TSummaryTexts {
@@ -31,16 +34,16 @@ struct TSummaryTexts {
 // Items of the answer-unit choice.
 enum TAnswerUnit : int { auGrams = 0, auKilograms = 1, auKilogramsAndGrams = 2 };
 
-// Division, 2 × Division, … up to the last multiple below CapacityBound, as decimal
-// texts: neither 0 nor the full capacity is ever a candidate. Of these, only the
-// weights from Lower to Upper (both included) are kept: the range the teacher set.
-QStringList CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
+// Division, 2 × Division, … up to the last multiple below CapacityBound: neither 0
+// nor the full capacity is ever a candidate. Of these, only the weights from Lower to
+// Upper (both included) are kept: the range the teacher set.
+TCandidates CandidateWeights(std::int32_t CapacityBound, std::int32_t Division,
                              std::int32_t Lower = 0,
                              std::int32_t Upper = std::numeric_limits<std::int32_t>::max());
 
 // Draws six candidates without repetition, removing each from the list as it is
 // drawn. With fewer than six candidates nothing is drawn and the list stays as it is.
-std::optional<TProblems> DrawProblems(QStringList& Candidates, TRandomSource& Random);
+std::optional<TWeights> DrawProblems(TCandidates& Candidates, TRandomSource& Random);
 
 // The blank under a dial standing at Value, for the selected unit item; none for no
 // selection, which leaves the blank as it was.

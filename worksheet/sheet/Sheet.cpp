@@ -66,20 +66,23 @@ TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
     return texts;
 }
 
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, std::int32_t CapacityBound,
+                                    TRandomSource& Random, TCandidates& Candidates)
+{
+    Candidates = CandidateWeights(CapacityBound, Settings.StepGrams(), Settings.RangeMin, Settings.RangeMax);
+    return DrawProblems(Candidates, Random);
+}
+
 std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Seed)
 {
     if (!Settings.IsValid())
         return std::nullopt;
-    QStringList candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams(),
-                                              Settings.RangeMin, Settings.RangeMax);
     TSheetSeedRandom random(Seed);
-    const std::optional<TProblems> problems = DrawProblems(candidates, random);
-    if (!problems)
+    TCandidates candidates;
+    const std::optional<TWeights> weights = DrawWeights(Settings, Settings.CapacityGrams(), random, candidates);
+    if (!weights)
         return std::nullopt;
-    TSheet sheet{Settings, {}, random.SeedValue()};
-    for (int c = 0; c < ProblemCount; ++c)
-        sheet.Weights[c] = (*problems)[c].toUInt();
-    return sheet;
+    return TSheet{Settings, *weights, random.SeedValue()};
 }
 
 namespace {

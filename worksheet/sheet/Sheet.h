@@ -62,8 +62,6 @@ bool StepOnceOffered(const TSheetSettings& Settings, int StepIndex);
 // The parts of the summary lines that the settings give.
 TSummaryTexts SummaryTexts(const TSheetSettings& Settings);
 
-using TWeights = std::array<std::uint32_t, ProblemCount>;
-
 struct TSheet {
     TSheetSettings Settings;
     TWeights Weights{};
@@ -72,8 +70,14 @@ struct TSheet {
     friend bool operator==(const TSheet&, const TSheet&) = default;
 };
 
-// The six weights the settings give from Seed, drawn as the window draws them; none
-// when the settings leave fewer than six weights to draw from.
+// The one draw of a sheet's weights: six of the settings' candidates below
+// CapacityBound (the capacity), drawn from Random without repetition. Candidates is
+// left with the weights not drawn. None when the settings leave fewer than six.
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, std::int32_t CapacityBound,
+                                    TRandomSource& Random, TCandidates& Candidates);
+
+// The six weights the settings give from Seed; none when the settings leave fewer
+// than six weights to draw from.
 std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Seed);
 
 // A class set: First, then Count − 1 more sheets with the same settings, each drawn

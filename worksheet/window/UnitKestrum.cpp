@@ -111,21 +111,20 @@ void TFormKestrum::Renew(QObject*)
 void TFormKestrum::SetProblems()
 {
     // The upper range box's largest value is the capacity the candidates stay below.
-    const TSheetSettings& s = FSheet.Settings;
-    QStringList candidates = CandidateWeights(SpinEditMax->MaxValue(), s.StepGrams(), s.RangeMin, s.RangeMax);
     FRandom->Seed();
-    const std::optional<TProblems> problems = DrawProblems(candidates, *FRandom);
+    TCandidates candidates;
+    const std::optional<TWeights> weights =
+        DrawWeights(FSheet.Settings, SpinEditMax->MaxValue(), *FRandom, candidates);
+    // The weights not drawn, as the hidden weight list shows them.
     ListBoxWeight->clear();
-    ListBoxWeight->addItems(candidates);
+    for (const std::uint32_t weight : candidates)
+        ListBoxWeight->addItem(QString::number(weight));
     // Too few candidates for a sheet: the dials keep the weights they have, and the
     // teacher is told beside the range boxes.
-    LabelRangeWarning->setVisible(!problems);
-    if (problems) {
-        TWeights weights{};
-        for (int c = 0; c < ProblemCount; ++c)
-            weights[c] = (*problems)[c].toUInt();
+    LabelRangeWarning->setVisible(!weights);
+    if (weights) {
         FSheet.Seed = FRandom->SeedValue();
-        ShowWeights(weights);
+        ShowWeights(*weights);
     }
     SetCaptions();
 }

@@ -3,6 +3,7 @@
 // of "まとめて印刷(&B)", and the window the same afterwards.
 
 #include "DialogCloser.h"
+#include "NetbookScreen.h"
 #include "PdfProbe.h"
 #include "sheet/SheetCode.h"
 #include "printing/SheetPrinter.h"
@@ -370,21 +371,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    // A netbook's 1024 × 600 screen, the smallest a preview must serve.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(R"({"screens": [{"name": "netbook", "x": 0, "y": 0, "width": 1024,
-                       "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96,
-                       "dpr": 1.0}]})") < 0)
-        return 1;
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QFile::encodeName(QStringLiteral("offscreen:configfile=") + config));
-    QApplication app(argc, argv);
-    TestPrintSet test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunOnNetbookScreen<TestPrintSet>(argc, argv); }
 #include "test_print_set.moc"

@@ -4,6 +4,7 @@
 // enough the window is the sheet's size, two pixels in from the corner.
 
 #include "window/MainWindow.h"
+#include "NetbookScreen.h"
 #include "PdfProbe.h"
 #include "printing/SheetPicture.h"
 #include "printing/SheetPrinter.h"
@@ -78,21 +79,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    // A netbook's 1024 × 600 screen, smaller than the sheet.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(R"({"screens": [{"name": "netbook", "x": 0, "y": 0, "width": 1024,
-                       "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96,
-                       "dpr": 1.0}]})") < 0)
-        return 1;
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QFile::encodeName(QStringLiteral("offscreen:configfile=") + config));
-    QApplication app(argc, argv);
-    TestSmallScreen test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunOnNetbookScreen<TestSmallScreen>(argc, argv); }
 #include "test_small_screen.moc"

@@ -119,4 +119,38 @@ inline const QString PartEnd = QStringLiteral(", ");
 inline const QString BlankGrams = QStringLiteral("    　  g");
 inline const QString BlankKilograms = QStringLiteral("    　 kg");
 inline const QString BlankKilogramsAndGrams = QStringLiteral(" kg 　  g");
+
+// The class set dialog
+inline const QString SetCaption = QStringLiteral("まとめて印刷");
+inline const QString SetSheetsLabel = QStringLiteral("枚数(&N):");
+inline const QString SetAnswersLabel = QStringLiteral("解答(&A):");
+inline const QString SetAnswersNone = QStringLiteral("なし");
+inline const QString SetAnswersEach = QStringLiteral("各シートの後に解答");
+inline const QString SetAnswersList = QStringLiteral("最後に解答一覧");
+inline const QString SetPreview = QStringLiteral("プレビュー(&V)");
+inline const QString SetSavePdf = QStringLiteral("PDFに保存(&F)");
+inline const QString SetPrint = QStringLiteral("印刷(&P)");
+inline const QString SetClose = QStringLiteral("閉じる");
+inline const QString SetSaveCaption = QStringLiteral("PDFに保存");
+inline const QString SetPdfFilter = QStringLiteral("PDF (*.pdf)");
+
+// The answers list's page: its title and column headings ("問1" … "問6").
+inline const QString ListTitle = QStringLiteral("解答一覧");
+inline const QString ListNumber = QStringLiteral("番号");
+inline const QString ListCode = QStringLiteral("コード");
+inline const QString ListProblem = QStringLiteral("問");
+
+// Why a print did not come out.
+inline const QString PrintNoPrinter =
+    QStringLiteral("デフォルト プリンタが存在しません\n\n"
+                   "「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。");
+inline const QString PrintUnsupported = QStringLiteral("選択されたプリンタではサポートされていない機能です");
+inline const QString PrintBusy = QStringLiteral("現在印刷中です");
+
+// Why a typed sheet code cannot be read: %1 the code's length, or the character.
+inline const QString CodeWrongLength = QStringLiteral("コードは「-」を除いて%1文字です。");
+inline const QString CodeWrongCharacter = QStringLiteral("コードに使われない文字「%1」があります。");
+inline const QString CodeNoSheet =
+    QStringLiteral("このコードのシートはありません。打ち間違いがないか確かめてください。");
+
 }  // namespace Texts

@@ -2,6 +2,8 @@
 // The ways a print can fail, and the words the user reads for each: the printing
 // layer's own messages, and for a missing printer what the teacher can do about it.
 
+#include "Texts.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -13,12 +15,9 @@ enum TPrintFailure : std::uint8_t {
     pfBusy,          // a print is already running
 };
 
-inline const QString NoPrinterText =
-    QStringLiteral("デフォルト プリンタが存在しません\n\n"
-                   "「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。");
-inline const QString UnsupportedText =
-    QStringLiteral("選択されたプリンタではサポートされていない機能です");
-inline const QString BusyText = QStringLiteral("現在印刷中です");
+inline const QString& NoPrinterText = Texts::PrintNoPrinter;
+inline const QString& UnsupportedText = Texts::PrintUnsupported;
+inline const QString& BusyText = Texts::PrintBusy;
 
 inline QString PrintFailureText(TPrintFailure Failure)
 {

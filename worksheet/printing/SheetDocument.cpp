@@ -7,6 +7,7 @@
 #include "sheet/SheetCode.h"
 #include "printing/SheetPicture.h"
 #include "view/SheetView.h"
+#include "Texts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,10 +17,6 @@
 
 namespace {
 
-const QString ListTitle = QStringLiteral("解答一覧");
-const QString ListNumber = QStringLiteral("番号");
-const QString ListCode = QStringLiteral("コード");
-const QString ListProblem = QStringLiteral("問");
 
 // The answers list's columns and rows, in sheet pixels.
 constexpr int ListLeft = 24;
@@ -132,17 +129,17 @@ void TSheetDocument::PaintList(QPainter& Painter, const TPage& Page) const
     Painter.fillRect(QRect(QPoint(), SheetDesignSize), Qt::white);
     Painter.setPen(Qt::black);
     Painter.setFont(GothicFont(24));
-    Painter.drawText(QPoint(ListLeft, 40), ListTitle);
+    Painter.drawText(QPoint(ListLeft, 40), Texts::ListTitle);
 
     Painter.setFont(GothicFont(16));
     const auto cell = [&](int Left, int Top, int Width, const QString& Text) {
         Painter.drawText(QRect(Left, Top, Width, ListRowHeight), Qt::AlignLeft | Qt::AlignVCenter, Text);
     };
-    cell(ListLeft, ListHeaderTop, ListCodeLeft - ListLeft, ListNumber);
-    cell(ListCodeLeft, ListHeaderTop, ListAnswersLeft - ListCodeLeft, ListCode);
+    cell(ListLeft, ListHeaderTop, ListCodeLeft - ListLeft, Texts::ListNumber);
+    cell(ListCodeLeft, ListHeaderTop, ListAnswersLeft - ListCodeLeft, Texts::ListCode);
     for (int c = 0; c < ProblemCount; ++c)
         cell(ListAnswersLeft + c * ListAnswerWidth, ListHeaderTop, ListAnswerWidth,
-             ListProblem + QString::number(c + 1));
+             Texts::ListProblem + QString::number(c + 1));
     const int right = ListAnswersLeft + ProblemCount * ListAnswerWidth;
     Painter.drawLine(ListLeft, ListFirstRowTop - 2, right, ListFirstRowTop - 2);
 

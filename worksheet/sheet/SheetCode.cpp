@@ -2,6 +2,7 @@
 
 #include "sheet/RandomSource.h"
 #include "sheet/SettingsTables.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -188,12 +189,12 @@ QString SheetCodeErrorText(const TSheetCodeReading& Reading)
     case ceNone:
         return {};
     case ceLength:
-        return QStringLiteral("コードは「-」を除いて%1文字です。").arg(CodeLength);
+        return Texts::CodeWrongLength.arg(CodeLength);
     case ceCharacter:
-        return QStringLiteral("コードに使われない文字「%1」があります。").arg(Reading.Character);
+        return Texts::CodeWrongCharacter.arg(Reading.Character);
     case ceCheck:
     case ceNotASheet:
         break;
     }
-    return QStringLiteral("このコードのシートはありません。打ち間違いがないか確かめてください。");
+    return Texts::CodeNoSheet;
 }

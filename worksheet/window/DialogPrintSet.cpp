@@ -28,18 +28,6 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("まとめて印刷");
-const QString SheetsLabel = QStringLiteral("枚数(&N):");
-const QString AnswersLabel = QStringLiteral("解答(&A):");
-const QString AnswersNone = QStringLiteral("なし");
-const QString AnswersEach = QStringLiteral("各シートの後に解答");
-const QString AnswersList = QStringLiteral("最後に解答一覧");
-const QString PreviewText = QStringLiteral("プレビュー(&V)");
-const QString SavePdfText = QStringLiteral("PDFに保存(&F)");
-const QString PrintText = QStringLiteral("印刷(&P)");
-const QString CloseText = QStringLiteral("閉じる");
-const QString SaveCaption = QStringLiteral("PDFに保存");
-const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
 // How much of the screen's free area the preview takes at first.
 constexpr double PreviewShareOfScreen = 0.9;
 
@@ -55,7 +43,7 @@ QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text)
 // would print them all again.
 bool ConfirmPrint(QWidget* Parent, const QString& Destination, int Pages)
 {
-    QMessageBox question(QMessageBox::Question, Caption,
+    QMessageBox question(QMessageBox::Question, Texts::SetCaption,
                          Texts::SetPrintQuestion.arg(Destination).arg(Pages), QMessageBox::NoButton,
                          Parent);
     question.setObjectName(QStringLiteral("MessagePrintSet"));
@@ -93,11 +81,11 @@ void FitPreview(QPrintPreviewDialog& Preview)
 TDialogPrintSet::TDialogPrintSet(TFormKestrum& Window)
     : QDialog(&Window), FWindow(Window),
       FChooseFile([](QWidget* parent, const QString& path) {
-          return QFileDialog::getSaveFileName(parent, SaveCaption, path, PdfFilter);
+          return QFileDialog::getSaveFileName(parent, Texts::SetSaveCaption, path, Texts::SetPdfFilter);
       })
 {
     setObjectName(QStringLiteral("DialogPrintSet"));
-    setWindowTitle(Caption);
+    setWindowTitle(Texts::SetCaption);
 
     SpinBoxSheets = new QSpinBox(this);
     SpinBoxSheets->setObjectName(QStringLiteral("SpinBoxSheets"));
@@ -105,16 +93,16 @@ TDialogPrintSet::TDialogPrintSet(TFormKestrum& Window)
     SpinBoxSheets->setValue(1);
     ComboBoxAnswerPages = new QComboBox(this);
     ComboBoxAnswerPages->setObjectName(QStringLiteral("ComboBoxAnswerPages"));
-    ComboBoxAnswerPages->addItems({AnswersNone, AnswersEach, AnswersList});
+    ComboBoxAnswerPages->addItems({Texts::SetAnswersNone, Texts::SetAnswersEach, Texts::SetAnswersList});
 
     auto* form = new QFormLayout;
-    form->addRow(SheetsLabel, SpinBoxSheets);
-    form->addRow(AnswersLabel, ComboBoxAnswerPages);
+    form->addRow(Texts::SetSheetsLabel, SpinBoxSheets);
+    form->addRow(Texts::SetAnswersLabel, ComboBoxAnswerPages);
 
-    auto* preview = MakeButton(this, "ButtonPreview", PreviewText);
-    auto* savePdf = MakeButton(this, "ButtonSavePdf", SavePdfText);
-    auto* print = MakeButton(this, "ButtonPrint", PrintText);
-    auto* close = MakeButton(this, "ButtonClose", CloseText);
+    auto* preview = MakeButton(this, "ButtonPreview", Texts::SetPreview);
+    auto* savePdf = MakeButton(this, "ButtonSavePdf", Texts::SetSavePdf);
+    auto* print = MakeButton(this, "ButtonPrint", Texts::SetPrint);
+    auto* close = MakeButton(this, "ButtonClose", Texts::SetClose);
     connect(preview, &QPushButton::clicked, this, &TDialogPrintSet::ButtonPreviewClick);
     connect(savePdf, &QPushButton::clicked, this, &TDialogPrintSet::ButtonSavePdfClick);
     connect(print, &QPushButton::clicked, this, &TDialogPrintSet::ButtonPrintClick);

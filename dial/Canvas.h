@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 using TColor = std::uint32_t;  // 0x00BBGGRR; top bit set: system colour index
 
@@ -52,6 +53,18 @@ private:
     TBrushStyle FStyle = bsSolid;
 };
 
+// A text drawn into a box as DrawText draws it, in a font of FontSize points.
+struct TTextInBox {
+    int FontSize;  // points
+    std::string Text;
+    TRect Box;
+    unsigned Format;
+};
+
+// What a canvas that sets texts ahead keeps of them between paints (TQtCanvas); the
+// painter that draws the same texts paint after paint owns it.
+struct TPreparedTexts;
+
 class TCanvas {
 public:
     TPen Pen;
@@ -68,4 +81,10 @@ public:
     virtual void LineTo(int X, int Y) = 0;                      // pen; moves the pen
     virtual void Polygon(const TPoint* Points, int Count) = 0;  // closed, pen + brush
     virtual void DrawText(const std::string& Text, const TRect& Box, unsigned Format) = 0;  // UTF-8
+
+    // Texts, the same on every paint, that the DrawText calls to come draw in this
+    // order: a canvas that can set them ahead does so once into Kept and draws them
+    // from there until EndPreparedTexts. The plain canvas sets each text as it comes.
+    virtual void BeginPreparedTexts(TPreparedTexts&, const std::vector<TTextInBox>&) {}
+    virtual void EndPreparedTexts() {}
 };

@@ -277,3 +277,14 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     FPainter.drawText(line, flags, text->Text);
     FPainter.restore();
 }
+
+void TQtCanvas::BeginPreparedTexts(TPreparedTexts& Kept, const std::vector<TTextInBox>& Texts)
+{
+    if (Kept.Dpi != FDpi) {
+        Kept.Texts.clear();
+        for (const TTextInBox& text : Texts)
+            Kept.Texts.push_back(PrepareText(text.Text, text.Box, text.Format, text.FontSize));
+        Kept.Dpi = FDpi;
+    }
+    UsePreparedTexts(&Kept.Texts);
+}

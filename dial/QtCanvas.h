@@ -82,6 +82,9 @@ public:
     // The list must outlive the calls; nullptr ends its use.
     void UsePreparedTexts(const std::vector<TPreparedText>* Texts);
 
+    void BeginPreparedTexts(TPreparedTexts& Kept, const std::vector<TTextInBox>& Texts) override;
+    void EndPreparedTexts() override { UsePreparedTexts(nullptr); }
+
 private:
     void ApplyPenAndBrush();
     void ApplyTextState(const QFont& Font);
@@ -105,4 +108,10 @@ private:
     std::optional<TBrush> FPainterBrush;
     std::optional<QFont> FPainterFont;
     std::optional<TColor> FPainterBackground;  // behind text; NoBackground: transparent
+};
+
+// The texts a TQtCanvas has set ahead, for the resolution they were set at.
+struct TPreparedTexts {
+    int Dpi = 0;  // 0: none set yet
+    std::vector<TQtCanvas::TPreparedText> Texts;
 };

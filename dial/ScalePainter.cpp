@@ -211,27 +211,16 @@ const TScaleLayout& TScalePainter::Layout(const TScaleProperties& Properties)
     FLayout = MakeLayout(Properties, true);
     FProperties = Properties;
     FValid = true;
-    FTexts.clear();
-    FTextsDpi = 0;
+    FTexts = {};
     return FLayout;
 }
 
 void TScalePainter::Paint(const TScaleProperties& Properties, TCanvas& Canvas)
 {
     const TScaleLayout& layout = Layout(Properties);
-    if (auto* qt = dynamic_cast<TQtCanvas*>(&Canvas)) {
-        if (FTextsDpi != qt->Dpi()) {
-            FTexts.clear();
-            for (const TScaleLayout::TNumeral& n : layout.Numerals)
-                FTexts.push_back(qt->PrepareText(n.Text, n.Box, n.Format, n.FontSize));
-            FTextsDpi = qt->Dpi();
-        }
-        qt->UsePreparedTexts(&FTexts);
-        Replay(layout, Canvas);
-        qt->UsePreparedTexts(nullptr);
-        return;
-    }
+    Canvas.BeginPreparedTexts(FTexts, layout.Numerals);
     Replay(layout, Canvas);
+    Canvas.EndPreparedTexts();
 }
 
 void TScalePainter::Replay(const TScaleLayout& L, TCanvas& Canvas)

@@ -58,12 +58,7 @@ struct TScaleLayout {
     bool NeedleFilled = false;
     TRect Pivot{};
 
-    struct TNumeral {
-        int FontSize;  // points
-        std::string Text;
-        TRect Box;
-        unsigned Format;
-    };
+    using TNumeral = TTextInBox;
     std::vector<TNumeral> Numerals;  // in drawing order
 };
 
@@ -94,6 +89,5 @@ private:
     TScaleLayout FLayout;
     // How the Qt canvas sets each numeral (font, fitted stretch, line rectangle), made on
     // the first paint on a Qt canvas after a new layout, at that canvas's resolution.
-    std::vector<TQtCanvas::TPreparedText> FTexts;
-    int FTextsDpi = 0;
+    TPreparedTexts FTexts;
 };

@@ -47,7 +47,7 @@ TPlatformScale::TPlatformScale(QWidget* Owner) : QWidget(Owner)
 {
     // The fields start at the control's fixed defaults (see the header); setting the
     // size on a control that is not shown yet leaves the resize rule for later.
-    resize(FDiameter, FDiameter);
+    resize(FProperties.Diameter, FProperties.Diameter);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -70,13 +70,13 @@ template <typename T> void TPlatformScale::WritePlain(T& field, T value)
 
 void TPlatformScale::SetValue(std::uint32_t v)
 {
-    if (v == FValue)
+    if (v == FProperties.Value)
         return;  // compared before clamping, on purpose
-    if (v > FValueMax)
-        v = FValueMax;
+    if (v > FProperties.ValueMax)
+        v = FProperties.ValueMax;
     if (v < FValueMin)
         v = FValueMin;
-    FValue = v;
+    FProperties.Value = v;
     UpdateHandLocation();
     Invalidate();
     Change();
@@ -86,19 +86,19 @@ void TPlatformScale::UpdateHandLocation()
 {
     // The eighth of the dial nearest the needle; the end of the turn counts as the top.
     std::int32_t k = 0;
-    if (FValueMax != 0)
-        k = RoundOff(static_cast<long double>(FValue) / FValueMax * 8);
-    FTypeHandLocation = static_cast<TTypeHandLocation>(k >= 0 && k < 8 ? k : 0);
+    if (FProperties.ValueMax != 0)
+        k = RoundOff(static_cast<long double>(FProperties.Value) / FProperties.ValueMax * 8);
+    FProperties.TypeHandLocation = static_cast<TTypeHandLocation>(k >= 0 && k < 8 ? k : 0);
 }
 
 void TPlatformScale::SetValueMax(std::uint32_t m)
 {
-    FValueMax = m;
+    FProperties.ValueMax = m;
     // A capacity of 0 would otherwise put the lower bound at 255, above the capacity.
     if (m <= FValueMin)
         FValueMin = static_cast<std::uint8_t>(m > 0 ? m - 1 : 0);
-    if (FValueMax < FValue)
-        FValue = FValueMax;
+    if (FProperties.ValueMax < FProperties.Value)
+        FProperties.Value = FProperties.ValueMax;
     // A new capacity moves the needle to another angle; the enlarged view must follow
     // it, or a dial changed from 1 kg to 10 kg would show a part without its needle.
     UpdateHandLocation();
@@ -107,19 +107,19 @@ void TPlatformScale::SetValueMax(std::uint32_t m)
 
 void TPlatformScale::SetTypeValueMax(TTypeValueMax t)
 {
-    if (t == FTypeValueMax || !IsValid(t))
+    if (t == FProperties.TypeValueMax || !IsValid(t))
         return;
-    FTypeValueMax = t;
-    FValueMax = StandardValueMax(t);  // a plain store: Value is clamped by the next ValueMax write
+    FProperties.TypeValueMax = t;
+    FProperties.ValueMax = StandardValueMax(t);  // a plain store: Value is clamped by the next ValueMax write
     Invalidate();
     Change();
 }
 
 void TPlatformScale::SetDiameter(std::uint16_t d)
 {
-    if (d == FDiameter)
+    if (d == FProperties.Diameter)
         return;
-    FDiameter = d;
+    FProperties.Diameter = d;
     resize(d, height());
     resize(width(), d);
     SetFontSizes(false);  // unlike the resize rule, without the stretch factor
@@ -134,41 +134,41 @@ void TPlatformScale::SetStretchRatePercent(std::uint8_t p)
         return;
     FStretchRatePercent = p;
     SetFontSizes(true);
-    FStretchRate = static_cast<double>(static_cast<long double>(p) / 100);
+    FProperties.StretchRate = static_cast<double>(static_cast<long double>(p) / 100);
     Invalidate();
     Change();
 }
 
-void TPlatformScale::SetWidthScale1(std::uint8_t w) { WritePlain(FWidthScale1, std::max<std::uint8_t>(w, 1)); }
-void TPlatformScale::SetWidthScale2(std::uint8_t w) { WritePlain(FWidthScale2, std::max<std::uint8_t>(w, 1)); }
-void TPlatformScale::SetWidthScale3(std::uint8_t w) { WritePlain(FWidthScale3, std::max<std::uint8_t>(w, 1)); }
-void TPlatformScale::SetBoardFontSizeSmall(std::uint8_t v) { WritePlain(FBoardFontSizeSmall, v); }
-void TPlatformScale::SetBoardFontSizeBig(std::uint8_t v) { WritePlain(FBoardFontSizeBig, v); }
-void TPlatformScale::SetBoardColor(TColor v) { WritePlain(FBoardColor, v); }
-void TPlatformScale::SetWidthBorderLine(std::uint8_t v) { WritePlain(FWidthBorderLine, v); }
-void TPlatformScale::SetWidthHand(std::uint8_t v) { WritePlain(FWidthHand, v); }
+void TPlatformScale::SetWidthScale1(std::uint8_t w) { WritePlain(FProperties.WidthScale1, std::max<std::uint8_t>(w, 1)); }
+void TPlatformScale::SetWidthScale2(std::uint8_t w) { WritePlain(FProperties.WidthScale2, std::max<std::uint8_t>(w, 1)); }
+void TPlatformScale::SetWidthScale3(std::uint8_t w) { WritePlain(FProperties.WidthScale3, std::max<std::uint8_t>(w, 1)); }
+void TPlatformScale::SetBoardFontSizeSmall(std::uint8_t v) { WritePlain(FProperties.BoardFontSizeSmall, v); }
+void TPlatformScale::SetBoardFontSizeBig(std::uint8_t v) { WritePlain(FProperties.BoardFontSizeBig, v); }
+void TPlatformScale::SetBoardColor(TColor v) { WritePlain(FProperties.BoardColor, v); }
+void TPlatformScale::SetWidthBorderLine(std::uint8_t v) { WritePlain(FProperties.WidthBorderLine, v); }
+void TPlatformScale::SetWidthHand(std::uint8_t v) { WritePlain(FProperties.WidthHand, v); }
 
 // Enumerations take only their own values: anything else would index past the
 // capacity and location tables.
 void TPlatformScale::SetTypeBoardScale(TTypeBoardScale v)
 {
     if (IsValid(v))
-        WritePlain(FTypeBoardScale, v);
+        WritePlain(FProperties.TypeBoardScale, v);
 }
 void TPlatformScale::SetTypeHandBrush(TTypeHandBrush v)
 {
     if (IsValid(v))
-        WritePlain(FTypeHandBrush, v);
+        WritePlain(FProperties.TypeHandBrush, v);
 }
 void TPlatformScale::SetTypeHandLocation(TTypeHandLocation v)
 {
     if (IsValid(v))
-        WritePlain(FTypeHandLocation, v);
+        WritePlain(FProperties.TypeHandLocation, v);
 }
 void TPlatformScale::SetTypeShowScalePer200(TTypeShowScalePer200 v)
 {
     if (IsValid(v))
-        WritePlain(FTypeShowScalePer200, v);
+        WritePlain(FProperties.TypeShowScalePer200, v);
 }
 
 void TPlatformScale::resizeEvent(QResizeEvent* event)
@@ -177,13 +177,13 @@ void TPlatformScale::resizeEvent(QResizeEvent* event)
     // Only the width can make the dial larger: a wider control takes its width as the
     // diameter, a narrower one its height, and the other side follows. The nested
     // resize re-enters this rule once and finds the control square.
-    const int side = FDiameter > width() ? height() : width();
-    FDiameter = SideOf(side);
-    if (width() != FDiameter || height() != FDiameter)
-        resize(FDiameter, FDiameter);
+    const int side = FProperties.Diameter > width() ? height() : width();
+    FProperties.Diameter = SideOf(side);
+    if (width() != FProperties.Diameter || height() != FProperties.Diameter)
+        resize(FProperties.Diameter, FProperties.Diameter);
 
-    FWidthBorderLine = SizeFor(FDiameter, 1);
-    FWidthHand = SizeFor(FDiameter, 7);
+    FProperties.WidthBorderLine = SizeFor(FProperties.Diameter, 1);
+    FProperties.WidthHand = SizeFor(FProperties.Diameter, 7);
     SetFontSizes(true);
     Invalidate();
     Change();
@@ -192,8 +192,8 @@ void TPlatformScale::resizeEvent(QResizeEvent* event)
 void TPlatformScale::SetFontSizes(bool Stretched)
 {
     const auto percent = Stretched ? std::optional<std::uint8_t>(FStretchRatePercent) : std::nullopt;
-    FBoardFontSizeSmall = SizeFor(FDiameter, 6, percent);
-    FBoardFontSizeBig = SizeFor(FDiameter, 12, percent);
+    FProperties.BoardFontSizeSmall = SizeFor(FProperties.Diameter, 6, percent);
+    FProperties.BoardFontSizeBig = SizeFor(FProperties.Diameter, 12, percent);
 }
 
 void TPlatformScale::paintEvent(QPaintEvent*)
@@ -216,10 +216,9 @@ void TPlatformScale::PaintControl(QPainter& Painter)
 
 TScaleProperties TPlatformScale::Properties() const
 {
-    return {FValue, FValueMax, FDiameter, FStretchRate, FTypeValueMax, FTypeBoardScale,
-            FTypeShowScalePer200, FTypeHandLocation, FTypeHandBrush, FBoardColor,
-            FBoardFontSizeSmall, FBoardFontSizeBig, FWidthBorderLine, FWidthHand,
-            FWidthScale1, FWidthScale2, FWidthScale3, LocaleDecimalSeparator()};
+    TScaleProperties properties = FProperties;
+    properties.DecimalSeparator = LocaleDecimalSeparator();
+    return properties;
 }
 
 void TPlatformScale::PaintOn(TCanvas& Canvas) { FPainter.Paint(Properties(), Canvas); }

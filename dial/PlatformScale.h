@@ -22,40 +22,40 @@ class TPlatformScale : public QWidget {
 public:
     explicit TPlatformScale(QWidget* Owner = nullptr);
 
-    std::uint32_t Value() const { return FValue; }
+    std::uint32_t Value() const { return FProperties.Value; }
     void SetValue(std::uint32_t v);
     std::uint8_t ValueMin() const { return FValueMin; }
-    std::uint32_t ValueMax() const { return FValueMax; }
+    std::uint32_t ValueMax() const { return FProperties.ValueMax; }
     void SetValueMax(std::uint32_t m);
-    std::uint8_t BoardFontSizeSmall() const { return FBoardFontSizeSmall; }
+    std::uint8_t BoardFontSizeSmall() const { return FProperties.BoardFontSizeSmall; }
     void SetBoardFontSizeSmall(std::uint8_t v);
-    std::uint8_t BoardFontSizeBig() const { return FBoardFontSizeBig; }
+    std::uint8_t BoardFontSizeBig() const { return FProperties.BoardFontSizeBig; }
     void SetBoardFontSizeBig(std::uint8_t v);
-    TColor BoardColor() const { return FBoardColor; }
+    TColor BoardColor() const { return FProperties.BoardColor; }
     void SetBoardColor(TColor v);
-    std::uint16_t Diameter() const { return FDiameter; }
+    std::uint16_t Diameter() const { return FProperties.Diameter; }
     void SetDiameter(std::uint16_t d);
-    TTypeBoardScale TypeBoardScale() const { return FTypeBoardScale; }
+    TTypeBoardScale TypeBoardScale() const { return FProperties.TypeBoardScale; }
     void SetTypeBoardScale(TTypeBoardScale v);
-    TTypeHandBrush TypeHandBrush() const { return FTypeHandBrush; }
+    TTypeHandBrush TypeHandBrush() const { return FProperties.TypeHandBrush; }
     void SetTypeHandBrush(TTypeHandBrush v);
-    TTypeHandLocation TypeHandLocation() const { return FTypeHandLocation; }
+    TTypeHandLocation TypeHandLocation() const { return FProperties.TypeHandLocation; }
     void SetTypeHandLocation(TTypeHandLocation v);
-    TTypeValueMax TypeValueMax() const { return FTypeValueMax; }
+    TTypeValueMax TypeValueMax() const { return FProperties.TypeValueMax; }
     void SetTypeValueMax(TTypeValueMax t);
-    TTypeShowScalePer200 TypeShowScalePer200() const { return FTypeShowScalePer200; }
+    TTypeShowScalePer200 TypeShowScalePer200() const { return FProperties.TypeShowScalePer200; }
     void SetTypeShowScalePer200(TTypeShowScalePer200 v);
-    std::uint8_t WidthBorderLine() const { return FWidthBorderLine; }
+    std::uint8_t WidthBorderLine() const { return FProperties.WidthBorderLine; }
     void SetWidthBorderLine(std::uint8_t v);
-    std::uint8_t WidthScale1() const { return FWidthScale1; }
+    std::uint8_t WidthScale1() const { return FProperties.WidthScale1; }
     void SetWidthScale1(std::uint8_t w);
-    std::uint8_t WidthScale2() const { return FWidthScale2; }
+    std::uint8_t WidthScale2() const { return FProperties.WidthScale2; }
     void SetWidthScale2(std::uint8_t w);
-    std::uint8_t WidthScale3() const { return FWidthScale3; }
+    std::uint8_t WidthScale3() const { return FProperties.WidthScale3; }
     void SetWidthScale3(std::uint8_t w);
     std::uint8_t StretchRatePercent() const { return FStretchRatePercent; }
     void SetStretchRatePercent(std::uint8_t p);
-    std::uint8_t WidthHand() const { return FWidthHand; }
+    std::uint8_t WidthHand() const { return FProperties.WidthHand; }
     void SetWidthHand(std::uint8_t v);
     TNotifyEvent OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
@@ -68,7 +68,7 @@ public:
     void PaintControl(QPainter& Painter);
 
     // The zoom factor, StretchRatePercent / 100.
-    double StretchRate() const { return FStretchRate; }
+    double StretchRate() const { return FProperties.StretchRate; }
     // What the next paint draws, worked out from the present properties.
     const TScaleLayout& Layout();
 
@@ -91,21 +91,9 @@ private:
     TScaleProperties Properties() const;
 
     TScalePainter FPainter;
-    std::uint8_t FWidthScale1 = 1, FWidthScale2 = 1, FWidthScale3 = 1;
-    std::uint8_t FWidthBorderLine = 1;
-    std::uint8_t FWidthHand = 7;
-    std::uint8_t FBoardFontSizeSmall = 11, FBoardFontSizeBig = 21;
-    TColor FBoardColor = clBtnFace;
-    TTypeBoardScale FTypeBoardScale = bsDensely;
-    TTypeHandBrush FTypeHandBrush = hbClear;
-    TTypeValueMax FTypeValueMax = vm002kg;
-    TTypeShowScalePer200 FTypeShowScalePer200 = ssHide;
-    TTypeHandLocation FTypeHandLocation = hl0Top;
-    std::uint32_t FValue = 0;
+    // The properties the painter draws from, each kept once, at the control's defaults.
+    TScaleProperties FProperties;
     std::uint8_t FValueMin = 0;
-    std::uint32_t FValueMax = 2000;
     std::uint8_t FStretchRatePercent = 100;
-    double FStretchRate = 1.0;
-    std::uint16_t FDiameter = 200;
     TNotifyEvent FOnChange;
 };

@@ -181,6 +181,12 @@ private slots:
         QCOMPARE(driver.Text("LabelHyoudai1"), QStringLiteral("重量:5kg, 疎密:密, 刻み:50g"));
         QCOMPARE(driver.Text("LabelKey1"), QStringLiteral("3kg 850g"));
         QCOMPARE(driver.Text("LabelSheetCode"), code);
+        // New weights stand on the marks: 更新 moves to the step 5 kg dense starts with.
+        driver.Click("ButtonNew");
+        QVERIFY(driver.Find<TRadioButton>("RadioButtonDivision100g")->Checked());
+        QVERIFY(!step50g->Checked());
+        for (const std::uint32_t weight : driver.Form->Sheet().Weights)
+            QCOMPARE(weight % 100, 0u);
         // A change afterwards follows the rule: sparse marks offer 100 g at the finest.
         driver.Choose("RadioGroupSparselyDensely", 0);
         QVERIFY(driver.Find<TRadioButton>("RadioButtonDivision100g")->Checked());

@@ -104,6 +104,12 @@ void TFormKestrum::FormCreate(QObject* Sender)
 
 void TFormKestrum::Renew(QObject*)
 {
+    // A sheet brought back from an older code may stand at a step the panel offers no
+    // more; new weights must stand on the marks, so they move to the step it starts with.
+    if (!StepOffered(FSheet.Settings, FSheet.Settings.Step)) {
+        const QScopedValueRollback hold(FRenewHeld, true);
+        RadioButtonDivision[StartingStep(FSheet.Settings)]->SetChecked(true);
+    }
     FRandom->Seed();
     SetProblems();
 }

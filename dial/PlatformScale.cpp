@@ -148,6 +148,13 @@ void TPlatformScale::SetBoardColor(TColor v) { WritePlain(FProperties.BoardColor
 void TPlatformScale::SetWidthBorderLine(std::uint8_t v) { WritePlain(FProperties.WidthBorderLine, v); }
 void TPlatformScale::SetWidthHand(std::uint8_t v) { WritePlain(FProperties.WidthHand, v); }
 
+void TPlatformScale::SetInteractive(bool v)
+{
+    // Only an interactive dial takes the focus, by Tab or by a click.
+    setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+    WritePlain(FInteractive, v);
+}
+
 // Enumerations take only their own values: anything else would index past the
 // capacity and location tables.
 void TPlatformScale::SetTypeBoardScale(TTypeBoardScale v)
@@ -200,6 +207,9 @@ void TPlatformScale::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     PaintControl(painter);
+    // The focus frame belongs to the screen only: PaintControl, which prints, has none.
+    if (FInteractive && hasFocus())
+        PaintFocusFrame(painter);
 }
 
 void TPlatformScale::PaintControl(QPainter& Painter)

@@ -10,10 +10,13 @@
 #include "dial/DialTypes.h"
 #include "dial/ScalePainter.h"
 
+#include <QPointF>
 #include <QWidget>
 
 #include <cstdint>
 
+class QKeyEvent;
+class QMouseEvent;
 class QPainter;
 
 class TPlatformScale : public QWidget {
@@ -60,6 +63,16 @@ public:
     TNotifyEvent OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
 
+    // Whether the pupil may set the needle: a click or a drag (mouse or touch) puts it
+    // on the nearest mark of the finest graduation drawn, and with the dial focused the
+    // arrow keys move it one such mark. Off by default: a dial never reacts to the
+    // mouse unless the program asks it to.
+    bool Interactive() const { return FInteractive; }
+    void SetInteractive(bool v);
+    // The step in grams of the finest marks the dial draws now; 0 for a capacity
+    // outside the enumeration.
+    std::uint32_t FinestMark() const;
+
     // The whole paint: board, marks, needle, pivot, numerals.
     void PaintOn(TCanvas& Canvas);
     // The whole control as its paint event draws it, onto any painter whose origin is
@@ -72,6 +85,10 @@ public:
     // What the next paint draws, worked out from the present properties.
     const TScaleLayout& Layout();
 
+signals:
+    // The pupil has moved the needle (never raised by SetValue from the program).
+    void NeedleMoved(std::uint32_t Value);
+
 protected:
     // Every write that wants a repaint asks here, so a test can count the requests.
     virtual void Invalidate();
@@ -80,6 +97,9 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The eight-way plain write: equality test, store, repaint, Change.
@@ -89,6 +109,12 @@ private:
     // The numerals' sizes for the diameter, with or without the stretch factor.
     void SetFontSizes(bool Stretched);
     TScaleProperties Properties() const;
+    // The weight under a point of the control, on the nearest finest mark.
+    std::uint32_t WeightAt(QPointF Point);
+    // Sets the needle as the pupil asked and tells whoever listens.
+    void MoveNeedle(std::uint32_t Weight);
+    // The dotted frame of a focused interactive dial.
+    void PaintFocusFrame(QPainter& Painter);
 
     TScalePainter FPainter;
     // The properties the painter draws from, each kept once, at the control's defaults.
@@ -96,4 +122,5 @@ private:
     std::uint8_t FValueMin = 0;
     std::uint8_t FStretchRatePercent = 100;
     TNotifyEvent FOnChange;
+    bool FInteractive = false;
 };

@@ -139,6 +139,9 @@ struct TOptions {
     const QCommandLineOption Pdf{QStringLiteral("pdf"),
                                  QStringLiteral("Write the set to FILE (- for standard output) and exit."),
                                  QStringLiteral("FILE")};
+    const QCommandLineOption Practice{QStringLiteral("practice"),
+                                      QStringLiteral("Open the window in practice: the pupil answers on screen "
+                                                     "and the sheet is marked at once.")};
     const QCommandLineOption Sheets{QStringLiteral("sheets"), QStringLiteral("Number of sheets, 1-60 (1)."),
                                     QStringLiteral("N")};
     const QCommandLineOption Answers{QStringLiteral("answers"),
@@ -178,7 +181,7 @@ TOptions::TOptions()
                        "worksheet window, or with --pdf writes a class set as a PDF."));
     Parser.addHelpOption();
     Parser.addVersionOption();
-    Parser.addOptions({Pdf, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
+    Parser.addOptions({Pdf, Practice, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
 }
 
 // An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
@@ -209,7 +212,7 @@ QStringList ArgumentsOf(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     TOptions options;
-    auto& [parser, pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code] = options;
+    auto& [parser, pdf, practice, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code] = options;
 
     TCommandLine line;
     if (!parser.parse(Arguments)) {
@@ -239,6 +242,9 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         line.Error = QStringLiteral("--pdf: expected a file name");
         return line;
     }
+    line.Practice = parser.isSet(practice);
+    if (line.Practice && parser.isSet(pdf))
+        return Fail(line, QStringLiteral("--practice: practice is on screen; give no --pdf with it"));
     if (parser.isSet(sheets)) {
         const auto n = Whole(parser.value(sheets), 1, 60);
         if (!n)

@@ -24,6 +24,7 @@ struct TCommandLine {
     QString Error;                 // one line naming the option and what it takes
     TRequest Request = rqRun;
     QString PdfPath;               // empty: open the window
+    bool Practice = false;         // open the window in practice
     int Sheets = 1;
     TAnswerPages Answers = apNone;
     std::optional<TSheetSettings> Settings;  // when any setting option was given

@@ -35,6 +35,19 @@ inline const QString RecallPrompt = QStringLiteral("シートの下に印刷さ�
 inline const QString RecallOk = QStringLiteral("呼出し");
 inline const QString Cancel = QStringLiteral("キャンセル");
 
+// Practice on screen. "練習" takes D: R is the range's in the settings panel, which the
+// teacher may open during practice.
+inline const QString CheckBoxPractice = QStringLiteral("練習(&D)");
+inline const QString ButtonMark = QStringLiteral("答え合わせ(&M)");
+inline const QString ButtonNextSheet = QStringLiteral("つぎの問題(&X)");
+inline const QString MarkRight = QStringLiteral("○");
+// Followed by the right answer, in the blank's form.
+inline const QString MarkWrong = QStringLiteral("×");
+// %1 the problems, %2 those answered right.
+inline const QString PracticeScore = QStringLiteral("%1問中%2問正解");
+// %1 the sheets marked since the window opened, %2 the problems right of %3.
+inline const QString PracticeTally = QStringLiteral("これまで %1枚 %2/%3問");
+
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
 inline const QString FontsMissing =
     QStringLiteral("ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。"

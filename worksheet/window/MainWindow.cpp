@@ -65,6 +65,8 @@ void StartWindow(const TCommandLine& Line, TMainWindow& Window)
 {
     if (const std::optional<TSheet> sheet = CommandLineSheet(Line))
         Window.Form().ApplySheet(*sheet);
+    if (Line.Practice)
+        Window.Form().StartPractice();
     Window.show();
     WarnOfMissingFonts(Window);
 }

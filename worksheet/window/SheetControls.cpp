@@ -30,21 +30,22 @@ void TFormKestrum::CreateSheetExtras()
     // name line, above the settings panel, where it covers nothing of the sheet.
     PanelSheetButtons = new QFrame(this);
     PanelSheetButtons->setObjectName(QStringLiteral("PanelSheetButtons"));
-    PanelSheetButtons->setGeometry(290, 1, 254, 28);
+    // From the end of the heading to the name line's first (blank) character.
+    PanelSheetButtons->setGeometry(268, 1, 304, 28);
     PanelSheetButtons->setFrameShape(QFrame::NoFrame);
     PanelSheetButtons->setAutoFillBackground(true);
     PanelSheetButtons->stackUnder(GroupBoxStart);
     CheckBoxAnswers = new QCheckBox(Texts::CheckBoxAnswers, PanelSheetButtons);
     CheckBoxAnswers->setObjectName(QStringLiteral("CheckBoxAnswers"));
-    CheckBoxAnswers->setGeometry(2, 4, 70, 19);
+    CheckBoxAnswers->setGeometry(2, 4, 66, 19);
     CheckBoxAnswers->setToolTip(Texts::HintAnswers);
     ButtonPrintSet = new QPushButton(Texts::ButtonPrintSet, PanelSheetButtons);
     ButtonPrintSet->setObjectName(QStringLiteral("ButtonPrintSet"));
-    ButtonPrintSet->setGeometry(73, 1, 105, 25);
+    ButtonPrintSet->setGeometry(134, 1, 100, 25);
     ButtonPrintSet->setToolTip(Texts::HintPrintSet);
     ButtonRecall = new QPushButton(Texts::ButtonRecall, PanelSheetButtons);
     ButtonRecall->setObjectName(QStringLiteral("ButtonRecall"));
-    ButtonRecall->setGeometry(178, 1, 75, 25);
+    ButtonRecall->setGeometry(234, 1, 70, 25);
     ButtonRecall->setToolTip(Texts::HintRecall);
 }
 

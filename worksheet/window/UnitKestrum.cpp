@@ -5,6 +5,7 @@
 #include "controls/RadioButton.h"
 #include "controls/RadioGroup.h"
 #include "view/SheetPalette.h"
+#include "practice/PracticeOverlay.h"
 #include "printing/SheetPrinter.h"
 #include "controls/SpinEdit.h"
 #include "Texts.h"
@@ -36,11 +37,13 @@ TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Rando
     CreateSettingsPanel();
     CreateHiddenControls();
     CreateSheetExtras();
+    CreatePractice();
     SetTabOrder();
     // Handlers are attached only once the layout holds its values, so that the
     // layout's own selections (the 1/200 choice) run no handler.
     WireEvents();
     WireSheetExtras();
+    WirePractice();
     FormCreate(this);
 }
 
@@ -140,6 +143,8 @@ void TFormKestrum::SetCaptions()
     // Start-up's handlers run before the view's sheet has settings to show.
     if (SheetView)
         SheetView->SetSheet(FSheet);
+    if (Practising())
+        PracticeOverlay->ShowSheet(FSheet);
 }
 
 void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDialog(this); }

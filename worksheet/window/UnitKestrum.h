@@ -24,6 +24,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class TLabel;
+class TPracticeOverlay;
 class TRadioButton;
 class TRadioGroup;
 class TRandomSource;
@@ -91,6 +92,17 @@ public:
     // Brings back the sheet of Code; returns what is wrong with the code, or nothing.
     QString RecallSheet(const QString& Code);
 
+    // Practice on screen ("練習(&D)"): the pupil answers in boxes over the blanks, and
+    // the sheet is marked at once. The answers cannot be shown meanwhile.
+    bool Practising() const;
+    // Turns practice on as the check box does; the settings panel closes.
+    void StartPractice();
+    void CheckBoxPracticeClick(QObject* Sender);
+    // "答え合わせ(&M)": marks the sheet.
+    void ButtonMarkClick(QObject* Sender);
+    // "つぎの問題(&X)": a new sheet with the same settings, boxes empty.
+    void ButtonNextSheetClick(QObject* Sender);
+
 private:
     // The stored layout, in creation order (which is also the stacking order).
     void CreateSheet();
@@ -102,6 +114,9 @@ private:
     // The controls of answer keys, sheet codes and class sets.
     void CreateSheetExtras();
     void WireSheetExtras();
+    // The practice controls in the strip and the overlay over the sheet.
+    void CreatePractice();
+    void WirePractice();
     // Puts the weights in the sheet and mirrors them in the problem table.
     void ShowWeights(const TWeights& Weights);
     // The range boxes' values into the sheet's range.
@@ -150,4 +165,9 @@ private:
     QCheckBox* CheckBoxAnswers = nullptr;
     QPushButton* ButtonPrintSet = nullptr;
     QPushButton* ButtonRecall = nullptr;
+
+    QCheckBox* CheckBoxPractice = nullptr;
+    QPushButton* ButtonMark = nullptr;
+    QPushButton* ButtonNextSheet = nullptr;
+    TPracticeOverlay* PracticeOverlay = nullptr;
 };

@@ -1,0 +1,140 @@
+// A pupil practises on screen: the answers typed into the boxes over the blanks, Enter
+// from box to box in reading order and marking after the last one, the marks, the
+// score and the tally, and a new sheet with empty boxes; in each unit.
+
+#include "WorksheetDriver.h"
+
+#include "view/SheetView.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace {
+
+// One problem as the pupil answers it: the boxes typed into, in order.
+struct TTyped {
+    const char* Box;
+    QString Keys;
+};
+
+// Typed keys; full-width text arrives as an input method commits it.
+void Enter(QWidget* Box, const QString& Keys)
+{
+    if (Keys.toLatin1() == Keys.toUtf8()) {
+        QTest::keyClicks(Box, Keys);
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(Keys);
+    QCoreApplication::sendEvent(Box, &commit);
+}
+
+}  // namespace
+
+class TestPractice : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aPupilAnswersMarksAndGoesOn()
+    {
+        Sheet driver;
+        driver.Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(driver.Form.get()));
+        auto* practice = driver.Find<QCheckBox>("CheckBoxPractice");
+        driver.Click("ButtonStart");
+        QTest::mouseClick(practice, Qt::LeftButton);
+        // The settings panel closes and the answers cannot be looked up.
+        QVERIFY(driver.Find<QWidget>("GroupBoxStart")->isHidden());
+        QVERIFY(!driver.Find<QCheckBox>("CheckBoxAnswers")->isEnabled());
+
+        // Problems are numbered down the columns (1, 3, 5 on top); the pupil reads
+        // along the top row first. Problem 2 stays below a kilogram.
+        const TWeights weights = {1250, 600, 1800, 300, 1000, 1950};
+        struct TUnitPlay {
+            TAnswerUnit Unit;
+            QList<TTyped> Typed;  // in the order the boxes are reached
+            int Wrong;            // the problem answered wrong
+            QString RightAnswer;  // its mark after "×"
+        };
+        const QList<TUnitPlay> plays = {
+            // Letters are not taken; full-width digits from an input method are.
+            {auGrams,
+             {{"EditAnswer1", "12x50"}, {"EditAnswer3", "１８００"}, {"EditAnswer5", "1000"},
+              {"EditAnswer2", "600"}, {"EditAnswer4", "310"}, {"EditAnswer6", "1950"}},
+             4, "×300g"},
+            {auKilograms,
+             {{"EditKilograms1", "1.250"}, {"EditKilograms3", "１．８"}, {"EditKilograms5", "1"},
+              {"EditKilograms2", "0.6"}, {"EditKilograms4", ".3"}, {"EditKilograms6", "1.9"}},
+             6, "×1.95kg"},
+            {auKilogramsAndGrams,
+             {{"EditKilograms1", "1"}, {"EditGrams1", "205"}, {"EditKilograms3", "1"}, {"EditGrams3", "800"},
+              {"EditKilograms5", "1"}, {"EditGrams5", "0"}, {"EditAnswer2", "600"}, {"EditAnswer4", "300"},
+              {"EditKilograms6", "1"}, {"EditGrams6", "950"}},
+             1, "×1kg 250g"},
+        };
+        const QStringList tallies = {"これまで 1枚 5/6問", "これまで 2枚 10/12問", "これまで 3枚 15/18問"};
+
+        for (qsizetype play = 0; play < plays.size(); ++play) {
+            const TUnitPlay& p = plays[play];
+            TSheet sheet = driver.Form->Sheet();
+            sheet.Settings.Unit = p.Unit;
+            sheet.Weights = weights;
+            driver.Form->ApplySheet(sheet);
+
+            for (const TTyped& typed : p.Typed) {
+                // The first box has the focus, and each Enter brings the pupil to the next.
+                QWidget* box = QApplication::focusWidget();
+                QVERIFY(box);
+                QCOMPARE(box->objectName(), QString::fromLatin1(typed.Box));
+                Enter(box, typed.Keys);
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            if (p.Unit == auGrams)
+                QCOMPARE(driver.Find<QLineEdit>("EditAnswer1")->text(), QStringLiteral("1250"));
+            for (int i = 1; i <= ProblemCount; ++i) {
+                const QByteArray mark = "LabelMark" + QByteArray::number(i);
+                QCOMPARE(driver.Text(mark.constData()), i == p.Wrong ? p.RightAnswer : QStringLiteral("○"));
+                // Beside the blank, not over a box.
+                auto* label = driver.Find<QLabel>(mark.constData());
+                for (QLineEdit* box : driver.Find<QWidget>("PracticeOverlay")->findChildren<QLineEdit*>())
+                    if (box->isVisible())
+                        QVERIFY(!label->geometry().intersects(box->geometry()));
+            }
+            QCOMPARE(driver.Text("LabelScore"), QStringLiteral("6問中5問正解"));
+            QCOMPARE(driver.Text("LabelTally"), tallies[play]);
+
+            if (play == 0) {
+                // Put right and marked again: the sheet counts once, with its last marking.
+                auto* wrong = driver.Find<QLineEdit>("EditAnswer4");
+                wrong->clear();
+                QTest::keyClicks(wrong, "300");
+                driver.Click("ButtonMark");
+                QCOMPARE(driver.Text("LabelMark4"), QStringLiteral("○"));
+                QCOMPARE(driver.Text("LabelScore"), QStringLiteral("6問中6問正解"));
+                QCOMPARE(driver.Text("LabelTally"), QStringLiteral("これまで 1枚 6/6問"));
+                // Back to five right for the tallies that follow.
+                wrong->setText("310");
+                driver.Click("ButtonMark");
+            }
+
+            driver.Click("ButtonNextSheet");
+            QVERIFY(driver.Form->Sheet().Weights != weights);
+            QCOMPARE(driver.Form->Sheet().Settings.Unit, p.Unit);
+            for (QLineEdit* box : driver.Find<QWidget>("PracticeOverlay")->findChildren<QLineEdit*>())
+                QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+            QVERIFY(driver.Find<QLabel>("LabelMark1")->isHidden());
+            QCOMPARE(driver.Text("LabelScore"), QString());
+            QCOMPARE(driver.Text("LabelTally"), tallies[play]);
+        }
+
+        // The boxes and marks are not part of the sheet that prints.
+        for (QWidget* box : driver.Find<QWidget>("PracticeOverlay")->findChildren<QLineEdit*>())
+            QVERIFY(!driver.Form->View().isAncestorOf(box));
+        QTest::mouseClick(practice, Qt::LeftButton);
+        QVERIFY(!driver.Find<QWidget>("EditAnswer1")->isVisible());
+        QVERIFY(driver.Find<QCheckBox>("CheckBoxAnswers")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestPractice)
+#include "test_practice.moc"

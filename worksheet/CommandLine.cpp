@@ -45,6 +45,7 @@ const TChoice<int> StepChoices[] = {{"10g", 0}, {"20g", 1}, {"50g", 2},  {"100g"
 const TChoice<bool> DensityChoices[] = {{"sparse", false}, {"dense", true}};
 const TChoice<TPer200Choice> Per200Choices[] = {{"hide", pcHide}, {"show", pcShow}};
 const TChoice<bool> ViewChoices[] = {{"whole", false}, {"enlarged", true}};
+const TChoice<TExercise> KindChoices[] = {{"read", exRead}, {"draw", exDraw}};
 const TChoice<TAnswerUnit> UnitChoices[] = {{"g", auGrams}, {"kg", auKilograms}, {"kg-g", auKilogramsAndGrams}};
 
 // A whole number from Low to High, or none.
@@ -172,6 +173,10 @@ struct TOptions {
     const QCommandLineOption Code{QStringLiteral("code"),
                                   QStringLiteral("Sheet 1 is the sheet of this code; the rest follow from it."),
                                   QStringLiteral("CODE")};
+    const QCommandLineOption Kind{QStringLiteral("kind"),
+                                  QStringLiteral("Exercise: read the dials, or draw the needles for the "
+                                                 "weights given (whole view only): read|draw (read)."),
+                                  QStringLiteral("KIND")};
 };
 
 TOptions::TOptions()
@@ -181,7 +186,7 @@ TOptions::TOptions()
                        "worksheet window, or with --pdf writes a class set as a PDF."));
     Parser.addHelpOption();
     Parser.addVersionOption();
-    Parser.addOptions({Pdf, Practice, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
+    Parser.addOptions({Pdf, Practice, Sheets, Answers, Kind, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
 }
 
 // An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
@@ -212,7 +217,7 @@ QStringList ArgumentsOf(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     TOptions options;
-    auto& [parser, pdf, practice, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code] = options;
+    auto& [parser, pdf, practice, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, kind] = options;
 
     TCommandLine line;
     if (!parser.parse(Arguments)) {
@@ -269,7 +274,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         return line;
 
     bool anySetting = false;
-    for (const QCommandLineOption* o : {&capacity, &step, &density, &per200, &view, &unit, &min, &max})
+    for (const QCommandLineOption* o : {&kind, &capacity, &step, &density, &per200, &view, &unit, &min, &max})
         anySetting = anySetting || parser.isSet(*o);
     if (parser.isSet(code)) {
         if (anySetting || parser.isSet(seed))
@@ -309,8 +314,13 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     const TCapacityRow& row = CapacityRows()[s.Capacity];
     s.RangeMax = row.Capacity;
     if (!takeChoice(density, DensityChoices, s.Dense) || !takeChoice(per200, Per200Choices, s.Per200) ||
-        !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit))
+        !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit) ||
+        !takeChoice(kind, KindChoices, s.Exercise))
         return line;
+    // The enlarged part would show where the needle belongs.
+    if (s.Exercise == exDraw && s.Enlarged)
+        return Fail(line, Refusal(QStringLiteral("view"), QStringLiteral("whole with --kind draw"),
+                                  parser.value(view)));
     // As on the panel, which offers no 1/200 choice for such a capacity.
     if (s.Per200 == pcShow && !row.Per200Offered)
         return Fail(line, Refusal(QStringLiteral("per200"),

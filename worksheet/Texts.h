@@ -12,6 +12,7 @@ inline const QString WindowCaption = QStringLiteral("Kestrum");
 inline const QString ProjectName = QStringLiteral("Kestrum");
 inline const QString Heading = QStringLiteral("重さはいくらでしょう。");
 inline const QString HeadingReading = QStringLiteral("おも");
+inline const QString HeadingDraw = QStringLiteral("はりをかきましょう。");
 inline const QString DateAndName = QStringLiteral("　月　日（　）名前　　　　    　　");
 
 // The button panel
@@ -105,6 +106,9 @@ inline const QString RadioGroupUnit = QStringLiteral("解答欄の単位(&A)");
 inline const QString ItemGramsOnly = QStringLiteral("ｇ　のみ");
 inline const QString ItemKilogramsOnly = QStringLiteral("ｋｇ　のみ");
 inline const QString ItemKilogramsAndGrams = QStringLiteral("ｋｇ　と　ｇ");
+inline const QString RadioGroupExercise = QStringLiteral("問題(&Q)");
+inline const QString ItemRead = QStringLiteral("目もりをよむ");
+inline const QString ItemDraw = QStringLiteral("はりをかく");
 inline const QString ButtonClose = QStringLiteral("閉じる(&C)");
 
 // The hidden problem table's fixed texts
@@ -122,6 +126,7 @@ inline const QString EnlargedSummary = QStringLiteral("表示:部分, ");
 inline const QString UnitGramsSummary = QStringLiteral("単位:g");
 inline const QString UnitKilogramsSummary = QStringLiteral("単位:kg");
 inline const QString UnitKilogramsAndGramsSummary = QStringLiteral("単位:kg,g");
+inline const QString DrawSummary = QStringLiteral(", 問題:はりをかく");
 inline const QString RangePrefix = QStringLiteral("範囲:");
 inline const QString RangeGramsTo = QStringLiteral("g ～ ");
 inline const QString Kilograms = QStringLiteral("kg");

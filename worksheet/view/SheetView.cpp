@@ -153,9 +153,19 @@ void TSheetView::ShowCaptions()
     LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
                                          LabelHyoudai1->fontMetrics().horizontalAdvance(QLatin1Char(' '))),
                         LabelHyoudai2->y());
-    for (int i = 0; i < ProblemCount; ++i)
-        if (const auto blank = AnswerBlank(FSheet.Settings.Unit, PlatformScale[i]->Value()))
+    // A draw sheet asks for a needle: the heading says so, and where the blank would
+    // be stands the weight to draw, in the form the unit writes it.
+    const bool draw = FSheet.Settings.Exercise == exDraw;
+    LabelMondai->SetCaption(draw ? Texts::HeadingDraw : Texts::Heading);
+    LabelHurigana->setVisible(!draw);
+    const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    const TAnswerUnit unit = FSheet.Settings.Unit;
+    for (int i = 0; i < ProblemCount; ++i) {
+        if (draw && unit >= auGrams && unit <= auKilogramsAndGrams)
+            LabelAnswer[i]->SetCaption(AnswerText(unit, PlatformScale[i]->Value(), separator));
+        else if (const auto blank = AnswerBlank(unit, PlatformScale[i]->Value()))
             LabelAnswer[i]->SetCaption(*blank);
+    }
     ShowAnswersAndCode();
 }
 
@@ -164,13 +174,19 @@ void TSheetView::ShowAnswersAndCode()
     const TAnswerUnit unit = FSheet.Settings.Unit;
     const bool shown = FAnswersShown && unit >= auGrams && unit <= auKilogramsAndGrams;
     const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    // A draw sheet's answer is the needle itself, in red; its weights are written already.
+    const bool draw = FSheet.Settings.Exercise == exDraw;
+    for (TPlatformScale* dial : PlatformScale) {
+        dial->SetHandVisible(!draw || shown);
+        dial->SetHandColor(draw ? clRed : clBlack);
+    }
     for (int i = 0; i < ProblemCount; ++i) {
         TLabel* key = LabelKey[i];
-        if (shown) {
+        if (shown && !draw) {
             key->SetCaption(AnswerText(unit, PlatformScale[i]->Value(), separator));
             key->move(LabelAnswer[i]->x() - KeyRightMargin - key->width(), key->y());
         }
-        key->setVisible(shown);
+        key->setVisible(shown && !draw);
     }
     LabelKeyTitle->setVisible(shown);
     TSheet shownSheet = FSheet;

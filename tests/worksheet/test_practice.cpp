@@ -6,8 +6,13 @@
 
 #include "view/SheetView.h"
 
+#include "practice/PracticeDial.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
+
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -27,6 +32,28 @@ void Enter(QWidget* Box, const QString& Keys)
     QInputMethodEvent commit;
     commit.setCommitString(Keys);
     QCoreApplication::sendEvent(Box, &commit);
+}
+
+// Where a weight stands on a dial, 100 pixels out from the board's centre.
+QPoint PointOf(TPlatformScale& Dial, double Grams)
+{
+    const TRect& board = Dial.Layout().Board;
+    const double angle = Grams / Dial.ValueMax() * 2 * std::numbers::pi;
+    return QPoint(static_cast<int>(std::lround((board.Left + board.Right) / 2.0 + 100 * std::sin(angle))),
+                  static_cast<int>(std::lround((board.Top + board.Bottom) / 2.0 - 100 * std::cos(angle))));
+}
+
+// The pixels of a dial painted in the teacher's red.
+int RedPixels(QWidget& Dial)
+{
+    const QImage image = Dial.grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
+        }
+    return red;
 }
 
 }  // namespace
@@ -133,6 +160,66 @@ private slots:
         QTest::mouseClick(practice, Qt::LeftButton);
         QVERIFY(!driver.Find<QWidget>("EditAnswer1")->isVisible());
         QVERIFY(driver.Find<QCheckBox>("CheckBoxAnswers")->isEnabled());
+    }
+
+    void aPupilSetsTheNeedles()
+    {
+        Sheet driver;
+        driver.Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(driver.Form.get()));
+        TSheet sheet = driver.Form->Sheet();  // 2 kg, densely graduated: marks every 10 g
+        sheet.Settings.Exercise = exDraw;
+        sheet.Weights = {1250, 600, 1800, 300, 1000, 1950};
+        driver.Form->ApplySheet(sheet);
+        QTest::mouseClick(driver.Find<QCheckBox>("CheckBoxPractice"), Qt::LeftButton);
+
+        // In reading order: 1, 3, 5 along the top, then 2, 4, 6. Problem 2 is set one
+        // mark too far; problem 4 by the arrow keys alone.
+        const QList<int> order = {1, 3, 5, 2, 4, 6};
+        for (const int problem : order) {
+            auto* dial = qobject_cast<TPracticeDial*>(QApplication::focusWidget());
+            QVERIFY(dial);
+            QCOMPARE(dial->objectName(), QStringLiteral("PracticeScale%1").arg(problem));
+            QCOMPARE(dial->Value(), 0u);
+            const double weight = sheet.Weights[problem - 1];
+            if (problem == 4) {
+                for (int k = 0; k < 31; ++k)
+                    QTest::keyClick(dial, Qt::Key_Right);
+                QTest::keyClick(dial, Qt::Key_Left);
+            } else {
+                // Dragged in from the top, let go a few grams past the mark.
+                QTest::mousePress(dial, Qt::LeftButton, {}, PointOf(*dial, 0));
+                const QPoint end = PointOf(*dial, weight + 3);
+                QMouseEvent move(QEvent::MouseMove, end, dial->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QCoreApplication::sendEvent(dial, &move);
+                QTest::mouseRelease(dial, Qt::LeftButton, {}, end);
+                if (problem == 2)
+                    QTest::keyClick(dial, Qt::Key_Up);
+            }
+            QTest::keyClick(dial, Qt::Key_Return);
+        }
+
+        for (int i = 1; i <= ProblemCount; ++i) {
+            auto* dial = driver.Find<TPracticeDial>(QByteArray("PracticeScale" + QByteArray::number(i)).constData());
+            QCOMPARE(driver.Text(QByteArray("LabelMark" + QByteArray::number(i)).constData()),
+                     i == 2 ? QStringLiteral("×") : QStringLiteral("○"));
+            // The right needle in red over the pupil's, on the wrong dial only.
+            QCOMPARE(RedPixels(*dial) > 100, i == 2);
+            // The sheet under it, which prints, keeps its empty dial at the weight.
+            QVERIFY(!driver.Dial(i)->HandVisible());
+            QCOMPARE(driver.Dial(i)->Value(), sheet.Weights[i - 1]);
+        }
+        QCOMPARE(driver.Find<TPracticeDial>("PracticeScale2")->Value(), 610u);
+        QCOMPARE(driver.Text("LabelScore"), QStringLiteral("6問中5問正解"));
+        QCOMPARE(driver.Text("LabelTally"), QStringLiteral("これまで 1枚 5/6問"));
+
+        driver.Click("ButtonNextSheet");
+        QCOMPARE(driver.Form->Sheet().Settings.Exercise, exDraw);
+        auto* first = driver.Find<TPracticeDial>("PracticeScale1");
+        QCOMPARE(first->Value(), 0u);
+        QCOMPARE(RedPixels(*driver.Find<TPracticeDial>("PracticeScale2")), 0);
+        QVERIFY(driver.Find<QLabel>("LabelMark2")->isHidden());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "practice/PracticeOverlay.h"
 
+#include "practice/PracticeDial.h"
 #include "controls/Label.h"
 #include "dial/Numerals.h"
 #include "view/Fonts.h"
@@ -88,9 +89,9 @@ TPracticeOverlay::TPracticeOverlay(const TSheetView& View, QWidget* Parent) : QW
         CreateProblem(i);
     LabelScore = MakeStatusLabel(this, "LabelScore", ScorePlace);
     LabelTally = MakeStatusLabel(this, "LabelTally", TallyPlace);
-    QList<QLineEdit*> chain;
+    QList<QWidget*> chain;
     for (const int i : ReadingOrder)
-        chain << FBoxes[i].Answer << FBoxes[i].Kilograms << FBoxes[i].Grams;
+        chain << FBoxes[i].Answer << FBoxes[i].Kilograms << FBoxes[i].Grams << FBoxes[i].Dial;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
@@ -103,9 +104,13 @@ void TPracticeOverlay::CreateProblem(int Index)
     boxes.Kilograms = MakeBox(this, QStringLiteral("EditKilograms") + number, true);
     boxes.Grams = MakeBox(this, QStringLiteral("EditGrams") + number, false);
     for (QLineEdit* box : {boxes.Answer, boxes.Kilograms, boxes.Grams}) {
-        connect(box, &QLineEdit::returnPressed, this, [this, box] { BoxEntered(box); });
+        connect(box, &QLineEdit::returnPressed, this, [this, box] { InputEntered(box); });
         box->installEventFilter(this);
     }
+    boxes.Dial = new TPracticeDial(this);
+    boxes.Dial->setObjectName(QStringLiteral("PracticeScale") + number);
+    boxes.Dial->installEventFilter(this);
+    boxes.Dial->hide();
     // Red, the colour a teacher marks with, and clear, so it hides nothing under it.
     boxes.Mark = new TLabel(this);
     boxes.Mark->setObjectName(QStringLiteral("LabelMark") + number);
@@ -146,9 +151,18 @@ void TPracticeOverlay::LayOutProblem(int Index)
         box->hide();
     }
     boxes.Mark->hide();
+    boxes.Dial->hide();
     const auto* blank = FView.findChild<const TLabel*>(QStringLiteral("LabelAnswer%1").arg(Index + 1));
     if (!blank)
         return;
+    if (FSheet.Settings.Exercise == exDraw) {
+        // The weight to draw stays in sight under the pupil's dial; the mark goes before it.
+        boxes.Dial->CopyBoard(FView.Dial(Index));
+        boxes.Dial->show();
+        boxes.MarkRight = blank->x() - MarkGap;
+        boxes.Mark->move(boxes.MarkRight, blank->y() + 2);
+        return;
+    }
     const TBlankForm form = BlankForm(FSheet.Settings.Unit, FSheet.Weights[Index]);
     const QList<QLineEdit*> used = form == bfGrams       ? QList<QLineEdit*>{boxes.Answer}
                                    : form == bfKilograms ? QList<QLineEdit*>{boxes.Kilograms}
@@ -168,27 +182,28 @@ void TPracticeOverlay::LayOutProblem(int Index)
     boxes.Mark->move(boxes.MarkRight, blank->y() + 2);
 }
 
-QList<QLineEdit*> TPracticeOverlay::BoxesInOrder() const
+QList<QWidget*> TPracticeOverlay::InputsInOrder() const
 {
-    QList<QLineEdit*> order;
+    QList<QWidget*> order;
     for (const int i : ReadingOrder)
-        for (QLineEdit* box : {FBoxes[i].Answer, FBoxes[i].Kilograms, FBoxes[i].Grams})
-            if (!box->isHidden())
-                order << box;
+        for (QWidget* input : {static_cast<QWidget*>(FBoxes[i].Answer), static_cast<QWidget*>(FBoxes[i].Kilograms),
+                               static_cast<QWidget*>(FBoxes[i].Grams), static_cast<QWidget*>(FBoxes[i].Dial)})
+            if (!input->isHidden())
+                order << input;
     return order;
 }
 
 void TPracticeOverlay::FocusFirstBox()
 {
-    const QList<QLineEdit*> order = BoxesInOrder();
+    const QList<QWidget*> order = InputsInOrder();
     if (!order.isEmpty())
         order.front()->setFocus(Qt::OtherFocusReason);
 }
 
-void TPracticeOverlay::BoxEntered(QLineEdit* Box)
+void TPracticeOverlay::InputEntered(QWidget* Input)
 {
-    const QList<QLineEdit*> order = BoxesInOrder();
-    const qsizetype at = order.indexOf(Box);
+    const QList<QWidget*> order = InputsInOrder();
+    const qsizetype at = order.indexOf(Input);
     if (at >= 0 && at + 1 < order.size())
         order[at + 1]->setFocus(Qt::TabFocusReason);
     else
@@ -205,16 +220,30 @@ TTypedAnswer TPracticeOverlay::TypedAnswer(int Index) const
 
 void TPracticeOverlay::Mark()
 {
-    std::array<TTypedAnswer, ProblemCount> answers;
-    for (int i = 0; i < ProblemCount; ++i)
-        answers[i] = TypedAnswer(i);
     const TAnswerUnit unit = FSheet.Settings.Unit;
-    FMarking = MarkAnswers(unit, FSheet.Weights, answers);
+    const bool draw = FSheet.Settings.Exercise == exDraw;
+    if (draw) {
+        TWeights needles{};
+        for (int i = 0; i < ProblemCount; ++i)
+            needles[i] = FBoxes[i].Dial->Value();
+        FMarking = MarkNeedles(FSheet.Weights, needles);
+    } else {
+        std::array<TTypedAnswer, ProblemCount> answers;
+        for (int i = 0; i < ProblemCount; ++i)
+            answers[i] = TypedAnswer(i);
+        FMarking = MarkAnswers(unit, FSheet.Weights, answers);
+    }
     const QString separator = QString::fromStdString(LocaleDecimalSeparator());
     for (int i = 0; i < ProblemCount; ++i) {
         TLabel* mark = FBoxes[i].Mark;
-        mark->SetCaption(FMarking->Right[i] ? Texts::MarkRight
-                                            : Texts::MarkWrong + AnswerText(unit, FSheet.Weights[i], separator));
+        const bool right = FMarking->Right[i];
+        // A wrong needle gets the right one in red over it; a wrong answer, the right
+        // answer after its mark.
+        if (draw)
+            FBoxes[i].Dial->SetRightWeight(right ? std::nullopt : std::optional(FSheet.Weights[i]));
+        mark->SetCaption(right  ? Texts::MarkRight
+                         : draw ? Texts::MarkWrong
+                                : Texts::MarkWrong + AnswerText(unit, FSheet.Weights[i], separator));
         // Right-aligned just before the boxes, however long the answer.
         mark->move(FBoxes[i].MarkRight - mark->width(), mark->y());
         mark->show();
@@ -255,6 +284,14 @@ void TPracticeOverlay::UpdateMask()
 
 bool TPracticeOverlay::eventFilter(QObject* Watched, QEvent* Event)
 {
+    // Enter on a dial moves on as it does from a box.
+    if (Event->type() == QEvent::KeyPress && qobject_cast<TPracticeDial*>(Watched)) {
+        const int key = static_cast<QKeyEvent*>(Event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            InputEntered(static_cast<QWidget*>(Watched));
+            return true;
+        }
+    }
     // On a small screen the sheet scrolls: the box the pupil moves to comes into view,
     // whether by Tab, Enter or a click.
     if (Event->type() == QEvent::FocusIn)

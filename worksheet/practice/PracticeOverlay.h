@@ -4,8 +4,12 @@
 // the TSheetView without being part of it, so whatever records the view (every print)
 // never sees the pupil's entries or marks.
 //
+// On a draw sheet the boxes give way to dials the pupil sets the needles on, over the
+// sheet's empty ones; a wrong needle is marked with the right one in red over it.
+//
 // Its controls keep the names tools drive them by: EditAnswer1…6 (grams alone),
-// EditKilograms1…6 and EditGrams1…6, LabelMark1…6, LabelScore and LabelTally.
+// EditKilograms1…6 and EditGrams1…6, PracticeScale1…6 (the pupil's dials),
+// LabelMark1…6, LabelScore and LabelTally.
 
 #include "practice/Marking.h"
 #include "sheet/Sheet.h"
@@ -16,6 +20,7 @@
 #include <optional>
 
 class QLineEdit;
+class TPracticeDial;
 class TLabel;
 class TSheetView;
 
@@ -41,7 +46,7 @@ public:
     void Mark();
     const std::optional<TMarking>& Marking() const { return FMarking; }
     TPracticeTally Tally() const;
-    // Puts the focus in the first box in reading order.
+    // Puts the focus in the first box (or dial) in reading order.
     void FocusFirstBox();
 
 signals:
@@ -55,17 +60,19 @@ private:
         QLineEdit* Answer = nullptr;     // grams alone
         QLineEdit* Kilograms = nullptr;  // whole kilograms, or decimal ones in a kg blank
         QLineEdit* Grams = nullptr;      // grams beside kilograms
+        TPracticeDial* Dial = nullptr;   // on a draw sheet
         TLabel* Mark = nullptr;
         int MarkRight = 0;  // where the mark ends, just left of the first box
     };
 
     void CreateProblem(int Index);
-    // Shows the boxes of problem Index in its blank's form, over its blank.
+    // Shows the boxes of problem Index in its blank's form, over its blank, or on a
+    // draw sheet the pupil's dial over the sheet's.
     void LayOutProblem(int Index);
-    // The shown boxes in the order the pupil fills them in.
-    QList<QLineEdit*> BoxesInOrder() const;
+    // The shown boxes and dials in the order the pupil fills them in.
+    QList<QWidget*> InputsInOrder() const;
     // Enter: on to the next box, or marks after the last.
-    void BoxEntered(QLineEdit* Box);
+    void InputEntered(QWidget* Input);
     TTypedAnswer TypedAnswer(int Index) const;
     void ShowTally();
     // Clicks go through the overlay to the sheet except on its own controls.

@@ -86,7 +86,9 @@ echo "package-test: the menu entry and its icon"
 entry=$root/usr/share/applications/kestrum.desktop
 [[ -f "$entry" ]] || fail "no menu entry in /usr/share/applications"
 grep -qx 'Categories=Education;Math;' "$entry" || fail "the menu entry is not under Education"
-program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+# The entry's own Exec= line comes first; its practice action's follows.
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry" | head -n 1)
+grep -qx 'Exec=kestrum --practice' "$entry" || fail "the menu entry has no practice action"
 inside sh -c "command -v $program" > /dev/null || fail "the entry's program $program is not on PATH"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 48x48 128x128 256x256; do

@@ -6,7 +6,9 @@
 
 #include "view/SheetView.h"
 
+#include "CommandLine.h"
 #include "practice/PracticeDial.h"
+#include "window/MainWindow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -107,6 +109,7 @@ private slots:
             sheet.Settings.Unit = p.Unit;
             sheet.Weights = weights;
             driver.Form->ApplySheet(sheet);
+            QTest::mouseClick(driver.Find<QLineEdit>(p.Typed.front().Box), Qt::LeftButton);
 
             for (const TTyped& typed : p.Typed) {
                 // The first box has the focus, and each Enter brings the pupil to the next.
@@ -220,6 +223,21 @@ private slots:
         QCOMPARE(first->Value(), 0u);
         QCOMPARE(RedPixels(*driver.Find<TPracticeDial>("PracticeScale2")), 0);
         QVERIFY(driver.Find<QLabel>("LabelMark2")->isHidden());
+    }
+
+    void theCommandLineStartsPractice()
+    {
+        QVERIFY(!ParseCommandLine({"kestrum", "--practice", "--pdf", "x.pdf"}).Error.isEmpty());
+        const TCommandLine line = ParseCommandLine({"kestrum", "--practice", "--capacity", "5", "--unit", "kg"});
+        QVERIFY(line.Error.isEmpty());
+        RegisterFontSubstitutions();
+        TMainWindow window;
+        StartWindow(line, window);
+        TFormKestrum& form = window.Form();
+        QVERIFY(form.Practising());
+        QVERIFY(form.findChild<QWidget*>("GroupBoxStart")->isHidden());
+        QCOMPARE(form.Sheet().Settings.CapacityGrams(), 5000);
+        QVERIFY(form.findChild<QLineEdit*>("EditKilograms1")->isVisible());
     }
 };
 

@@ -139,8 +139,6 @@ void TPracticeOverlay::ShowSheet(const TSheet& Sheet)
     LabelScore->SetCaption(QString());
     ShowTally();
     UpdateMask();
-    if (isVisible())
-        FocusFirstBox();
 }
 
 void TPracticeOverlay::LayOutProblem(int Index)

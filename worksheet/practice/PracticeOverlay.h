@@ -46,7 +46,8 @@ public:
     void Mark();
     const std::optional<TMarking>& Marking() const { return FMarking; }
     TPracticeTally Tally() const;
-    // Puts the focus in the first box (or dial) in reading order.
+    // Puts the focus in the first box (or dial) in reading order. A new sheet leaves the
+    // focus where it is: the teacher may be in the settings panel.
     void FocusFirstBox();
 
 signals:

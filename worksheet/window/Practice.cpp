@@ -67,4 +67,8 @@ void TFormKestrum::CheckBoxPracticeClick(QObject*)
 
 void TFormKestrum::ButtonMarkClick(QObject*) { PracticeOverlay->Mark(); }
 
-void TFormKestrum::ButtonNextSheetClick(QObject* Sender) { Renew(Sender); }
+void TFormKestrum::ButtonNextSheetClick(QObject* Sender)
+{
+    Renew(Sender);
+    PracticeOverlay->FocusFirstBox();
+}

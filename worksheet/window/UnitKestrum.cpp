@@ -107,7 +107,7 @@ void TFormKestrum::FormCreate(QObject* Sender)
     Renew(Sender);
 }
 
-void TFormKestrum::Renew(QObject*)
+void TFormKestrum::Renew(QObject* Sender)
 {
     // A sheet brought back from an older code may stand at a step the panel offers no
     // more; new weights must stand on the marks, so they move to the step it starts with.
@@ -117,6 +117,9 @@ void TFormKestrum::Renew(QObject*)
     }
     FRandom->Seed();
     SetProblems();
+    // In practice, "更新" is the next sheet: the pupil starts on it at once.
+    if (Sender == ButtonNew && Practising())
+        PracticeOverlay->FocusFirstBox();
 }
 
 void TFormKestrum::SetProblems()

@@ -16,11 +16,6 @@
 
 namespace {
 
-// The problems in the order a pupil reads the sheet: the dials stand in three columns
-// of two, problem i in column i / 2 and row i % 2, read along the top row, then the
-// bottom one.
-constexpr std::array<int, ProblemCount> ReadingOrder = {0, 2, 4, 1, 3, 5};
-
 // Sheet pixels. A box never gets narrower than three digits; a mark stands this far
 // left of its first box, where the red answers stand on a key.
 constexpr int MinBoxWidth = 46;
@@ -184,8 +179,8 @@ QList<QWidget*> TPracticeOverlay::InputsInOrder() const
 {
     QList<QWidget*> order;
     for (const int i : ReadingOrder)
-        for (QWidget* input : {static_cast<QWidget*>(FBoxes[i].Answer), static_cast<QWidget*>(FBoxes[i].Kilograms),
-                               static_cast<QWidget*>(FBoxes[i].Grams), static_cast<QWidget*>(FBoxes[i].Dial)})
+        for (QWidget* input : std::initializer_list<QWidget*>{FBoxes[i].Answer, FBoxes[i].Kilograms,
+                                                              FBoxes[i].Grams, FBoxes[i].Dial})
             if (!input->isHidden())
                 order << input;
     return order;

@@ -30,11 +30,6 @@ constexpr int ListRowHeight = 25;
 // The gap between a sheet's number and its code, in sheet pixels.
 constexpr int SheetNumberGap = 12;
 
-// The problems in the order a pupil reads the sheet, which the answers list follows.
-// The dials stand in three columns of two, problem i in column i / 2 and row i % 2
-// (the window's layout); a pupil reads the top row left to right, then the bottom row.
-constexpr std::array<int, ProblemCount> ReadingOrder = {0, 2, 4, 1, 3, 5};
-
 }  // namespace
 
 TSheetDocument::TSheetDocument(const QPicture& Page, QSize Size)

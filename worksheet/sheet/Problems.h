@@ -16,6 +16,11 @@
 
 constexpr int ProblemCount = 6;
 
+// The problems in the order a pupil reads the sheet, which the answers list and the
+// practice boxes follow. The dials stand in three columns of two, problem i in column
+// i / 2 and row i % 2; a pupil reads the top row left to right, then the bottom row.
+constexpr std::array<int, ProblemCount> ReadingOrder = {0, 2, 4, 1, 3, 5};
+
 // The six weights of a sheet in grams, problem 1 first.
 using TWeights = std::array<std::uint32_t, ProblemCount>;
 // The weights a sheet may be drawn from, in grams, ascending.

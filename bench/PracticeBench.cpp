@@ -3,7 +3,7 @@
 //
 // BM_MarkAnswers is the marking alone: six typed answers, in the kg form with its
 // decimals and full-width digits, read as grams and compared with the weights.
-// BM_PracticeMark is the click on "答え合わせ(&M)" in a window in practice: the
+// BM_PracticeMark is the click on "答え合わせ(&O)" in a window in practice: the
 // answers read from the boxes, marked, and the marks, score and tally set. BM_PracticeNextSheet
 // is the click on "つぎの問題(&X)": six new weights and the boxes laid out empty for
 // them. The windows are never shown, so no paint follows.

@@ -36,10 +36,10 @@ inline const QString RecallPrompt = QStringLiteral("シートの下に印刷さ�
 inline const QString RecallOk = QStringLiteral("呼出し");
 inline const QString Cancel = QStringLiteral("キャンセル");
 
-// Practice on screen. "練習" takes D: R is the range's in the settings panel, which the
-// teacher may open during practice.
+// Practice on screen. The teacher may open the settings panel during practice, so its
+// letters are taken: "練習" takes D (R is the range's) and "答え合わせ" O (M is the density's).
 inline const QString CheckBoxPractice = QStringLiteral("練習(&D)");
-inline const QString ButtonMark = QStringLiteral("答え合わせ(&M)");
+inline const QString ButtonMark = QStringLiteral("答え合わせ(&O)");
 inline const QString ButtonNextSheet = QStringLiteral("つぎの問題(&X)");
 inline const QString MarkRight = QStringLiteral("○");
 // Followed by the right answer, in the blank's form.

@@ -101,7 +101,7 @@ public:
     // Turns practice on as the check box does; the settings panel closes.
     void StartPractice();
     void CheckBoxPracticeClick(QObject* Sender);
-    // "答え合わせ(&M)": marks the sheet.
+    // "答え合わせ(&O)": marks the sheet.
     void ButtonMarkClick(QObject* Sender);
     // "つぎの問題(&X)": a new sheet with the same settings, boxes empty.
     void ButtonNextSheetClick(QObject* Sender);

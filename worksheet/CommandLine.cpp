@@ -169,6 +169,10 @@ struct TOptions {
     const QCommandLineOption Code{QStringLiteral("code"),
                                   QStringLiteral("Sheet 1 is the sheet of this code; the rest follow from it."),
                                   QStringLiteral("CODE")};
+    const QCommandLineOption Lang{QStringLiteral("lang"),
+                                  QStringLiteral("Language of the window and the sheets: ja|en "
+                                                 "(the desktop's; Japanese where it names none)."),
+                                  QStringLiteral("LANG")};
 };
 
 TOptions::TOptions()
@@ -178,7 +182,7 @@ TOptions::TOptions()
                        "worksheet window, or with --pdf writes a class set as a PDF."));
     Parser.addHelpOption();
     Parser.addVersionOption();
-    Parser.addOptions({Pdf, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
+    Parser.addOptions({Pdf, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code, Lang});
 }
 
 // An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
@@ -209,7 +213,8 @@ QStringList ArgumentsOf(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     TOptions options;
-    auto& [parser, pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code] = options;
+    auto& [parser, pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, lang] =
+        options;
 
     TCommandLine line;
     if (!parser.parse(Arguments)) {
@@ -234,6 +239,11 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
                 return Fail(line, QStringLiteral("--%1: expected a value, not \"%2\", which reads as an option")
                                       .arg(name, Echo(value)));
 
+    if (parser.isSet(lang)) {
+        line.Language = LanguageNamed(parser.value(lang));
+        if (!line.Language)
+            return Fail(line, Refusal(QStringLiteral("lang"), QStringLiteral("ja|en"), parser.value(lang)));
+    }
     line.PdfPath = parser.value(pdf);
     if (parser.isSet(pdf) && line.PdfPath.isEmpty()) {
         line.Error = QStringLiteral("--pdf: expected a file name");

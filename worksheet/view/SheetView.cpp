@@ -73,6 +73,9 @@ void TSheetView::CreateSheet()
     LabelHyoudai1 = MakeLabel(this, "LabelHyoudai1", 144, 720, QString());
     LabelGappiNamae = MakeLabel(this, "LabelGappiNamae", 544, 14, Texts::DateAndName, &underlined);
     LabelHurigana = MakeLabel(this, "LabelHurigana", 24, 6, Texts::HeadingReading);
+    // A translated heading has no kanji to read.
+    if (!Texts::Heading.AsWritten())
+        LabelHurigana->hide();
     // Problems are numbered down the columns: 1, 3, 5 on top, 2, 4, 6 below.
     for (int i = 0; i < ProblemCount; ++i) {
         const QByteArray name = "LabelAnswer" + QByteArray::number(i + 1);

@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Texts</name>
+    <message>
+        <source>重さはいくらでしょう。</source>
+        <translation>How heavy is it?</translation>
+    </message>
+    <message>
+        <source>&#x3000;月&#x3000;日（&#x3000;）名前&#x3000;&#x3000;&#x3000;&#x3000;    &#x3000;&#x3000;</source>
+        <translation>Date:        Name:                </translation>
+    </message>
+    <message>
+        <source>プリンタ設定(&amp;U)</source>
+        <translation>Printer set&amp;up</translation>
+    </message>
+    <message>
+        <source>プリンタの設定をします。</source>
+        <translation>Chooses and sets up the printer.</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>プリンタで印刷します。</source>
+        <translation>Prints the sheet on the printer.</translation>
+    </message>
+    <message>
+        <source>更新(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>初期設定(&amp;S)</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>答え(&amp;E)</source>
+        <translation>&amp;Answers</translation>
+    </message>
+    <message>
+        <source>答えを赤で表示し、そのまま印刷します。</source>
+        <translation>Shows the answers in red; they are printed as shown.</translation>
+    </message>
+    <message>
+        <source>まとめて印刷(&amp;B)</source>
+        <translation>&amp;Batch print</translation>
+    </message>
+    <message>
+        <source>違う問題のシートを何枚もまとめて印刷します。</source>
+        <translation>Prints many sheets at once, each with different weights.</translation>
+    </message>
+    <message>
+        <source>呼出し(&amp;L)</source>
+        <translation>Reca&amp;ll</translation>
+    </message>
+    <message>
+        <source>シートのコードから同じシートを呼び出します。</source>
+        <translation>Brings back a sheet from the code printed at its foot.</translation>
+    </message>
+    <message>
+        <source>解答</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>シートの呼出し</source>
+        <translation>Recall a sheet</translation>
+    </message>
+    <message>
+        <source>シートの下に印刷されたコードを入力してください:</source>
+        <translation>Type the code printed at the foot of the sheet:</translation>
+    </message>
+    <message>
+        <source>呼出し</source>
+        <translation>Recall</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。パッケージ %2 をインストールしてください。</source>
+        <translation>The worksheet&apos;s fonts (%1) are missing, so its texts will not show or print correctly. Please install the package %2.</translation>
+    </message>
+    <message>
+        <source>PDFを保存できませんでした。
+%1
+%2</source>
+        <translation>The PDF could not be saved.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>ファイル名がありません。</source>
+        <translation>There is no file name.</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダがありません。</source>
+        <translation>The folder to save in does not exist.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder of that name is already there.</translation>
+    </message>
+    <message>
+        <source>ふつうのファイルではないため、置き換えません。</source>
+        <translation>It is not an ordinary file, so it is not replaced.</translation>
+    </message>
+    <message>
+        <source>書き込みが禁止されたファイルのため、置き換えません。</source>
+        <translation>The file is write-protected, so it is not replaced.</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます。</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>ファイルを最後まで書き込めませんでした。ディスクの空きを確かめてください。</source>
+        <translation>The file could not be written to the end. Please check the free space on the disk.</translation>
+    </message>
+    <message>
+        <source>ここに保存する権限がありません。</source>
+        <translation>You have no permission to save here.</translation>
+    </message>
+    <message>
+        <source>書き込みできない場所です。</source>
+        <translation>This place cannot be written to.</translation>
+    </message>
+    <message>
+        <source>ディスクの空きが足りません。</source>
+        <translation>There is not enough free space on the disk.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました。</source>
+        <translation>Reading or writing the disk failed.</translation>
+    </message>
+    <message>
+        <source>保存中にエラーが起きました（エラー番号 %1）。</source>
+        <translation>An error occurred while saving (error number %1).</translation>
+    </message>
+    <message>
+        <source>この設定では%1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。</source>
+        <translation>These settings cannot make %1 different sheets. Widen the range or choose a smaller step.</translation>
+    </message>
+    <message>
+        <source>プリンタ: %1
+%2ページを印刷しますか？</source>
+        <translation>Printer: %1
+Print %2 pages?</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>%1ページを %2 で印刷しました。</source>
+        <translation>Printed %1 pages on %2.</translation>
+    </message>
+    <message>
+        <source>%1ページを %2 に保存しました。</source>
+        <translation>Saved %1 pages to %2.</translation>
+    </message>
+    <message>
+        <source>初期設定(&amp;S)</source>
+        <comment>the settings panel&apos;s title</comment>
+        <translation>Settin&amp;gs</translation>
+    </message>
+    <message>
+        <source>秤</source>
+        <translation>Scales</translation>
+    </message>
+    <message>
+        <source>最大重量(&amp;K)</source>
+        <translation>&amp;Capacity</translation>
+    </message>
+    <message>
+        <source>目盛間隔の疎密(&amp;M)</source>
+        <translation>&amp;Marks</translation>
+    </message>
+    <message>
+        <source>疎</source>
+        <translation>Sparse</translation>
+    </message>
+    <message>
+        <source>密</source>
+        <translation>Dense</translation>
+    </message>
+    <message>
+        <source>1/200(&amp;T)</source>
+        <translation>1/&amp;200</translation>
+    </message>
+    <message>
+        <source>非表示</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>表示(&amp;H)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation>Whole</translation>
+    </message>
+    <message>
+        <source>部分を拡大</source>
+        <translation>Enlarged</translation>
+    </message>
+    <message>
+        <source>重さ（乱数発生）</source>
+        <translation>Weights (random)</translation>
+    </message>
+    <message>
+        <source>刻み(&amp;I)</source>
+        <translation>S&amp;tep</translation>
+    </message>
+    <message>
+        <source>範囲(&amp;R)</source>
+        <translation>&amp;Range</translation>
+    </message>
+    <message>
+        <source>  ｇ～&#x3000;  &#x3000;&#x3000;&#x3000;&#x3000;ｇ</source>
+        <translation>  g to            g</translation>
+    </message>
+    <message>
+        <source>重さが６つ未満です</source>
+        <translation>Fewer than 6 weights</translation>
+    </message>
+    <message>
+        <source>解答欄の単位(&amp;A)</source>
+        <translation>Ans&amp;wer unit</translation>
+    </message>
+    <message>
+        <source>ｇ&#x3000;のみ</source>
+        <translation>g only</translation>
+    </message>
+    <message>
+        <source>ｋｇ&#x3000;のみ</source>
+        <translation>kg only</translation>
+    </message>
+    <message>
+        <source>ｋｇ&#x3000;と&#x3000;ｇ</source>
+        <translation>kg and g</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>乱数</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>重さ</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>問</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>重量:%1, </source>
+        <translation>Capacity: %1, </translation>
+    </message>
+    <message>
+        <source>刻み:%1</source>
+        <translation>Step: %1</translation>
+    </message>
+    <message>
+        <source>疎密:疎, </source>
+        <translation>Marks: sparse, </translation>
+    </message>
+    <message>
+        <source>疎密:密, </source>
+        <translation>Marks: dense, </translation>
+    </message>
+    <message>
+        <source>1/200:非表示, </source>
+        <translation>1/200: hidden, </translation>
+    </message>
+    <message>
+        <source>1/200:表示, </source>
+        <translation>1/200: shown, </translation>
+    </message>
+    <message>
+        <source>表示:全体, </source>
+        <translation>View: whole, </translation>
+    </message>
+    <message>
+        <source>表示:部分, </source>
+        <translation>View: enlarged, </translation>
+    </message>
+    <message>
+        <source>単位:g</source>
+        <translation>Unit: g</translation>
+    </message>
+    <message>
+        <source>単位:kg</source>
+        <translation>Unit: kg</translation>
+    </message>
+    <message>
+        <source>単位:kg,g</source>
+        <translation>Unit: kg, g</translation>
+    </message>
+    <message>
+        <source>範囲:</source>
+        <translation>Range: </translation>
+    </message>
+    <message>
+        <source>g ～ </source>
+        <translation>g – </translation>
+    </message>
+    <message>
+        <source>    &#x3000;  g</source>
+        <translation>        g</translation>
+    </message>
+    <message>
+        <source>    &#x3000; kg</source>
+        <translation>       kg</translation>
+    </message>
+    <message>
+        <source> kg &#x3000;  g</source>
+        <translation> kg     g</translation>
+    </message>
+    <message>
+        <source>まとめて印刷</source>
+        <translation>Batch print</translation>
+    </message>
+    <message>
+        <source>枚数(&amp;N):</source>
+        <translation>&amp;Sheets:</translation>
+    </message>
+    <message>
+        <source>解答(&amp;A):</source>
+        <translation>&amp;Answers:</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>各シートの後に解答</source>
+        <translation>A key after each sheet</translation>
+    </message>
+    <message>
+        <source>最後に解答一覧</source>
+        <translation>An answer list at the end</translation>
+    </message>
+    <message>
+        <source>プレビュー(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>PDFに保存(&amp;F)</source>
+        <translation>Save PD&amp;F</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>PDFに保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>解答一覧</source>
+        <translation>Answer list</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>コード</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>デフォルト プリンタが存在しません
+
+「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。</source>
+        <translation>There is no default printer.
+
+Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF file.</translation>
+    </message>
+    <message>
+        <source>選択されたプリンタではサポートされていない機能です</source>
+        <translation>The chosen printer does not support this.</translation>
+    </message>
+    <message>
+        <source>現在印刷中です</source>
+        <translation>A print is running now.</translation>
+    </message>
+    <message>
+        <source>コードは「-」を除いて%1文字です。</source>
+        <translation>A code has %1 characters, not counting the &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>コードに使われない文字「%1」があります。</source>
+        <translation>The code holds &quot;%1&quot;, a character codes do not use.</translation>
+    </message>
+    <message>
+        <source>このコードのシートはありません。打ち間違いがないか確かめてください。</source>
+        <translation>No sheet has this code. Please check it for typing errors.</translation>
+    </message>
+</context>
+</TS>

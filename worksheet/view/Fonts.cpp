@@ -15,10 +15,13 @@ QFont GothicFont(int PixelHeight, bool Underline)
 
 QStringList MissingSheetFonts()
 {
-    const QStringList installed = QFontDatabase::families();
+    // hasFamily knows a face by any of its names: on a Japanese desktop the families
+    // are listed by their Japanese names (IPAゴシック), not by the names asked for here.
+    // Its aliases are known only once the list is read.
+    QFontDatabase::families();
     QStringList missing;
     for (const QString& face : {IpaGothic, IpaPGothic})
-        if (!installed.contains(face, Qt::CaseInsensitive))
+        if (!QFontDatabase::hasFamily(face))
             missing << face;
     return missing;
 }

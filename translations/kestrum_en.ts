@@ -228,7 +228,7 @@ Print %2 pages?</translation>
     </message>
     <message>
         <source>  ｇ～&#x3000;  &#x3000;&#x3000;&#x3000;&#x3000;ｇ</source>
-        <translation>  g to            g</translation>
+        <translation>   g –             g</translation>
     </message>
     <message>
         <source>重さが６つ未満です</source>

@@ -184,11 +184,11 @@ Print %2 pages?</translation>
     </message>
     <message>
         <source>疎</source>
-        <translation>Sparse</translation>
+        <translation>Few</translation>
     </message>
     <message>
         <source>密</source>
-        <translation>Dense</translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>1/200(&amp;T)</source>

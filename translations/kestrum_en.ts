@@ -410,5 +410,133 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <source>このコードのシートはありません。打ち間違いがないか確かめてください。</source>
         <translation>No sheet has this code. Please check it for typing errors.</translation>
     </message>
+    <message>
+        <source>--%1: expected %2, not &quot;%3&quot;</source>
+        <translation>--%1: expected %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Write the set to FILE (- for standard output) and exit.</source>
+        <translation>Write the set to FILE (- for standard output) and exit.</translation>
+    </message>
+    <message>
+        <source>Number of sheets, 1-60 (1).</source>
+        <translation>Number of sheets, 1-60 (1).</translation>
+    </message>
+    <message>
+        <source>Answer pages: %1 (none).</source>
+        <translation>Answer pages: %1 (none).</translation>
+    </message>
+    <message>
+        <source>Capacity in kg: %1 (2).</source>
+        <translation>Capacity in kg: %1 (2).</translation>
+    </message>
+    <message>
+        <source>Step of the weights: %1, one the capacity offers.</source>
+        <translation>Step of the weights: %1, one the capacity offers.</translation>
+    </message>
+    <message>
+        <source>Graduation: sparse|dense (dense).</source>
+        <translation>Graduation: sparse|dense (dense).</translation>
+    </message>
+    <message>
+        <source>1/200 graduation: show|hide.</source>
+        <translation>1/200 graduation: show|hide.</translation>
+    </message>
+    <message>
+        <source>Dial view: whole|enlarged (whole).</source>
+        <translation>Dial view: whole|enlarged (whole).</translation>
+    </message>
+    <message>
+        <source>Answer blanks: g|kg|kg-g (kg-g).</source>
+        <translation>Answer blanks: g|kg|kg-g (kg-g).</translation>
+    </message>
+    <message>
+        <source>Lower range box, grams (0).</source>
+        <translation>Lower range box, grams (0).</translation>
+    </message>
+    <message>
+        <source>Upper range box, grams (the capacity).</source>
+        <translation>Upper range box, grams (the capacity).</translation>
+    </message>
+    <message>
+        <source>Seed of sheet 1&apos;s draw, 0-%1 (the clock).</source>
+        <translation>Seed of sheet 1&apos;s draw, 0-%1 (the clock).</translation>
+    </message>
+    <message>
+        <source>Sheet 1 is the sheet of this code; the rest follow from it.</source>
+        <translation>Sheet 1 is the sheet of this code; the rest follow from it.</translation>
+    </message>
+    <message>
+        <source>Language of the window and the sheets: ja|en (the desktop&apos;s; Japanese where it names none).</source>
+        <translation>Language of the window and the sheets: ja|en (the desktop&apos;s; Japanese where it names none).</translation>
+    </message>
+    <message>
+        <source>Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.</source>
+        <translation>Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1%2&quot; (kestrum --help lists the options)</source>
+        <translation>unknown option &quot;%1%2&quot; (kestrum --help lists the options)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--%1: expected a value, not &quot;%2&quot;, which reads as an option</source>
+        <translation>--%1: expected a value, not &quot;%2&quot;, which reads as an option</translation>
+    </message>
+    <message>
+        <source>--pdf: expected a file name</source>
+        <translation>--pdf: expected a file name</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 60</source>
+        <translation>a whole number from 1 to 60</translation>
+    </message>
+    <message>
+        <source>--code: a code carries its own settings and seed; give no setting options or --seed with it</source>
+        <translation>--code: a code carries its own settings and seed; give no setting options or --seed with it</translation>
+    </message>
+    <message>
+        <source>a sheet code as printed at a sheet&apos;s foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</source>
+        <translation>a sheet code as printed at a sheet&apos;s foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>hide with a %1 kg capacity, which has no 1/200 graduation</source>
+        <translation>hide with a %1 kg capacity, which has no 1/200 graduation</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kg capacity%3</source>
+        <translation>%1 with a %2 kg capacity%3</translation>
+    </message>
+    <message>
+        <source> and sparse graduation</source>
+        <translation> and sparse graduation</translation>
+    </message>
+    <message>
+        <source>grams from 0 to the capacity, %1</source>
+        <translation>grams from 0 to the capacity, %1</translation>
+    </message>
+    <message>
+        <source>grams from 0 to %1</source>
+        <translation>grams from 0 to %1</translation>
+    </message>
+    <message>
+        <source>the settings leave fewer than six weights to draw</source>
+        <translation>the settings leave fewer than six weights to draw</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s fonts are missing (%1): install the package %2</source>
+        <translation>the worksheet&apos;s fonts are missing (%1): install the package %2</translation>
+    </message>
+    <message>
+        <source>--pdf: cannot write %1: %2</source>
+        <translation>--pdf: cannot write %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
 
 using TColor = std::uint32_t;  // 0x00BBGGRR; top bit set: system colour index
 
-constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF;
+constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clRed = 0x0000FF;
 constexpr TColor clWindow = 0x80000005, clWindowText = 0x80000008, clBtnFace = 0x8000000F;
 
 struct TPoint {

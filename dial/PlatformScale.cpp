@@ -147,6 +147,8 @@ void TPlatformScale::SetBoardFontSizeBig(std::uint8_t v) { WritePlain(FPropertie
 void TPlatformScale::SetBoardColor(TColor v) { WritePlain(FProperties.BoardColor, v); }
 void TPlatformScale::SetWidthBorderLine(std::uint8_t v) { WritePlain(FProperties.WidthBorderLine, v); }
 void TPlatformScale::SetWidthHand(std::uint8_t v) { WritePlain(FProperties.WidthHand, v); }
+void TPlatformScale::SetHandVisible(bool v) { WritePlain(FProperties.HandVisible, v); }
+void TPlatformScale::SetHandColor(TColor v) { WritePlain(FProperties.HandColor, v); }
 
 // Enumerations take only their own values: anything else would index past the
 // capacity and location tables.

@@ -57,6 +57,12 @@ public:
     void SetStretchRatePercent(std::uint8_t p);
     std::uint8_t WidthHand() const { return FProperties.WidthHand; }
     void SetWidthHand(std::uint8_t v);
+    // Whether the needle is drawn; without it the board keeps its pivot.
+    bool HandVisible() const { return FProperties.HandVisible; }
+    void SetHandVisible(bool v);
+    // The needle's colour (outline, fill and the pivot's ring).
+    TColor HandColor() const { return FProperties.HandColor; }
+    void SetHandColor(TColor v);
     TNotifyEvent OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
 

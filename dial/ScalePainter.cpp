@@ -98,6 +98,8 @@ void LayNeedle(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& Zoom)
         L.Needle[j] = {Zoom.ZoomX(L.HandPoints[j].X), Zoom.ZoomY(L.HandPoints[j].Y)};
     }
     L.NeedleFilled = P.TypeHandBrush == hbSolid;
+    L.NeedleShown = P.HandVisible;
+    L.NeedleColor = P.HandColor;
 
     // The pivot is centred on the true middle of the control, not on the rounded radius.
     const long double centre = static_cast<long double>(P.Diameter) / 2;
@@ -190,6 +192,8 @@ namespace {
 bool OnlyNeedleDiffers(TScaleProperties A, const TScaleProperties& B)
 {
     A.Value = B.Value;
+    A.HandVisible = B.HandVisible;
+    A.HandColor = B.HandColor;
     if (A.StretchRate == 1.0 && B.StretchRate == 1.0)
         A.TypeHandLocation = B.TypeHandLocation;
     return A == B;
@@ -244,13 +248,17 @@ void TScalePainter::Replay(const TScaleLayout& L, TCanvas& Canvas)
         }
     }
 
-    // The needle; a colour makes the clear brush solid.
-    Canvas.Pen.Color = clBlack;
+    // The needle; a colour makes the clear brush solid. The pivot's ring keeps the
+    // needle's colour, so a coloured needle stands out whole.
+    Canvas.Pen.Color = L.NeedleColor;
     Canvas.Pen.Width = L.WidthBorderLine;
     Canvas.Brush.SetStyle(bsClear);
     if (L.NeedleFilled)
-        Canvas.Brush.SetColor(clBlack);
-    Canvas.Polygon(L.Needle.data(), static_cast<int>(L.Needle.size()));
+        Canvas.Brush.SetColor(L.NeedleColor);
+    if (L.NeedleShown)
+        Canvas.Polygon(L.Needle.data(), static_cast<int>(L.Needle.size()));
+    else
+        Canvas.Pen.Color = clBlack;  // no needle: the pivot is part of the printed board
 
     // The pivot.
     Canvas.Pen.Style = psSolid;

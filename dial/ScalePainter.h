@@ -25,6 +25,8 @@ struct TScaleProperties {
     TTypeShowScalePer200 TypeShowScalePer200 = ssHide;
     TTypeHandLocation TypeHandLocation = hl0Top;
     TTypeHandBrush TypeHandBrush = hbClear;
+    bool HandVisible = true;
+    TColor HandColor = clBlack;
     TColor BoardColor = clBtnFace;
     std::uint8_t BoardFontSizeSmall = 11, BoardFontSizeBig = 21;
     std::uint8_t WidthBorderLine = 1, WidthHand = 7;
@@ -56,6 +58,8 @@ struct TScaleLayout {
     std::array<TPoint, 5> HandPoints{};  // turned to the needle's angle, in dial pixels
     std::array<TPoint, 5> Needle{};      // as drawn, in control pixels
     bool NeedleFilled = false;
+    bool NeedleShown = true;        // false: the pivot alone, for a needle the pupil draws
+    TColor NeedleColor = clBlack;   // the needle's outline, its fill, and the pivot's ring
     TRect Pivot{};
 
     using TNumeral = TTextInBox;

@@ -538,5 +538,37 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <source>--pdf: cannot write %1: %2</source>
         <translation>--pdf: cannot write %1: %2</translation>
     </message>
+    <message>
+        <source>Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).</source>
+        <translation>Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).</translation>
+    </message>
+    <message>
+        <source>whole with --kind draw</source>
+        <translation>whole with --kind draw</translation>
+    </message>
+    <message>
+        <source>はりをかきましょう。</source>
+        <translation>Draw the needles.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>問題(&amp;Q)</source>
+        <translation>&amp;Exercise</translation>
+    </message>
+    <message>
+        <source>目もりをよむ</source>
+        <translation>Read the dial</translation>
+    </message>
+    <message>
+        <source>はりをかく</source>
+        <translation>Draw the needle</translation>
+    </message>
+    <message>
+        <source>, 問題:はりをかく</source>
+        <translation>, Exercise: draw</translation>
+    </message>
 </context>
 </TS>

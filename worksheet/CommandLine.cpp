@@ -46,6 +46,7 @@ const TChoice<int> StepChoices[] = {{"10g", 0}, {"20g", 1}, {"50g", 2},  {"100g"
 const TChoice<bool> DensityChoices[] = {{"sparse", false}, {"dense", true}};
 const TChoice<TPer200Choice> Per200Choices[] = {{"hide", pcHide}, {"show", pcShow}};
 const TChoice<bool> ViewChoices[] = {{"whole", false}, {"enlarged", true}};
+const TChoice<TExercise> KindChoices[] = {{"read", exRead}, {"draw", exDraw}};
 const TChoice<TAnswerUnit> UnitChoices[] = {{"g", auGrams}, {"kg", auKilograms}, {"kg-g", auKilogramsAndGrams}};
 
 // A whole number from Low to High, or none.
@@ -170,9 +171,8 @@ struct TOptions {
     const QCommandLineOption Code{QStringLiteral("code"),
                                   CommandLineTexts::HelpCode,
                                   QStringLiteral("CODE")};
-    const QCommandLineOption Lang{QStringLiteral("lang"),
-                                  CommandLineTexts::HelpLang,
-                                  QStringLiteral("LANG")};
+    const QCommandLineOption Kind{QStringLiteral("kind"), CommandLineTexts::HelpKind, QStringLiteral("KIND")};
+    const QCommandLineOption Lang{QStringLiteral("lang"), CommandLineTexts::HelpLang, QStringLiteral("LANG")};
 };
 
 TOptions::TOptions()
@@ -181,7 +181,8 @@ TOptions::TOptions()
         CommandLineTexts::HelpDescription);
     Parser.addHelpOption();
     Parser.addVersionOption();
-    Parser.addOptions({Pdf, Sheets, Answers, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code, Lang});
+    Parser.addOptions(
+        {Pdf, Sheets, Answers, Kind, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code, Lang});
 }
 
 // An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
@@ -212,8 +213,8 @@ QStringList ArgumentsOf(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     TOptions options;
-    auto& [parser, pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, lang] =
-        options;
+    auto& [parser, pdf, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, kind,
+           lang] = options;
 
     TCommandLine line;
     if (!parser.parse(Arguments)) {
@@ -272,7 +273,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         return line;
 
     bool anySetting = false;
-    for (const QCommandLineOption* o : {&capacity, &step, &density, &per200, &view, &unit, &min, &max})
+    for (const QCommandLineOption* o : {&kind, &capacity, &step, &density, &per200, &view, &unit, &min, &max})
         anySetting = anySetting || parser.isSet(*o);
     if (parser.isSet(code)) {
         if (anySetting || parser.isSet(seed))
@@ -310,8 +311,13 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     const TCapacityRow& row = CapacityRows()[s.Capacity];
     s.RangeMax = row.Capacity;
     if (!takeChoice(density, DensityChoices, s.Dense) || !takeChoice(per200, Per200Choices, s.Per200) ||
-        !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit))
+        !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit) ||
+        !takeChoice(kind, KindChoices, s.Exercise))
         return line;
+    // The enlarged part would show where the needle belongs.
+    if (s.Exercise == exDraw && s.Enlarged)
+        return Fail(line, Refusal(QStringLiteral("view"), CommandLineTexts::ViewAcceptedDrawing,
+                                  parser.value(view)));
     // As on the panel, which offers no 1/200 choice for such a capacity.
     if (s.Per200 == pcShow && !row.Per200Offered)
         return Fail(line, Refusal(QStringLiteral("per200"),

@@ -24,6 +24,7 @@ inline constexpr TText HelpMin{QT_TRANSLATE_NOOP("Texts", "Lower range box, gram
 inline constexpr TText HelpMax{QT_TRANSLATE_NOOP("Texts", "Upper range box, grams (the capacity).")};
 inline constexpr TText HelpSeed{QT_TRANSLATE_NOOP("Texts", "Seed of sheet 1's draw, 0-%1 (the clock).")};
 inline constexpr TText HelpCode{QT_TRANSLATE_NOOP("Texts", "Sheet 1 is the sheet of this code; the rest follow from it.")};
+inline constexpr TText HelpKind{QT_TRANSLATE_NOOP("Texts", "Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).")};
 inline constexpr TText HelpLang{QT_TRANSLATE_NOOP("Texts", "Language of the window and the sheets: ja|en (the desktop's; Japanese where it names none).")};
 inline constexpr TText HelpDescription{QT_TRANSLATE_NOOP("Texts", "Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.")};
 inline constexpr TText UnknownOption{QT_TRANSLATE_NOOP("Texts", "unknown option \"%1%2\" (kestrum --help lists the options)")};
@@ -38,6 +39,7 @@ inline constexpr TText Per200Accepted{QT_TRANSLATE_NOOP("Texts", "hide with a %1
 // %3: the sparse graduation's words, or nothing
 inline constexpr TText StepAccepted{QT_TRANSLATE_NOOP("Texts", "%1 with a %2 kg capacity%3")};
 inline constexpr TText StepAcceptedSparse{QT_TRANSLATE_NOOP("Texts", " and sparse graduation")};
+inline constexpr TText ViewAcceptedDrawing{QT_TRANSLATE_NOOP("Texts", "whole with --kind draw")};
 inline constexpr TText MinAccepted{QT_TRANSLATE_NOOP("Texts", "grams from 0 to the capacity, %1")};
 inline constexpr TText MaxAccepted{QT_TRANSLATE_NOOP("Texts", "grams from 0 to %1")};
 inline constexpr TText TooFewWeights{QT_TRANSLATE_NOOP("Texts", "the settings leave fewer than six weights to draw")};

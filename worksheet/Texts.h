@@ -20,6 +20,7 @@ inline const QString ProjectName = QStringLiteral("Kestrum");
 inline constexpr TText Heading{QT_TRANSLATE_NOOP("Texts", "重さはいくらでしょう。")};
 // The heading's reading, over 重: Japanese only, shown with the Japanese heading alone.
 inline const QString HeadingReading = QStringLiteral("おも");
+inline constexpr TText HeadingDraw{QT_TRANSLATE_NOOP("Texts", "はりをかきましょう。")};
 inline constexpr TText DateAndName{QT_TRANSLATE_NOOP("Texts", "　月　日（　）名前　　　　    　　")};
 
 // The button panel
@@ -44,6 +45,8 @@ inline constexpr TText RecallOk{QT_TRANSLATE_NOOP("Texts", "呼出し")};
 inline constexpr TText Cancel{QT_TRANSLATE_NOOP("Texts", "キャンセル")};
 
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
+// The faces are listed with FontListSeparator between them.
+inline constexpr TText FontListSeparator{QT_TRANSLATE_NOOP("Texts", "、")};
 inline constexpr TText FontsMissing{QT_TRANSLATE_NOOP("Texts", "ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。"
                    "パッケージ %2 をインストールしてください。")};
 
@@ -98,6 +101,9 @@ inline constexpr TText RadioGroupUnit{QT_TRANSLATE_NOOP("Texts", "解答欄の�
 inline constexpr TText ItemGramsOnly{QT_TRANSLATE_NOOP("Texts", "ｇ　のみ")};
 inline constexpr TText ItemKilogramsOnly{QT_TRANSLATE_NOOP("Texts", "ｋｇ　のみ")};
 inline constexpr TText ItemKilogramsAndGrams{QT_TRANSLATE_NOOP("Texts", "ｋｇ　と　ｇ")};
+inline constexpr TText RadioGroupExercise{QT_TRANSLATE_NOOP("Texts", "問題(&Q)")};
+inline constexpr TText ItemRead{QT_TRANSLATE_NOOP("Texts", "目もりをよむ")};
+inline constexpr TText ItemDraw{QT_TRANSLATE_NOOP("Texts", "はりをかく")};
 inline constexpr TText ButtonClose{QT_TRANSLATE_NOOP("Texts", "閉じる(&C)")};
 
 // The hidden problem table's fixed texts
@@ -118,6 +124,7 @@ inline constexpr TText EnlargedSummary{QT_TRANSLATE_NOOP("Texts", "表示:部分
 inline constexpr TText UnitGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:g")};
 inline constexpr TText UnitKilogramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg")};
 inline constexpr TText UnitKilogramsAndGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg,g")};
+inline constexpr TText DrawSummary{QT_TRANSLATE_NOOP("Texts", ", 問題:はりをかく")};
 inline constexpr TText RangePrefix{QT_TRANSLATE_NOOP("Texts", "範囲:")};
 inline constexpr TText RangeGramsTo{QT_TRANSLATE_NOOP("Texts", "g ～ ")};
 inline const QString Kilograms = QStringLiteral("kg");

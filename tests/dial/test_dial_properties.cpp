@@ -27,6 +27,8 @@ private slots:
         QCOMPARE(dial.TypeShowScalePer200(), ssHide);
         QCOMPARE(dial.TypeHandBrush(), hbClear);
         QCOMPARE(dial.BoardColor(), clBtnFace);
+        QCOMPARE(dial.HandVisible(), true);
+        QCOMPARE(dial.HandColor(), clBlack);
         QCOMPARE(dial.StretchRatePercent(), 100);
         QCOMPARE(dial.StretchRate(), 1.0);
         QCOMPARE(dial.Repaints, 0);
@@ -238,6 +240,8 @@ private slots:
         QVERIFY(twice([&] { dial.SetBoardColor(clWhite); }));
         QVERIFY(twice([&] { dial.SetWidthBorderLine(3); }));
         QVERIFY(twice([&] { dial.SetWidthHand(12); }));
+        QVERIFY(twice([&] { dial.SetHandVisible(false); }));
+        QVERIFY(twice([&] { dial.SetHandColor(clRed); }));
         QVERIFY(twice([&] { dial.SetTypeBoardScale(bsSparsely); }));
         QVERIFY(twice([&] { dial.SetTypeHandBrush(hbSolid); }));
         QVERIFY(twice([&] { dial.SetTypeShowScalePer200(ssShow); }));

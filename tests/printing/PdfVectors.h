@@ -2,9 +2,11 @@
 // Reads the vector drawing of a PDF page back out of the file: every path the page
 // paints, in the order it paints them, with its points in page space (points, y
 // downwards). Enough of the content stream language for the pages Qt writes: the
-// graphics state stack and matrix, path building and painting; text is skipped.
+// graphics state stack, matrix and stroking colour, path building and painting; text
+// is skipped.
 
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
 #include <QList>
 #include <QPointF>
@@ -28,6 +30,7 @@ struct TPath {
     bool Stroked = false;
     bool Filled = false;
     QRectF Clip;  // the bounds of the clip it is painted in; null for none
+    QColor StrokeColor = Qt::black;  // the stroking colour it is painted with
 };
 
 namespace Detail {
@@ -138,10 +141,12 @@ inline std::optional<std::vector<TPath>> PagePaths(const QString& Path, int Page
     struct TState {
         QTransform Matrix;
         QRectF Clip;
+        QColor Stroke;
     };
     std::vector<TState> saved;
     QTransform matrix;
     QRectF clip;
+    QColor stroke = Qt::black;
     bool clipping = false;  // the path in hand becomes the clip once it is painted
     TPath current;
     QList<double> operands;
@@ -158,6 +163,7 @@ inline std::optional<std::vector<TPath>> PagePaths(const QString& Path, int Page
         current.Stroked = Stroke;
         current.Filled = Fill;
         current.Clip = clip;
+        current.StrokeColor = stroke;
         if (Stroke || Fill)
             paths.push_back(current);
         if (clipping) {
@@ -184,11 +190,16 @@ inline std::optional<std::vector<TPath>> PagePaths(const QString& Path, int Page
         else if (inText)
             ;
         else if (word == "q")
-            saved.push_back({matrix, clip});
+            saved.push_back({matrix, clip, stroke});
         else if (word == "Q" && !saved.empty()) {
             matrix = saved.back().Matrix;
             clip = saved.back().Clip;
+            stroke = saved.back().Stroke;
             saved.pop_back();
+        } else if ((word == "RG" || word == "SC" || word == "SCN") && operands.size() == 3) {
+            stroke = QColor::fromRgbF(float(operands[0]), float(operands[1]), float(operands[2]));
+        } else if ((word == "G" || word == "SC" || word == "SCN") && operands.size() == 1) {
+            stroke = QColor::fromRgbF(float(operands[0]), float(operands[0]), float(operands[0]));
         } else if (word == "W" || word == "W*") {
             clipping = true;
         } else if (word == "cm" && operands.size() >= 6) {

@@ -1,9 +1,11 @@
 // Every capacity's default sheet, whole and enlarged, printed to PDF with its key:
 // read back from the page's vectors, each needle stands on a mark the dial draws,
-// as a pupil must be able to read it, and that mark is the key's answer.
+// as a pupil must be able to read it, and that mark is the key's answer. A draw
+// sheet's key puts the red needle on the weight written under its dial.
 
 #include "PdfVectors.h"
 #include "printing/SheetDocument.h"
+#include "sheet/SettingsTables.h"
 #include "printing/PdfExport.h"
 #include "WorksheetDriver.h"
 
@@ -22,6 +24,7 @@ struct TDial {
     QRectF Box;                 // where the dial stands on the page: its clip
     double Needle = 0;          // the needle's angle, clockwise from 12 o'clock
     std::vector<double> Marks;  // the angles of the marks drawn
+    QColor Color;               // the needle's outline
 };
 
 double AngleOf(QPointF From, QPointF To)
@@ -86,7 +89,7 @@ std::vector<TDial> DialsOf(const std::vector<PdfVectors::TPath>& Paths)
                 const std::optional<QPointF> centre = CentreOf(marks);
                 if (!centre)
                     continue;
-                TDial dial{path.Clip, 0, {}};
+                TDial dial{path.Clip, 0, {}, path.StrokeColor};
                 // The tip is the outline's point farthest from the centre.
                 QPointF tip = sub.Points.front();
                 for (const QPointF& p : sub.Points)
@@ -197,6 +200,46 @@ std::vector<TAnswer> KeyAnswers(const QString& Pdf)
     return answers;
 }
 
+// A weight as the issue writes it under a dial: "1250g"; "1.25kg"; "1kg 250g", or
+// "250g" below a kilogram.
+QString WeightText(TAnswerUnit Unit, std::uint32_t Grams)
+{
+    const std::uint32_t kg = Grams / 1000, g = Grams % 1000;
+    if (Unit == auGrams || (Unit == auKilogramsAndGrams && kg == 0))
+        return QStringLiteral("%1g").arg(Grams);
+    if (Unit == auKilogramsAndGrams)
+        return QStringLiteral("%1kg %2g").arg(kg).arg(g);
+    QString fraction = QStringLiteral("%1").arg(g, 3, 10, QLatin1Char('0'));
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    return QString::number(kg) + (fraction.isEmpty() ? QString() : QLatin1Char('.') + fraction) + QStringLiteral("kg");
+}
+
+// The height of Pdf's first page, in points.
+double PageHeight(const QString& Pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), Pdf,
+                                                 QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const auto m = QRegularExpression(QStringLiteral("<page width=\"[\\d.]+\" height=\"([\\d.]+)\""))
+                       .match(QString::fromUtf8(process.readAllStandardOutput()));
+    return m.captured(1).toDouble();
+}
+
+// The words printed just below Dial's box, where its blank stands, in one line. The
+// words' boxes are measured from the page's top, the dials' from its bottom edge up.
+QString TextUnder(const std::vector<TWord>& Words, const TDial& Dial, double PageHeight)
+{
+    QStringList under;
+    for (const TWord& w : Words) {
+        const QRectF box = w.Box.translated(0, -PageHeight);
+        if (box.center().x() > Dial.Box.left() && box.center().x() < Dial.Box.right() &&
+            box.top() > Dial.Box.bottom() - 2 && box.top() < Dial.Box.bottom() + Dial.Box.height() / 10)
+            under << w.Text;
+    }
+    return under.join(QLatin1Char(' '));
+}
 
 }  // namespace
 
@@ -260,6 +303,107 @@ private slots:
             // rounding to whole pixels.
             QVERIFY2(Apart(dial.Needle, onMark) < spacing / 4, qPrintable(where));
             QVERIFY2(Apart(onMark, keyAngle) < spacing / 4, qPrintable(where));
+        }
+    }
+
+    // A draw sheet and its key: the sheet's dials have no needle, and under each stands
+    // its weight; on the key each dial's red needle points at that weight, on a mark.
+    void aDrawSheetsKeyNeedlesPointAtItsWrittenWeights_data()
+    {
+        QTest::addColumn<int>("Capacity");
+        QTest::addColumn<TAnswerUnit>("Unit");
+        const char* const names[] = {"1kg", "2kg", "5kg", "10kg", "20kg", "50kg", "100kg"};
+        for (int c = 0; c < 7; ++c)
+            for (const TAnswerUnit unit : {auGrams, auKilograms})
+                QTest::addRow("%s in %s", names[c], unit == auGrams ? "g" : "kg") << c << unit;
+        QTest::addRow("5kg in kg and g") << 2 << auKilogramsAndGrams;
+    }
+
+    void aDrawSheetsKeyNeedlesPointAtItsWrittenWeights()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
+        QFETCH(int, Capacity);
+        QFETCH(TAnswerUnit, Unit);
+        static constexpr std::uint32_t capacityGrams[] = {1000, 2000, 5000, 10000, 20000, 50000, 100000};
+        RegisterFontSubstitutions();
+        TSheetSettings settings;
+        settings.Capacity = Capacity;
+        settings.RangeMax = static_cast<std::int32_t>(capacityGrams[Capacity]);
+        settings.Step = StartingStep(settings);
+        settings.Unit = Unit;
+        settings.Exercise = exDraw;
+        const std::optional<TSheet> sheet = DrawSheet(settings, 4);
+        QVERIFY(sheet);
+        TSheetDocument document({*sheet}, apEachSheet);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("draw.pdf"));
+        QVERIFY(SavePdf(document, pdf).Saved);
+
+        // The sheet: boards and pivots (the round shapes), but no needle outline.
+        const auto sheetPaths = PdfVectors::PagePaths(pdf, 1);
+        QVERIFY(sheetPaths);
+        QVERIFY(DialsOf(*sheetPaths).empty());
+        const auto rounds = std::count_if(sheetPaths->begin(), sheetPaths->end(), [](const PdfVectors::TPath& p) {
+            return !p.Subpaths.empty() && p.Subpaths.front().Curved;
+        });
+        QVERIFY(rounds >= 12);
+
+        const auto keyPaths = PdfVectors::PagePaths(pdf, 2);
+        QVERIFY(keyPaths);
+        std::vector<TDial> dials = DialsOf(*keyPaths);
+        QCOMPARE(dials.size(), std::size_t{6});
+        ReadingOrder<TDial>(dials, [](const TDial& d) { return d.Box.center(); });
+        const std::vector<TWord> words = WordsOf(pdf, 1);
+        const double pageHeight = PageHeight(pdf);
+        QVERIFY(pageHeight > 0);
+        static constexpr int readingOrder[] = {0, 2, 4, 1, 3, 5};
+        for (std::size_t i = 0; i < dials.size(); ++i) {
+            const TDial& dial = dials[i];
+            const std::uint32_t weight = sheet->Weights[static_cast<std::size_t>(readingOrder[i])];
+            QCOMPARE(TextUnder(words, dial, pageHeight), WeightText(Unit, weight));
+            QCOMPARE(dial.Color, QColor(Qt::red));
+            const double spacing = FinestSpacing(dial.Marks);
+            QVERIFY(spacing > 0);
+            const double onMark = *std::min_element(dial.Marks.begin(), dial.Marks.end(), [&](double a, double b) {
+                return Apart(a, dial.Needle) < Apart(b, dial.Needle);
+            });
+            const double weightAngle = Turn * weight / capacityGrams[Capacity];
+            QVERIFY2(Apart(dial.Needle, onMark) < spacing / 4, qPrintable(WeightText(Unit, weight)));
+            QVERIFY2(Apart(onMark, weightAngle) < spacing / 4, qPrintable(WeightText(Unit, weight)));
+        }
+    }
+
+    // A class set of draw sheets with the answers list: every sheet of the set is a
+    // draw sheet, and the list gives each sheet's weights in the order the pupil reads.
+    void aDrawSetsListGivesTheWeightsInReadingOrder()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
+        RegisterFontSubstitutions();
+        TSheetSettings settings;
+        settings.Unit = auGrams;
+        settings.Exercise = exDraw;
+        const std::vector<TSheet> set = DrawSet(*DrawSheet(settings, 77), 3);
+        QCOMPARE(set.size(), std::size_t{3});
+        TSheetDocument document(set, apList);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("set.pdf"));
+        QVERIFY(SavePdf(document, pdf).Saved);
+        for (int page = 1; page <= 3; ++page) {
+            const auto paths = PdfVectors::PagePaths(pdf, page);
+            QVERIFY(paths);
+            QVERIFY2(DialsOf(*paths).empty(), qPrintable(QStringLiteral("sheet %1 has needles").arg(page)));
+        }
+        QStringList list;
+        for (const TWord& w : WordsOf(pdf, 4))
+            list << w.Text;
+        const QString listed = list.join(QLatin1Char(' '));
+        for (const TSheet& sheet : set) {
+            QStringList row;
+            for (const int problem : {0, 2, 4, 1, 3, 5})
+                row << WeightText(auGrams, sheet.Weights[static_cast<std::size_t>(problem)]);
+            QVERIFY2(listed.contains(row.join(QLatin1Char(' '))), qPrintable(listed));
         }
     }
 };

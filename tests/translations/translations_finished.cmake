@@ -14,6 +14,7 @@ message("${out}${err}")
 if(failed OR NOT out MATCHES "\\([0-9]+ finished and 0 unfinished\\)" OR out MATCHES "untranslated")
   file(READ ${WORK}/kestrum.ts ts)
   string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*<translation type=\"unfinished\"" missing "${ts}")
+  string(REGEX REPLACE "</source>[ \n]*<translation type=\"unfinished\"" "</source>" missing "${missing}")
   string(REPLACE ";" "\n" missing "${missing}")
   message(FATAL_ERROR "English translations unfinished; run the update_translations target, "
                       "then translate in translations/kestrum_en.ts:\n${missing}")

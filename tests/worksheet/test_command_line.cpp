@@ -97,6 +97,26 @@ private slots:
             QVERIFY2(oldText.contains(word), qPrintable(word));
     }
 
+    void aDrawSetComesBackFromItsCode()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
+        QTemporaryDir dir;
+        const QString a = dir.filePath(QStringLiteral("a.pdf")), b = dir.filePath(QStringLiteral("b.pdf"));
+        QCOMPARE(Kestrum({QStringLiteral("--pdf"), a, QStringLiteral("--kind"), QStringLiteral("draw"),
+                          QStringLiteral("--unit"), QStringLiteral("kg"), QStringLiteral("--seed"),
+                          QStringLiteral("2026"), QStringLiteral("--answers"), QStringLiteral("each")}).Status, 0);
+        const QString text = Text(a);
+        QVERIFY(text.contains(QStringLiteral("はりをかきましょう。")));
+        QVERIFY(text.contains(QStringLiteral("問題:はりをかく")));
+        const QString code = text.split(QRegularExpression(QStringLiteral("\\s+")))
+                                 .filter(QRegularExpression(QStringLiteral("^\\w{5}-\\w{5}-\\w{4}$"))).value(0);
+        QVERIFY(!code.isEmpty());
+        QCOMPARE(Kestrum({QStringLiteral("--pdf"), b, QStringLiteral("--code"), code, QStringLiteral("--answers"),
+                          QStringLiteral("each")}).Status, 0);
+        QCOMPARE(Text(b), text);
+    }
+
     void badInputIsRefusedWithoutAFile()
     {
         QTemporaryDir dir;
@@ -117,6 +137,9 @@ private slots:
             {{QStringLiteral("--code"), QStringLiteral("5PHTQ-J3YJ2-222C")}, QStringLiteral("--code")},
             {{QStringLiteral("--code"), QStringLiteral("5PHTQ-J3YJ2-222B"), QStringLiteral("--unit"), QStringLiteral("g")},
              QStringLiteral("--code")},
+            {{QStringLiteral("--kind"), QStringLiteral("write")}, QStringLiteral("read|draw")},
+            {{QStringLiteral("--kind"), QStringLiteral("draw"), QStringLiteral("--view"), QStringLiteral("enlarged")},
+             QStringLiteral("--view")},
         };
         for (const auto& [arguments, named] : cases) {
             const TRun run = Kestrum(QStringList{QStringLiteral("--pdf"), out} + arguments);

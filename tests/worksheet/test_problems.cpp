@@ -125,7 +125,7 @@ private slots:
     {
         const TSummaryTexts parts{QStringLiteral("重量:1kg, "), QStringLiteral("刻み:100g"),
                                   QStringLiteral("疎密:密, "), QStringLiteral("1/200:表示, "),
-                                  QStringLiteral("表示:全体, "), QStringLiteral("単位:kg,g")};
+                                  QStringLiteral("表示:全体, "), QStringLiteral("単位:kg,g"), QString()};
         QCOMPARE(SummaryLine1(parts, true), QStringLiteral("重量:1kg, 疎密:密, 1/200:表示, 刻み:100g"));
         QCOMPARE(SummaryLine1(parts, false), QStringLiteral("重量:1kg, 疎密:密, 刻み:100g"));
         QCOMPARE(SummaryLine2(0, 2000, parts),

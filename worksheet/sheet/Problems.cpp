@@ -55,7 +55,7 @@ QString SummaryLine1(const TSummaryTexts& Parts, bool NamesPer200)
     // A 1/200 choice that draws nothing (hidden, or on a sparse or 2 kg dial) would
     // describe marks the sheet does not have.
     return Parts.StrKind + Parts.StrSparselyDensely + (NamesPer200 ? Parts.StrPer200 : QString())
-           + Parts.StrDivision;
+           + Parts.StrDivision + Parts.StrExercise;
 }
 
 QString SummaryLine2(std::int32_t RangeMin, std::int32_t RangeMax, const TSummaryTexts& Parts)

@@ -29,6 +29,7 @@ struct TSummaryTexts {
     QString StrPer200;
     QString StrShow;
     QString StrUnit;
+    QString StrExercise;  // ends the first line; empty on a reading sheet
 };
 
 // Items of the answer-unit choice.

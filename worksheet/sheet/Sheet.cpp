@@ -17,7 +17,8 @@ bool TSheetSettings::IsValid() const
     const TCapacityRow& row = CapacityRows()[Capacity];
     return Step >= 0 && Step < StepCount && StepOnceOffered(*this, Step) && Per200 <= pcShow &&
            Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
-           RangeMin <= row.Capacity && RangeMax >= 0;
+           RangeMin <= row.Capacity && RangeMax >= 0 && Exercise <= exDraw &&
+           !(Exercise == exDraw && Enlarged);
 }
 
 std::int32_t FinestGraduation(const TSheetSettings& Settings)
@@ -63,6 +64,8 @@ TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
         texts.StrUnit = Texts::UnitKilogramsAndGramsSummary;
         break;
     }
+    if (Settings.Exercise == exDraw)
+        texts.StrExercise = Texts::DrawSummary;
     return texts;
 }
 

@@ -17,6 +17,10 @@
 // item the first summary line has no 1/200 part at all.
 enum TPer200Choice : std::uint8_t { pcUnchosen, pcHide, pcShow };
 
+// What the pupil does on the sheet: reads the weight a needle shows, or draws the
+// needle for a weight written under an empty dial.
+enum TExercise : std::uint8_t { exRead, exDraw };
+
 struct TSheetSettings {
     int Capacity = 1;   // index into CapacityRows(): 2 kg
     int Step = 3;       // index into StepRows(): 100 g
@@ -26,6 +30,9 @@ struct TSheetSettings {
     TAnswerUnit Unit = auKilogramsAndGrams;
     std::int32_t RangeMin = 0;     // the range boxes, grams
     std::int32_t RangeMax = 2000;
+    // A draw sheet is always the whole dial: the enlarged part would show where the
+    // needle belongs.
+    TExercise Exercise = exRead;
 
     std::int32_t CapacityGrams() const;
     std::int32_t StepGrams() const;

@@ -24,6 +24,11 @@ constexpr std::uint64_t SettingsCount = std::uint64_t{CapacityCount} * StepsPerC
 constexpr std::uint64_t LowerCount = 100001;
 constexpr std::uint64_t UpperCount = SheetCodeRangeLimit + 1;
 static_assert(SettingsCount * LowerCount * UpperCount <= ~std::uint64_t{0} / SheetSeedLimit);
+// Thirteen characters hold 65 bits and the number above fills at most 64, so codes
+// written before there were draw sheets all leave the top bit clear. That bit marks a
+// draw sheet: every older code still reads as the reading sheet it always gave. It is
+// the top bit of the first character.
+constexpr int DrawBitInFirstDigit = Base / 2;
 
 // Multiplication by x in GF(32) modulo x^5 + x^2 + 1.
 int TimesX(int Value)
@@ -87,6 +92,8 @@ QString SheetCode(const TSheet& Sheet)
         digits[i] = static_cast<int>(payload % Base);
         payload /= Base;
     }
+    if (s.Exercise == exDraw)
+        digits[0] |= DrawBitInFirstDigit;
     digits[DataLength] = CheckOf(digits, DataLength);
 
     QString code;
@@ -133,14 +140,10 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
         return reading;
     }
 
-    // Thirteen characters hold 65 bits; a code never sets the top one.
-    if (digits[0] >= Base / 2) {
-        reading.Error = ceNotASheet;
-        return reading;
-    }
+    const bool draw = (digits[0] & DrawBitInFirstDigit) != 0;
     std::uint64_t payload = 0;
     for (int i = 0; i < DataLength; ++i)
-        payload = payload * Base + static_cast<std::uint64_t>(digits[i]);
+        payload = payload * Base + static_cast<std::uint64_t>(i == 0 ? digits[i] & ~DrawBitInFirstDigit : digits[i]);
 
     const auto seed = static_cast<std::uint32_t>(payload % SheetSeedLimit);
     payload /= SheetSeedLimit;
@@ -166,6 +169,7 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     s.Step = CapacityRows()[s.Capacity].FirstStep + stepInCapacity;
     s.RangeMin = lower;
     s.RangeMax = upper;
+    s.Exercise = draw ? exDraw : exRead;
 
     reading.Sheet = DrawSheet(s, seed);
     // Only what the program itself writes is taken: a step the capacity does not

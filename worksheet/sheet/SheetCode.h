@@ -4,7 +4,8 @@
 // summary lines.
 //
 // A code is fourteen characters in three groups, "ABCDE-FGHJK-MNPQ": thirteen carry
-// the settings and the seed, the last is a check character. The alphabet has no
+// the settings (the kind of exercise among them) and the seed, the last is a check
+// character. The alphabet has no
 // characters that are easily taken for one another (no 0, O, 1 or I). The check
 // catches every single mistyped character and every swap of two neighbours, so a
 // mistyped code is refused and never gives another sheet. Codes stay valid across

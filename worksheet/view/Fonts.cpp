@@ -32,7 +32,7 @@ void WarnOfMissingFonts(QWidget& Window)
     if (missing.isEmpty())
         return;
     auto* box = new QMessageBox(QMessageBox::Warning, Texts::WindowCaption,
-                                Texts::FontsMissing.arg(missing.join(QStringLiteral("、")),
+                                Texts::FontsMissing.arg(missing.join(Texts::FontListSeparator),
                                                         QLatin1String(SheetFontPackage)),
                                 QMessageBox::Ok, &Window);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -73,9 +73,6 @@ void TSheetView::CreateSheet()
     LabelHyoudai1 = MakeLabel(this, "LabelHyoudai1", 144, 720, QString());
     LabelGappiNamae = MakeLabel(this, "LabelGappiNamae", 544, 14, Texts::DateAndName, &underlined);
     LabelHurigana = MakeLabel(this, "LabelHurigana", 24, 6, Texts::HeadingReading);
-    // A translated heading has no kanji to read.
-    if (!Texts::Heading.AsWritten())
-        LabelHurigana->hide();
     // Problems are numbered down the columns: 1, 3, 5 on top, 2, 4, 6 below.
     for (int i = 0; i < ProblemCount; ++i) {
         const QByteArray name = "LabelAnswer" + QByteArray::number(i + 1);
@@ -156,9 +153,20 @@ void TSheetView::ShowCaptions()
     LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
                                          LabelHyoudai1->fontMetrics().horizontalAdvance(QLatin1Char(' '))),
                         LabelHyoudai2->y());
-    for (int i = 0; i < ProblemCount; ++i)
-        if (const auto blank = AnswerBlank(FSheet.Settings.Unit, PlatformScale[i]->Value()))
+    // A draw sheet asks for a needle: the heading says so, and where the blank would
+    // be stands the weight to draw, in the form the unit writes it.
+    const bool draw = FSheet.Settings.Exercise == exDraw;
+    LabelMondai->SetCaption(draw ? Texts::HeadingDraw : Texts::Heading);
+    // The reading goes over 重 of the Japanese heading: a translated one has no kanji to read.
+    LabelHurigana->setVisible(!draw && Texts::Heading.AsWritten());
+    const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    const TAnswerUnit unit = FSheet.Settings.Unit;
+    for (int i = 0; i < ProblemCount; ++i) {
+        if (draw && unit >= auGrams && unit <= auKilogramsAndGrams)
+            LabelAnswer[i]->SetCaption(AnswerText(unit, PlatformScale[i]->Value(), separator));
+        else if (const auto blank = AnswerBlank(unit, PlatformScale[i]->Value()))
             LabelAnswer[i]->SetCaption(*blank);
+    }
     ShowAnswersAndCode();
 }
 
@@ -167,13 +175,19 @@ void TSheetView::ShowAnswersAndCode()
     const TAnswerUnit unit = FSheet.Settings.Unit;
     const bool shown = FAnswersShown && unit >= auGrams && unit <= auKilogramsAndGrams;
     const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    // A draw sheet's answer is the needle itself, in red; its weights are written already.
+    const bool draw = FSheet.Settings.Exercise == exDraw;
+    for (TPlatformScale* dial : PlatformScale) {
+        dial->SetHandVisible(!draw || shown);
+        dial->SetHandColor(draw ? clRed : clBlack);
+    }
     for (int i = 0; i < ProblemCount; ++i) {
         TLabel* key = LabelKey[i];
-        if (shown) {
+        if (shown && !draw) {
             key->SetCaption(AnswerText(unit, PlatformScale[i]->Value(), separator));
             key->move(LabelAnswer[i]->x() - KeyRightMargin - key->width(), key->y());
         }
-        key->setVisible(shown);
+        key->setVisible(shown && !draw);
     }
     LabelKeyTitle->setVisible(shown);
     TSheet shownSheet = FSheet;

@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopedValueRollback>
 
 void TFormKestrum::ButtonStartClick(QObject*)
@@ -150,6 +151,26 @@ void TFormKestrum::RadioGroupUnitClick(QObject*)
     if (item >= auGrams && item <= auKilogramsAndGrams)
         FSheet.Settings.Unit = static_cast<TAnswerUnit>(item);
     SetCaptions();
+}
+
+void TFormKestrum::RadioGroupExerciseClick(QObject* Sender)
+{
+    const bool draw = RadioGroupExercise->ItemIndex() == exDraw;
+    if (draw == (FSheet.Settings.Exercise == exDraw)) {
+        SetCaptions();
+        return;
+    }
+    {
+        const QScopedValueRollback hold(FRenewHeld, true);
+        // The enlarged part shows where the needle stands, which would give a draw
+        // sheet's answer away.
+        if (draw)
+            FReadingShowIndex = RadioGroupShow->ItemIndex();
+        FSheet.Settings.Exercise = draw ? exDraw : exRead;
+        RadioGroupShow->Button(1)->setEnabled(!draw);
+        RadioGroupShow->SetItemIndex(draw ? 0 : FReadingShowIndex);
+    }
+    RenewUnlessHeld(Sender);
 }
 
 void TFormKestrum::TakeRange()

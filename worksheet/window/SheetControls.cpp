@@ -69,6 +69,7 @@ void TFormKestrum::ApplySheet(const TSheet& Sheet)
     // are put in at the end instead.
     const QScopedValueRollback hold(FRenewHeld, true);
     RadioGroupKind->SetItemIndex(s.Capacity);
+    RadioGroupExercise->SetItemIndex(s.Exercise);
     RadioGroupSparselyDensely->SetItemIndex(s.Dense ? 1 : 0);
     RadioGroupPer200->SetItemIndex(s.Per200 == pcShow ? 1 : 0);
     if (s.Per200 == pcUnchosen)

@@ -67,6 +67,7 @@ void TFormKestrum::WireEvents()
     RadioGroupPer200->SetOnClick(on(&TFormKestrum::RadioGroupPer200Click));
     RadioGroupShow->SetOnClick(on(&TFormKestrum::RadioGroupShowClick));
     RadioGroupUnit->SetOnClick(on(&TFormKestrum::RadioGroupUnitClick));
+    RadioGroupExercise->SetOnClick(on(&TFormKestrum::RadioGroupExerciseClick));
 
     for (int i = 0; i < StepCount; ++i)
         RadioButtonDivision[i]->SetOnClick([this, i](QObject* Sender) { RadioButtonDivisionClick(Sender, i); });
@@ -88,6 +89,7 @@ void TFormKestrum::FormCreate(QObject* Sender)
         RadioButtonDivision[3]->SetChecked(true);
         RadioGroupUnit->SetItemIndex(auKilogramsAndGrams);
         RadioGroupShow->SetItemIndex(0);
+        RadioGroupExercise->SetItemIndex(exRead);
     }
 
     StringGrid1->item(0, 0)->setText(Texts::TableRandom);

@@ -68,6 +68,9 @@ public:
     void RadioGroupPer200Click(QObject* Sender);
     void RadioGroupShowClick(QObject* Sender);
     void RadioGroupUnitClick(QObject* Sender);
+    // "はりをかく" draws new weights on whole dials and keeps "部分" out of reach until
+    // "目もりをよむ" gives the teacher's view back.
+    void RadioGroupExerciseClick(QObject* Sender);
     // The step buttons, Index into StepRows(): each button keeps its own name.
     void RadioButtonDivisionClick(QObject* Sender, int Index);
     void SpinEditMinChange(QObject* Sender);
@@ -117,6 +120,8 @@ private:
     std::unique_ptr<TSheetPrinter> FSheetPrinter;
     TSheet FSheet;
     bool FRenewHeld = false;
+    // The view item the teacher chose for reading sheets, kept while a draw sheet shows the whole dial.
+    int FReadingShowIndex = 0;
 
     TSheetView* SheetView = nullptr;
     QListWidget* ListBoxWeight = nullptr;
@@ -143,6 +148,7 @@ private:
     TRadioGroup* RadioGroupPer200 = nullptr;
     TRadioGroup* RadioGroupKind = nullptr;
     TRadioGroup* RadioGroupShow = nullptr;
+    TRadioGroup* RadioGroupExercise = nullptr;
 
     QTableWidget* StringGrid1 = nullptr;
 

@@ -122,7 +122,7 @@ void TFormKestrum::CreateButtonPanel()
 void TFormKestrum::CreateSettingsPanel()
 {
     // Opaque, so that the panel hides the dials and the blank it lies over.
-    GroupBoxStart = MakeGroupBox(this, "GroupBoxStart", 246, 30, 243, 483, Texts::GroupBoxStart);
+    GroupBoxStart = MakeGroupBox(this, "GroupBoxStart", 246, 30, 243, 517, Texts::GroupBoxStart);
     GroupBoxStart->setAutoFillBackground(true);
 
     ButtonRadioGroupStartClose = MakeButton(GroupBoxStart, "ButtonRadioGroupStartClose", 6, 448,
@@ -131,6 +131,10 @@ void TFormKestrum::CreateSettingsPanel()
                                     Texts::RadioGroupUnit,
                                     {Texts::ItemGramsOnly, Texts::ItemKilogramsOnly,
                                      Texts::ItemKilogramsAndGrams});
+    // Beside the close button, where the panel grows down by the choice's height and
+    // every other control keeps its place.
+    RadioGroupExercise = MakeRadioGroup(GroupBoxStart, "RadioGroupExercise", 88, 444, 145, 65,
+                                        Texts::RadioGroupExercise, {Texts::ItemRead, Texts::ItemDraw});
     // A frame round the step and range boxes; it has no items of its own.
     RadioGroup1 = MakeRadioGroup(GroupBoxStart, "RadioGroup1", 8, 192, 225, 169,
                                  Texts::RadioGroupWeights, {});
@@ -208,8 +212,9 @@ void TFormKestrum::SetTabOrder()
     for (TRadioButton* button : RadioButtonDivision)
         chain.append(button);
     chain << SpinEditMin << SpinEditMax;
-    for (int i = 0; i < RadioGroupUnit->ItemCount(); ++i)
-        chain.append(RadioGroupUnit->Button(i));
+    for (TRadioGroup* group : {RadioGroupUnit, RadioGroupExercise})
+        for (int i = 0; i < group->ItemCount(); ++i)
+            chain.append(group->Button(i));
     chain << ButtonRadioGroupStartClose << StringGrid1;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);

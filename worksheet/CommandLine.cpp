@@ -138,9 +138,7 @@ bool LooksLikeOption(const QString& Value)
 struct TOptions {
     TOptions();
     QCommandLineParser Parser;
-    const QCommandLineOption Pdf{QStringLiteral("pdf"),
-                                 CommandLineTexts::HelpPdf,
-                                 QStringLiteral("FILE")};
+    const QCommandLineOption Pdf{QStringLiteral("pdf"), CommandLineTexts::HelpPdf, QStringLiteral("FILE")};
     const QCommandLineOption Sheets{QStringLiteral("sheets"), CommandLineTexts::HelpSheets,
                                     QStringLiteral("N")};
     const QCommandLineOption Answers{QStringLiteral("answers"),
@@ -150,8 +148,7 @@ struct TOptions {
                                       CommandLineTexts::HelpCapacity.arg(Names(CapacityChoices)),
                                       QStringLiteral("KG")};
     const QCommandLineOption Step{QStringLiteral("step"),
-                                  CommandLineTexts::HelpStep
-                                      .arg(Names(StepChoices)),
+                                  CommandLineTexts::HelpStep.arg(Names(StepChoices)),
                                   QStringLiteral("STEP")};
     const QCommandLineOption Density{QStringLiteral("density"), CommandLineTexts::HelpDensity,
                                      QStringLiteral("DENSITY")};
@@ -168,17 +165,14 @@ struct TOptions {
     const QCommandLineOption Seed{QStringLiteral("seed"),
                                   CommandLineTexts::HelpSeed.arg(SheetSeedLimit - 1),
                                   QStringLiteral("N")};
-    const QCommandLineOption Code{QStringLiteral("code"),
-                                  CommandLineTexts::HelpCode,
-                                  QStringLiteral("CODE")};
+    const QCommandLineOption Code{QStringLiteral("code"), CommandLineTexts::HelpCode, QStringLiteral("CODE")};
     const QCommandLineOption Kind{QStringLiteral("kind"), CommandLineTexts::HelpKind, QStringLiteral("KIND")};
     const QCommandLineOption Lang{QStringLiteral("lang"), CommandLineTexts::HelpLang, QStringLiteral("LANG")};
 };
 
 TOptions::TOptions()
 {
-    Parser.setApplicationDescription(
-        CommandLineTexts::HelpDescription);
+    Parser.setApplicationDescription(CommandLineTexts::HelpDescription);
     Parser.addHelpOption();
     Parser.addVersionOption();
     Parser.addOptions(
@@ -236,8 +230,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     for (const QString& name : parser.optionNames())
         for (const QString& value : parser.values(name))
             if (LooksLikeOption(value))
-                return Fail(line, CommandLineTexts::MissingValue
-                                      .arg(name, Echo(value)));
+                return Fail(line, CommandLineTexts::MissingValue.arg(name, Echo(value)));
 
     if (parser.isSet(lang)) {
         line.Language = LanguageNamed(parser.value(lang));

@@ -24,16 +24,21 @@ inline constexpr TText HelpMin{QT_TRANSLATE_NOOP("Texts", "Lower range box, gram
 inline constexpr TText HelpMax{QT_TRANSLATE_NOOP("Texts", "Upper range box, grams (the capacity).")};
 inline constexpr TText HelpSeed{QT_TRANSLATE_NOOP("Texts", "Seed of sheet 1's draw, 0-%1 (the clock).")};
 inline constexpr TText HelpCode{QT_TRANSLATE_NOOP("Texts", "Sheet 1 is the sheet of this code; the rest follow from it.")};
-inline constexpr TText HelpKind{QT_TRANSLATE_NOOP("Texts", "Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).")};
-inline constexpr TText HelpLang{QT_TRANSLATE_NOOP("Texts", "Language of the window and the sheets: ja|en (the desktop's; Japanese where it names none).")};
-inline constexpr TText HelpDescription{QT_TRANSLATE_NOOP("Texts", "Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.")};
+inline constexpr TText HelpKind{QT_TRANSLATE_NOOP("Texts", "Exercise: read the dials, or draw the needles for the weights given "
+                                                 "(whole view only): read|draw (read).")};
+inline constexpr TText HelpLang{QT_TRANSLATE_NOOP("Texts", "Language of the window and the sheets: ja|en (the desktop's; Japanese "
+                                                 "where it names none).")};
+inline constexpr TText HelpDescription{QT_TRANSLATE_NOOP("Texts", "Printable worksheets on reading the weights from dial scales: opens "
+                                                 "the worksheet window, or with --pdf writes a class set as a PDF.")};
 inline constexpr TText UnknownOption{QT_TRANSLATE_NOOP("Texts", "unknown option \"%1%2\" (kestrum --help lists the options)")};
 inline constexpr TText UnexpectedArgument{QT_TRANSLATE_NOOP("Texts", "unexpected argument \"%1\"")};
 inline constexpr TText MissingValue{QT_TRANSLATE_NOOP("Texts", "--%1: expected a value, not \"%2\", which reads as an option")};
 inline constexpr TText PdfNoFileName{QT_TRANSLATE_NOOP("Texts", "--pdf: expected a file name")};
 inline constexpr TText SheetsAccepted{QT_TRANSLATE_NOOP("Texts", "a whole number from 1 to 60")};
-inline constexpr TText CodeAlone{QT_TRANSLATE_NOOP("Texts", "--code: a code carries its own settings and seed; give no setting options or --seed with it")};
-inline constexpr TText CodeAccepted{QT_TRANSLATE_NOOP("Texts", "a sheet code as printed at a sheet's foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors")};
+inline constexpr TText CodeAlone{QT_TRANSLATE_NOOP("Texts", "--code: a code carries its own settings and seed; give no setting "
+                                                 "options or --seed with it")};
+inline constexpr TText CodeAccepted{QT_TRANSLATE_NOOP("Texts", "a sheet code as printed at a sheet's foot (14 characters, e.g. "
+                                                 "ABCDE-FGHJK-MNPQ), checked for typing errors")};
 inline constexpr TText SeedAccepted{QT_TRANSLATE_NOOP("Texts", "a whole number from 0 to %1")};
 inline constexpr TText Per200Accepted{QT_TRANSLATE_NOOP("Texts", "hide with a %1 kg capacity, which has no 1/200 graduation")};
 // %3: the sparse graduation's words, or nothing

@@ -404,7 +404,7 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
     </message>
     <message>
         <source>コードに使われない文字「%1」があります。</source>
-        <translation>The code holds &quot;%1&quot;, a character codes do not use.</translation>
+        <translation>The code contains &quot;%1&quot;, which no code uses.</translation>
     </message>
     <message>
         <source>このコードのシートはありません。打ち間違いがないか確かめてください。</source>

@@ -15,6 +15,8 @@ packages=(
   qt6-base-dev                 # Widgets, PrintSupport (with its CUPS plugin), offscreen platform
   qt6-svg-dev                  # Qt's SVG generator: the scalable icon
   qt6-translations-l10n        # Qt's own dialogs and message boxes in Japanese
+  qt6-tools-dev                # Qt6LinguistTools for CMake: the program's English texts
+  qt6-l10n-tools               # lupdate and lrelease, which that build runs
   fonts-ipafont-gothic         # IPAGothic / IPAPGothic: the faces the worksheet is designed for
 )
 test_packages=(

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ArgumentText.h"
+#include "CommandLineTexts.h"
 #include "view/Fonts.h"
 #include "sheet/RandomSource.h"
 #include "sheet/SettingsTables.h"
@@ -122,7 +123,7 @@ QString OneLine(const QString& Text)
 
 QString Refusal(const QString& Option, const QString& Accepts, const QString& Given)
 {
-    return QStringLiteral("--%1: expected %2, not \"%3\"").arg(Option, Accepts, Echo(Given));
+    return CommandLineTexts::Refusal.arg(Option, Accepts, Echo(Given));
 }
 
 // A value that reads as an option ("--pdf --help", "--seed -v") is one the user left
@@ -137,62 +138,52 @@ bool LooksLikeOption(const QString& Value)
 struct TOptions {
     TOptions();
     QCommandLineParser Parser;
-    const QCommandLineOption Pdf{QStringLiteral("pdf"),
-                                 QStringLiteral("Write the set to FILE (- for standard output) and exit."),
-                                 QStringLiteral("FILE")};
-    const QCommandLineOption Practice{QStringLiteral("practice"),
-                                      QStringLiteral("Open the window in practice: the pupil answers on screen "
-                                                     "and the sheet is marked at once.")};
-    const QCommandLineOption Sheets{QStringLiteral("sheets"), QStringLiteral("Number of sheets, 1-60 (1)."),
+    const QCommandLineOption Pdf{QStringLiteral("pdf"), CommandLineTexts::HelpPdf, QStringLiteral("FILE")};
+    const QCommandLineOption Practice{QStringLiteral("practice"), CommandLineTexts::HelpPractice};
+    const QCommandLineOption Sheets{QStringLiteral("sheets"), CommandLineTexts::HelpSheets,
                                     QStringLiteral("N")};
     const QCommandLineOption Answers{QStringLiteral("answers"),
-                                     QStringLiteral("Answer pages: %1 (none).").arg(Names(AnswerChoices)),
+                                     CommandLineTexts::HelpAnswers.arg(Names(AnswerChoices)),
                                      QStringLiteral("PAGES")};
     const QCommandLineOption Capacity{QStringLiteral("capacity"),
-                                      QStringLiteral("Capacity in kg: %1 (2).").arg(Names(CapacityChoices)),
+                                      CommandLineTexts::HelpCapacity.arg(Names(CapacityChoices)),
                                       QStringLiteral("KG")};
     const QCommandLineOption Step{QStringLiteral("step"),
-                                  QStringLiteral("Step of the weights: %1, one the capacity offers.")
-                                      .arg(Names(StepChoices)),
+                                  CommandLineTexts::HelpStep.arg(Names(StepChoices)),
                                   QStringLiteral("STEP")};
-    const QCommandLineOption Density{QStringLiteral("density"), QStringLiteral("Graduation: sparse|dense (dense)."),
+    const QCommandLineOption Density{QStringLiteral("density"), CommandLineTexts::HelpDensity,
                                      QStringLiteral("DENSITY")};
-    const QCommandLineOption Per200{QStringLiteral("per200"), QStringLiteral("1/200 graduation: show|hide."),
+    const QCommandLineOption Per200{QStringLiteral("per200"), CommandLineTexts::HelpPer200,
                                     QStringLiteral("CHOICE")};
-    const QCommandLineOption View{QStringLiteral("view"), QStringLiteral("Dial view: whole|enlarged (whole)."),
+    const QCommandLineOption View{QStringLiteral("view"), CommandLineTexts::HelpView,
                                   QStringLiteral("VIEW")};
-    const QCommandLineOption Unit{QStringLiteral("unit"), QStringLiteral("Answer blanks: g|kg|kg-g (kg-g)."),
+    const QCommandLineOption Unit{QStringLiteral("unit"), CommandLineTexts::HelpUnit,
                                   QStringLiteral("UNIT")};
-    const QCommandLineOption Min{QStringLiteral("min"), QStringLiteral("Lower range box, grams (0)."),
+    const QCommandLineOption Min{QStringLiteral("min"), CommandLineTexts::HelpMin,
                                  QStringLiteral("G")};
-    const QCommandLineOption Max{QStringLiteral("max"), QStringLiteral("Upper range box, grams (the capacity)."),
+    const QCommandLineOption Max{QStringLiteral("max"), CommandLineTexts::HelpMax,
                                  QStringLiteral("G")};
     const QCommandLineOption Seed{QStringLiteral("seed"),
-                                  QStringLiteral("Seed of sheet 1's draw, 0-%1 (the clock).").arg(SheetSeedLimit - 1),
+                                  CommandLineTexts::HelpSeed.arg(SheetSeedLimit - 1),
                                   QStringLiteral("N")};
-    const QCommandLineOption Code{QStringLiteral("code"),
-                                  QStringLiteral("Sheet 1 is the sheet of this code; the rest follow from it."),
-                                  QStringLiteral("CODE")};
-    const QCommandLineOption Kind{QStringLiteral("kind"),
-                                  QStringLiteral("Exercise: read the dials, or draw the needles for the "
-                                                 "weights given (whole view only): read|draw (read)."),
-                                  QStringLiteral("KIND")};
+    const QCommandLineOption Code{QStringLiteral("code"), CommandLineTexts::HelpCode, QStringLiteral("CODE")};
+    const QCommandLineOption Kind{QStringLiteral("kind"), CommandLineTexts::HelpKind, QStringLiteral("KIND")};
+    const QCommandLineOption Lang{QStringLiteral("lang"), CommandLineTexts::HelpLang, QStringLiteral("LANG")};
 };
 
 TOptions::TOptions()
 {
-    Parser.setApplicationDescription(
-        QStringLiteral("Printable worksheets on reading the weights from dial scales: opens the "
-                       "worksheet window, or with --pdf writes a class set as a PDF."));
+    Parser.setApplicationDescription(CommandLineTexts::HelpDescription);
     Parser.addHelpOption();
     Parser.addVersionOption();
-    Parser.addOptions({Pdf, Practice, Sheets, Answers, Kind, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code});
+    Parser.addOptions(
+        {Pdf, Practice, Sheets, Answers, Kind, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code, Lang});
 }
 
 // An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
 QString Unknown(const QString& Name)
 {
-    return QStringLiteral("unknown option \"%1%2\" (kestrum --help lists the options)")
+    return CommandLineTexts::UnknownOption
         .arg(Name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), Echo(Name));
 }
 
@@ -217,7 +208,8 @@ QStringList ArgumentsOf(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     TOptions options;
-    auto& [parser, pdf, practice, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, kind] = options;
+    auto& [parser, pdf, practice, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, kind,
+           lang] = options;
 
     TCommandLine line;
     if (!parser.parse(Arguments)) {
@@ -233,27 +225,31 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         return line;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        line.Error = QStringLiteral("unexpected argument \"%1\"").arg(Echo(parser.positionalArguments().first()));
+        line.Error = CommandLineTexts::UnexpectedArgument.arg(Echo(parser.positionalArguments().first()));
         return line;
     }
     for (const QString& name : parser.optionNames())
         for (const QString& value : parser.values(name))
             if (LooksLikeOption(value))
-                return Fail(line, QStringLiteral("--%1: expected a value, not \"%2\", which reads as an option")
-                                      .arg(name, Echo(value)));
+                return Fail(line, CommandLineTexts::MissingValue.arg(name, Echo(value)));
 
+    if (parser.isSet(lang)) {
+        line.Language = LanguageNamed(parser.value(lang));
+        if (!line.Language)
+            return Fail(line, Refusal(QStringLiteral("lang"), QStringLiteral("ja|en"), parser.value(lang)));
+    }
     line.PdfPath = parser.value(pdf);
     if (parser.isSet(pdf) && line.PdfPath.isEmpty()) {
-        line.Error = QStringLiteral("--pdf: expected a file name");
+        line.Error = CommandLineTexts::PdfNoFileName;
         return line;
     }
     line.Practice = parser.isSet(practice);
     if (line.Practice && parser.isSet(pdf))
-        return Fail(line, QStringLiteral("--practice: practice is on screen; give no --pdf with it"));
+        return Fail(line, CommandLineTexts::PracticeWithPdf);
     if (parser.isSet(sheets)) {
         const auto n = Whole(parser.value(sheets), 1, 60);
         if (!n)
-            return Fail(line, Refusal(QStringLiteral("sheets"), QStringLiteral("a whole number from 1 to 60"),
+            return Fail(line, Refusal(QStringLiteral("sheets"), CommandLineTexts::SheetsAccepted,
                                         parser.value(sheets)));
         line.Sheets = static_cast<int>(*n);
     }
@@ -278,13 +274,11 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         anySetting = anySetting || parser.isSet(*o);
     if (parser.isSet(code)) {
         if (anySetting || parser.isSet(seed))
-            return Fail(line, QStringLiteral("--code: a code carries its own settings and seed; "
-                                               "give no setting options or --seed with it"));
+            return Fail(line, CommandLineTexts::CodeAlone);
         const TSheetCodeReading reading = ReadSheetCode(parser.value(code));
         if (!reading.Sheet)
             return Fail(line, Refusal(QStringLiteral("code"),
-                                        QStringLiteral("a sheet code as printed at a sheet's foot "
-                                                       "(14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors"),
+                                        CommandLineTexts::CodeAccepted,
                                         parser.value(code)));
         line.Code = reading.Sheet;
         return line;
@@ -294,7 +288,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         const auto s = Whole(parser.value(seed), 0, SheetSeedLimit - 1);
         if (!s)
             return Fail(line, Refusal(QStringLiteral("seed"),
-                                        QStringLiteral("a whole number from 0 to %1").arg(SheetSeedLimit - 1),
+                                        CommandLineTexts::SeedAccepted.arg(SheetSeedLimit - 1),
                                         parser.value(seed)));
         line.Seed = static_cast<std::uint32_t>(*s);
     }
@@ -319,12 +313,12 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         return line;
     // The enlarged part would show where the needle belongs.
     if (s.Exercise == exDraw && s.Enlarged)
-        return Fail(line, Refusal(QStringLiteral("view"), QStringLiteral("whole with --kind draw"),
+        return Fail(line, Refusal(QStringLiteral("view"), CommandLineTexts::ViewAcceptedDrawing,
                                   parser.value(view)));
     // As on the panel, which offers no 1/200 choice for such a capacity.
     if (s.Per200 == pcShow && !row.Per200Offered)
         return Fail(line, Refusal(QStringLiteral("per200"),
-                                  QStringLiteral("hide with a %1 kg capacity, which has no 1/200 graduation")
+                                  CommandLineTexts::Per200Accepted
                                       .arg(row.Capacity / 1000),
                                   parser.value(per200)));
     // The steps the panel offers with this capacity, density and 1/200 choice.
@@ -339,10 +333,10 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         const auto st = Choose(StepChoices, parser.value(step));
         if (!st || !offered.contains(StepRows()[*st].Caption))
             return Fail(line, Refusal(QStringLiteral("step"),
-                                      QStringLiteral("%1 with a %2 kg capacity%3")
+                                      CommandLineTexts::StepAccepted
                                           .arg(offered.join(QLatin1Char('|')))
                                           .arg(row.Capacity / 1000)
-                                          .arg(s.Dense ? QString() : QStringLiteral(" and sparse graduation")),
+                                          .arg(s.Dense ? QString() : CommandLineTexts::StepAcceptedSparse),
                                       parser.value(step)));
         s.Step = *st;
     } else if (!StepOffered(s, s.Step)) {
@@ -353,7 +347,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         const auto g = Whole(parser.value(min), 0, row.Capacity);
         if (!g)
             return Fail(line, Refusal(QStringLiteral("min"),
-                                        QStringLiteral("grams from 0 to the capacity, %1").arg(row.Capacity),
+                                        CommandLineTexts::MinAccepted.arg(row.Capacity),
                                         parser.value(min)));
         s.RangeMin = static_cast<std::int32_t>(*g);
     }
@@ -361,7 +355,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
         const auto g = Whole(parser.value(max), 0, SheetCodeRangeLimit);
         if (!g)
             return Fail(line, Refusal(QStringLiteral("max"),
-                                        QStringLiteral("grams from 0 to %1").arg(SheetCodeRangeLimit),
+                                        CommandLineTexts::MaxAccepted.arg(SheetCodeRangeLimit),
                                         parser.value(max)));
         s.RangeMax = static_cast<std::int32_t>(*g);
     }
@@ -394,20 +388,21 @@ int RunPdf(const TCommandLine& Line)
 {
     const std::optional<TSheet> first = FirstSheet(Line);
     if (!first) {
-        std::fprintf(stderr, "kestrum: the settings leave fewer than six weights to draw\n");
+        std::fprintf(stderr, "kestrum: %s\n", qPrintable(CommandLineTexts::TooFewWeights.Text()));
         return CommandLineError;
     }
     // Without its faces the sheet's texts would come out as boxes: no file is better.
     if (const QStringList missing = MissingSheetFonts(); !missing.isEmpty()) {
-        std::fprintf(stderr, "kestrum: the worksheet's fonts are missing (%s): install the package %s\n",
-                     qPrintable(missing.join(QStringLiteral(", "))), SheetFontPackage);
+        std::fprintf(stderr, "kestrum: %s\n",
+                     qPrintable(CommandLineTexts::FontsMissing.arg(missing.join(QStringLiteral(", ")),
+                                                                   QLatin1String(SheetFontPackage))));
         return CommandLineError;
     }
     TSheetDocument document(DrawSet(*first, Line.Sheets), Line.Answers);
     const TPdfResult result = SavePdfToFileName(document, ArgumentBytes(Line.PdfPath));
     if (!result.Saved) {
-        std::fprintf(stderr, "kestrum: --pdf: cannot write %s: %s\n", qPrintable(Echo(Line.PdfPath)),
-                     qPrintable(OneLine(result.Reason)));
+        std::fprintf(stderr, "kestrum: %s\n",
+                     qPrintable(CommandLineTexts::CannotWrite.arg(Echo(Line.PdfPath), OneLine(result.Reason))));
         return CommandLineError;
     }
     return 0;

@@ -6,6 +6,7 @@
 
 #include "sheet/Sheet.h"
 #include "printing/SheetDocument.h"
+#include "Translations.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,7 @@ struct TCommandLine {
     std::optional<TSheetSettings> Settings;  // when any setting option was given
     std::optional<std::uint32_t> Seed;
     std::optional<TSheet> Code;    // the sheet of --code
+    std::optional<TLanguage> Language;  // --lang; none: the desktop's
 };
 
 // The arguments as the system passed them to main, the program's name first.

@@ -25,9 +25,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kestrum: %s\n", qPrintable(line.Error));
         return CommandLineError;
     }
+    const TLanguage language = ChosenLanguage(line.Language, ProcessLocaleVariables());
     if (line.Request != rqRun) {
         // Help and the version only print, with no window system at all.
-        const QCoreApplication app(argc, argv);
+        QCoreApplication app(argc, argv);
+        InstallTranslations(app, language);
         ShowHelpOrVersion(line);
     }
 
@@ -35,7 +37,7 @@ int main(int argc, char** argv)
         line.PdfPath.isEmpty() ? OpenDisplay(argv[0]) : OpenOffscreen(argv[0]);
     if (!app)
         return CommandLineError;
-    InstallJapaneseTranslations(*app);
+    InstallTranslations(*app, language);
     RegisterFontSubstitutions();
     if (!line.PdfPath.isEmpty())
         return RunPdf(line);

@@ -1,7 +1,14 @@
 #pragma once
-// Every text of the worksheet window that is not in one of the settings tables.
-// Full-width characters are part of the texts: the ideographic space U+3000 spaces
-// the answer blanks, the name line and the option texts as the printed sheet needs.
+// Every text the program shows or prints, in Japanese, each translated where it is used
+// (TranslatedText.h); translations/kestrum_en.ts holds the English. Full-width
+// characters are part of the texts: the ideographic space U+3000 spaces the answer
+// blanks, the name line and the option texts as the printed sheet needs. A translation
+// keeps each text's width where the sheet lays it out (the blanks, the name line).
+//
+// A text not yet translatable is a plain QString here; making it translatable is one
+// line: `inline constexpr TText X{QT_TRANSLATE_NOOP("Texts", "…")};`
+
+#include "TranslatedText.h"
 
 #include <QString>
 
@@ -10,165 +17,167 @@ namespace Texts {
 // The window
 inline const QString WindowCaption = QStringLiteral("Kestrum");
 inline const QString ProjectName = QStringLiteral("Kestrum");
-inline const QString Heading = QStringLiteral("重さはいくらでしょう。");
+inline constexpr TText Heading{QT_TRANSLATE_NOOP("Texts", "重さはいくらでしょう。")};
+// The heading's reading, over 重: Japanese only, shown with the Japanese heading alone.
 inline const QString HeadingReading = QStringLiteral("おも");
-inline const QString HeadingDraw = QStringLiteral("はりをかきましょう。");
-inline const QString DateAndName = QStringLiteral("　月　日（　）名前　　　　    　　");
+inline constexpr TText HeadingDraw{QT_TRANSLATE_NOOP("Texts", "はりをかきましょう。")};
+inline constexpr TText DateAndName{QT_TRANSLATE_NOOP("Texts", "　月　日（　）名前　　　　    　　")};
 
 // The button panel
-inline const QString ButtonPrinterSetup = QStringLiteral("プリンタ設定(&U)");
-inline const QString HintPrinterSetup = QStringLiteral("プリンタの設定をします。");
-inline const QString ButtonPrintOut = QStringLiteral("印刷(&P)");
-inline const QString HintPrintOut = QStringLiteral("プリンタで印刷します。");
-inline const QString ButtonNew = QStringLiteral("更新(&N)");
-inline const QString ButtonStart = QStringLiteral("初期設定(&S)");
+inline constexpr TText ButtonPrinterSetup{QT_TRANSLATE_NOOP("Texts", "プリンタ設定(&U)")};
+inline constexpr TText HintPrinterSetup{QT_TRANSLATE_NOOP("Texts", "プリンタの設定をします。")};
+inline constexpr TText ButtonPrintOut{QT_TRANSLATE_NOOP("Texts", "印刷(&P)")};
+inline constexpr TText HintPrintOut{QT_TRANSLATE_NOOP("Texts", "プリンタで印刷します。")};
+inline constexpr TText ButtonNew{QT_TRANSLATE_NOOP("Texts", "更新(&N)")};
+inline constexpr TText ButtonStart{QT_TRANSLATE_NOOP("Texts", "初期設定(&S)")};
 
 // Answer keys, sheet codes and class sets
-inline const QString CheckBoxAnswers = QStringLiteral("答え(&E)");
-inline const QString HintAnswers = QStringLiteral("答えを赤で表示し、そのまま印刷します。");
-inline const QString ButtonPrintSet = QStringLiteral("まとめて印刷(&B)");
-inline const QString HintPrintSet = QStringLiteral("違う問題のシートを何枚もまとめて印刷します。");
-inline const QString ButtonRecall = QStringLiteral("呼出し(&L)");
-inline const QString HintRecall = QStringLiteral("シートのコードから同じシートを呼び出します。");
-inline const QString KeyTitle = QStringLiteral("解答");
-inline const QString RecallCaption = QStringLiteral("シートの呼出し");
-inline const QString RecallPrompt = QStringLiteral("シートの下に印刷されたコードを入力してください:");
-inline const QString RecallOk = QStringLiteral("呼出し");
-inline const QString Cancel = QStringLiteral("キャンセル");
+inline constexpr TText CheckBoxAnswers{QT_TRANSLATE_NOOP("Texts", "答え(&E)")};
+inline constexpr TText HintAnswers{QT_TRANSLATE_NOOP("Texts", "答えを赤で表示し、そのまま印刷します。")};
+inline constexpr TText ButtonPrintSet{QT_TRANSLATE_NOOP("Texts", "まとめて印刷(&B)")};
+inline constexpr TText HintPrintSet{QT_TRANSLATE_NOOP("Texts", "違う問題のシートを何枚もまとめて印刷します。")};
+inline constexpr TText ButtonRecall{QT_TRANSLATE_NOOP("Texts", "呼出し(&L)")};
+inline constexpr TText HintRecall{QT_TRANSLATE_NOOP("Texts", "シートのコードから同じシートを呼び出します。")};
+inline constexpr TText KeyTitle{QT_TRANSLATE_NOOP("Texts", "解答")};
+inline constexpr TText RecallCaption{QT_TRANSLATE_NOOP("Texts", "シートの呼出し")};
+inline constexpr TText RecallPrompt{QT_TRANSLATE_NOOP("Texts", "シートの下に印刷されたコードを入力してください:")};
+inline constexpr TText RecallOk{QT_TRANSLATE_NOOP("Texts", "呼出し")};
+inline constexpr TText Cancel{QT_TRANSLATE_NOOP("Texts", "キャンセル")};
 
 // Practice on screen. The teacher may open the settings panel during practice, so its
 // letters are taken: "練習" takes D (R is the range's) and "答え合わせ" O (M is the density's).
-inline const QString CheckBoxPractice = QStringLiteral("練習(&D)");
-inline const QString ButtonMark = QStringLiteral("答え合わせ(&O)");
-inline const QString ButtonNextSheet = QStringLiteral("つぎの問題(&X)");
-inline const QString MarkRight = QStringLiteral("○");
+inline constexpr TText CheckBoxPractice{QT_TRANSLATE_NOOP("Texts", "練習(&D)")};
+inline constexpr TText ButtonMark{QT_TRANSLATE_NOOP("Texts", "答え合わせ(&O)")};
+inline constexpr TText ButtonNextSheet{QT_TRANSLATE_NOOP("Texts", "つぎの問題(&X)")};
+inline constexpr TText MarkRight{QT_TRANSLATE_NOOP("Texts", "○")};
 // Followed by the right answer, in the blank's form.
-inline const QString MarkWrong = QStringLiteral("×");
+inline constexpr TText MarkWrong{QT_TRANSLATE_NOOP("Texts", "×")};
 // %1 the problems, %2 those answered right.
-inline const QString PracticeScore = QStringLiteral("%1問中%2問正解");
+inline constexpr TText PracticeScore{QT_TRANSLATE_NOOP("Texts", "%1問中%2問正解")};
 // %1 the sheets marked since the window opened, %2 the problems right of %3.
-inline const QString PracticeTally = QStringLiteral("これまで %1枚 %2/%3問");
+inline constexpr TText PracticeTally{QT_TRANSLATE_NOOP("Texts", "これまで %1枚 %2/%3問")};
 
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
-inline const QString FontsMissing =
-    QStringLiteral("ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。"
-                   "パッケージ %2 をインストールしてください。");
+// The faces are listed with FontListSeparator between them.
+inline constexpr TText FontListSeparator{QT_TRANSLATE_NOOP("Texts", "、")};
+inline constexpr TText FontsMissing{QT_TRANSLATE_NOOP("Texts", "ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。"
+                   "パッケージ %2 をインストールしてください。")};
 
 // Saving a PDF: the heading over the file's name and the reason, then each reason.
-inline const QString PdfSaveFailed = QStringLiteral("PDFを保存できませんでした。\n%1\n%2");
-inline const QString PdfNoFileName = QStringLiteral("ファイル名がありません。");
-inline const QString PdfNoFolder = QStringLiteral("保存先のフォルダがありません。");
-inline const QString PdfIsFolder = QStringLiteral("同じ名前のフォルダがあります。");
-inline const QString PdfNotAFile = QStringLiteral("ふつうのファイルではないため、置き換えません。");
-inline const QString PdfReadOnly = QStringLiteral("書き込みが禁止されたファイルのため、置き換えません。");
-inline const QString PdfNameTooLong = QStringLiteral("ファイル名が長すぎます。");
-inline const QString PdfIncomplete =
-    QStringLiteral("ファイルを最後まで書き込めませんでした。ディスクの空きを確かめてください。");
-inline const QString PdfNoPermission = QStringLiteral("ここに保存する権限がありません。");
-inline const QString PdfReadOnlyPlace = QStringLiteral("書き込みできない場所です。");
-inline const QString PdfDiskFull = QStringLiteral("ディスクの空きが足りません。");
-inline const QString PdfTooLarge = QStringLiteral("ファイルが大きすぎます。");
-inline const QString PdfDiskError = QStringLiteral("ディスクの読み書きに失敗しました。");
+inline constexpr TText PdfSaveFailed{QT_TRANSLATE_NOOP("Texts", "PDFを保存できませんでした。\n%1\n%2")};
+inline constexpr TText PdfNoFileName{QT_TRANSLATE_NOOP("Texts", "ファイル名がありません。")};
+inline constexpr TText PdfNoFolder{QT_TRANSLATE_NOOP("Texts", "保存先のフォルダがありません。")};
+inline constexpr TText PdfIsFolder{QT_TRANSLATE_NOOP("Texts", "同じ名前のフォルダがあります。")};
+inline constexpr TText PdfNotAFile{QT_TRANSLATE_NOOP("Texts", "ふつうのファイルではないため、置き換えません。")};
+inline constexpr TText PdfReadOnly{QT_TRANSLATE_NOOP("Texts", "書き込みが禁止されたファイルのため、置き換えません。")};
+inline constexpr TText PdfNameTooLong{QT_TRANSLATE_NOOP("Texts", "ファイル名が長すぎます。")};
+inline constexpr TText PdfIncomplete{QT_TRANSLATE_NOOP("Texts", "ファイルを最後まで書き込めませんでした。ディスクの空きを確かめてください。")};
+inline constexpr TText PdfNoPermission{QT_TRANSLATE_NOOP("Texts", "ここに保存する権限がありません。")};
+inline constexpr TText PdfReadOnlyPlace{QT_TRANSLATE_NOOP("Texts", "書き込みできない場所です。")};
+inline constexpr TText PdfDiskFull{QT_TRANSLATE_NOOP("Texts", "ディスクの空きが足りません。")};
+inline constexpr TText PdfTooLarge{QT_TRANSLATE_NOOP("Texts", "ファイルが大きすぎます。")};
+inline constexpr TText PdfDiskError{QT_TRANSLATE_NOOP("Texts", "ディスクの読み書きに失敗しました。")};
 // %1: the system's error number, for whoever looks into it
-inline const QString PdfOtherError = QStringLiteral("保存中にエラーが起きました（エラー番号 %1）。");
+inline constexpr TText PdfOtherError{QT_TRANSLATE_NOOP("Texts", "保存中にエラーが起きました（エラー番号 %1）。")};
 
 // The class set dialog's questions and reports
 // Said before anything is made: the settings cannot give that many different sheets.
-inline const QString SetCannotFill =
-    QStringLiteral("この設定では%1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。");
+inline constexpr TText SetCannotFill{QT_TRANSLATE_NOOP("Texts", "この設定では%1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。")};
 // Asked before a set goes to the printer: %1 the printer (or file), %2 the pages.
-inline const QString SetPrintQuestion = QStringLiteral("プリンタ: %1\n%2ページを印刷しますか？");
-inline const QString SetPrintConfirm = QStringLiteral("印刷");
-inline const QString SetPrinted = QStringLiteral("%1ページを %2 で印刷しました。");
-inline const QString SetSaved = QStringLiteral("%1ページを %2 に保存しました。");
+inline constexpr TText SetPrintQuestion{QT_TRANSLATE_NOOP("Texts", "プリンタ: %1\n%2ページを印刷しますか？")};
+inline constexpr TText SetPrintConfirm{QT_TRANSLATE_NOOP("Texts", "印刷")};
+inline constexpr TText SetPrinted{QT_TRANSLATE_NOOP("Texts", "%1ページを %2 で印刷しました。")};
+inline constexpr TText SetSaved{QT_TRANSLATE_NOOP("Texts", "%1ページを %2 に保存しました。")};
 
 // The settings panel
-inline const QString GroupBoxStart = QStringLiteral("初期設定(&S)");
-inline const QString GroupBoxScales = QStringLiteral("秤");
-inline const QString RadioGroupKind = QStringLiteral("最大重量(&K)");
-inline const QString RadioGroupSparselyDensely = QStringLiteral("目盛間隔の疎密(&M)");
-inline const QString ItemSparsely = QStringLiteral("疎");
-inline const QString ItemDensely = QStringLiteral("密");
-inline const QString RadioGroupPer200 = QStringLiteral("1/200(&T)");
-inline const QString ItemHide = QStringLiteral("非表示");
-inline const QString ItemShow = QStringLiteral("表示");
-inline const QString RadioGroupShow = QStringLiteral("表示(&H)");
-inline const QString ItemWhole = QStringLiteral("全体");
-inline const QString ItemEnlarged = QStringLiteral("部分を拡大");
-inline const QString RadioGroupWeights = QStringLiteral("重さ（乱数発生）");
-inline const QString GroupBoxDivision = QStringLiteral("刻み(&I)");
-inline const QString GroupBoxRange = QStringLiteral("範囲(&R)");
+// The panel's title: the same words as the button that opens it.
+inline constexpr TText GroupBoxStart QT_TRANSLATE_NOOP3("Texts", "初期設定(&S)", "the settings panel's title");
+inline constexpr TText GroupBoxScales{QT_TRANSLATE_NOOP("Texts", "秤")};
+inline constexpr TText RadioGroupKind{QT_TRANSLATE_NOOP("Texts", "最大重量(&K)")};
+inline constexpr TText RadioGroupSparselyDensely{QT_TRANSLATE_NOOP("Texts", "目盛間隔の疎密(&M)")};
+inline constexpr TText ItemSparsely{QT_TRANSLATE_NOOP("Texts", "疎")};
+inline constexpr TText ItemDensely{QT_TRANSLATE_NOOP("Texts", "密")};
+inline constexpr TText RadioGroupPer200{QT_TRANSLATE_NOOP("Texts", "1/200(&T)")};
+inline constexpr TText ItemHide{QT_TRANSLATE_NOOP("Texts", "非表示")};
+inline constexpr TText ItemShow{QT_TRANSLATE_NOOP("Texts", "表示")};
+inline constexpr TText RadioGroupShow{QT_TRANSLATE_NOOP("Texts", "表示(&H)")};
+inline constexpr TText ItemWhole{QT_TRANSLATE_NOOP("Texts", "全体")};
+inline constexpr TText ItemEnlarged{QT_TRANSLATE_NOOP("Texts", "部分を拡大")};
+inline constexpr TText RadioGroupWeights{QT_TRANSLATE_NOOP("Texts", "重さ（乱数発生）")};
+inline constexpr TText GroupBoxDivision{QT_TRANSLATE_NOOP("Texts", "刻み(&I)")};
+inline constexpr TText GroupBoxRange{QT_TRANSLATE_NOOP("Texts", "範囲(&R)")};
 // Drawn behind the two range boxes: "ｇ～" follows the lower box, "ｇ" the upper one.
-inline const QString RangeUnits = QStringLiteral("  ｇ～　  　　　　ｇ");
+inline constexpr TText RangeUnits{QT_TRANSLATE_NOOP("Texts", "  ｇ～　  　　　　ｇ")};
 // Beside the range's caption while the range holds too few weights for a sheet.
-inline const QString RangeTooNarrow = QStringLiteral("重さが６つ未満です");
-inline const QString RadioGroupUnit = QStringLiteral("解答欄の単位(&A)");
-inline const QString ItemGramsOnly = QStringLiteral("ｇ　のみ");
-inline const QString ItemKilogramsOnly = QStringLiteral("ｋｇ　のみ");
-inline const QString ItemKilogramsAndGrams = QStringLiteral("ｋｇ　と　ｇ");
-inline const QString RadioGroupExercise = QStringLiteral("問題(&Q)");
-inline const QString ItemRead = QStringLiteral("目もりをよむ");
-inline const QString ItemDraw = QStringLiteral("はりをかく");
-inline const QString ButtonClose = QStringLiteral("閉じる(&C)");
+inline constexpr TText RangeTooNarrow{QT_TRANSLATE_NOOP("Texts", "重さが６つ未満です")};
+inline constexpr TText RadioGroupUnit{QT_TRANSLATE_NOOP("Texts", "解答欄の単位(&A)")};
+inline constexpr TText ItemGramsOnly{QT_TRANSLATE_NOOP("Texts", "ｇ　のみ")};
+inline constexpr TText ItemKilogramsOnly{QT_TRANSLATE_NOOP("Texts", "ｋｇ　のみ")};
+inline constexpr TText ItemKilogramsAndGrams{QT_TRANSLATE_NOOP("Texts", "ｋｇ　と　ｇ")};
+inline constexpr TText RadioGroupExercise{QT_TRANSLATE_NOOP("Texts", "問題(&Q)")};
+inline constexpr TText ItemRead{QT_TRANSLATE_NOOP("Texts", "目もりをよむ")};
+inline constexpr TText ItemDraw{QT_TRANSLATE_NOOP("Texts", "はりをかく")};
+inline constexpr TText ButtonClose{QT_TRANSLATE_NOOP("Texts", "閉じる(&C)")};
 
 // The hidden problem table's fixed texts
-inline const QString TableRandom = QStringLiteral("乱数");
-inline const QString TableWeight = QStringLiteral("重さ");
-inline const QString TableProblem = QStringLiteral("問");
+inline constexpr TText TableRandom{QT_TRANSLATE_NOOP("Texts", "乱数")};
+inline constexpr TText TableWeight{QT_TRANSLATE_NOOP("Texts", "重さ")};
+inline constexpr TText TableProblem{QT_TRANSLATE_NOOP("Texts", "問")};
 
 // Parts of the two summary lines at the foot of the sheet
-inline const QString SparselySummary = QStringLiteral("疎密:疎, ");
-inline const QString DenselySummary = QStringLiteral("疎密:密, ");
-inline const QString Per200HideSummary = QStringLiteral("1/200:非表示, ");
-inline const QString Per200ShowSummary = QStringLiteral("1/200:表示, ");
-inline const QString WholeSummary = QStringLiteral("表示:全体, ");
-inline const QString EnlargedSummary = QStringLiteral("表示:部分, ");
-inline const QString UnitGramsSummary = QStringLiteral("単位:g");
-inline const QString UnitKilogramsSummary = QStringLiteral("単位:kg");
-inline const QString UnitKilogramsAndGramsSummary = QStringLiteral("単位:kg,g");
-inline const QString DrawSummary = QStringLiteral(", 問題:はりをかく");
-inline const QString RangePrefix = QStringLiteral("範囲:");
-inline const QString RangeGramsTo = QStringLiteral("g ～ ");
+// %1: the capacity ("2kg"), the step ("100g").
+inline constexpr TText CapacitySummary{QT_TRANSLATE_NOOP("Texts", "重量:%1, ")};
+inline constexpr TText StepSummary{QT_TRANSLATE_NOOP("Texts", "刻み:%1")};
+inline constexpr TText SparselySummary{QT_TRANSLATE_NOOP("Texts", "疎密:疎, ")};
+inline constexpr TText DenselySummary{QT_TRANSLATE_NOOP("Texts", "疎密:密, ")};
+inline constexpr TText Per200HideSummary{QT_TRANSLATE_NOOP("Texts", "1/200:非表示, ")};
+inline constexpr TText Per200ShowSummary{QT_TRANSLATE_NOOP("Texts", "1/200:表示, ")};
+inline constexpr TText WholeSummary{QT_TRANSLATE_NOOP("Texts", "表示:全体, ")};
+inline constexpr TText EnlargedSummary{QT_TRANSLATE_NOOP("Texts", "表示:部分, ")};
+inline constexpr TText UnitGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:g")};
+inline constexpr TText UnitKilogramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg")};
+inline constexpr TText UnitKilogramsAndGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg,g")};
+inline constexpr TText DrawSummary{QT_TRANSLATE_NOOP("Texts", ", 問題:はりをかく")};
+inline constexpr TText RangePrefix{QT_TRANSLATE_NOOP("Texts", "範囲:")};
+inline constexpr TText RangeGramsTo{QT_TRANSLATE_NOOP("Texts", "g ～ ")};
 inline const QString Kilograms = QStringLiteral("kg");
 inline const QString Grams = QStringLiteral("g");
 inline const QString PartEnd = QStringLiteral(", ");
 
 // Answer blanks: the spaces, underlined, are the line the pupil writes on.
-inline const QString BlankGrams = QStringLiteral("    　  g");
-inline const QString BlankKilograms = QStringLiteral("    　 kg");
-inline const QString BlankKilogramsAndGrams = QStringLiteral(" kg 　  g");
+inline constexpr TText BlankGrams{QT_TRANSLATE_NOOP("Texts", "    　  g")};
+inline constexpr TText BlankKilograms{QT_TRANSLATE_NOOP("Texts", "    　 kg")};
+inline constexpr TText BlankKilogramsAndGrams{QT_TRANSLATE_NOOP("Texts", " kg 　  g")};
 
 // The class set dialog
-inline const QString SetCaption = QStringLiteral("まとめて印刷");
-inline const QString SetSheetsLabel = QStringLiteral("枚数(&N):");
-inline const QString SetAnswersLabel = QStringLiteral("解答(&A):");
-inline const QString SetAnswersNone = QStringLiteral("なし");
-inline const QString SetAnswersEach = QStringLiteral("各シートの後に解答");
-inline const QString SetAnswersList = QStringLiteral("最後に解答一覧");
-inline const QString SetPreview = QStringLiteral("プレビュー(&V)");
-inline const QString SetSavePdf = QStringLiteral("PDFに保存(&F)");
-inline const QString SetPrint = QStringLiteral("印刷(&P)");
-inline const QString SetClose = QStringLiteral("閉じる");
-inline const QString SetSaveCaption = QStringLiteral("PDFに保存");
+inline constexpr TText SetCaption{QT_TRANSLATE_NOOP("Texts", "まとめて印刷")};
+inline constexpr TText SetSheetsLabel{QT_TRANSLATE_NOOP("Texts", "枚数(&N):")};
+inline constexpr TText SetAnswersLabel{QT_TRANSLATE_NOOP("Texts", "解答(&A):")};
+inline constexpr TText SetAnswersNone{QT_TRANSLATE_NOOP("Texts", "なし")};
+inline constexpr TText SetAnswersEach{QT_TRANSLATE_NOOP("Texts", "各シートの後に解答")};
+inline constexpr TText SetAnswersList{QT_TRANSLATE_NOOP("Texts", "最後に解答一覧")};
+inline constexpr TText SetPreview{QT_TRANSLATE_NOOP("Texts", "プレビュー(&V)")};
+inline constexpr TText SetSavePdf{QT_TRANSLATE_NOOP("Texts", "PDFに保存(&F)")};
+inline constexpr TText SetPrint{QT_TRANSLATE_NOOP("Texts", "印刷(&P)")};
+inline constexpr TText SetClose{QT_TRANSLATE_NOOP("Texts", "閉じる")};
+inline constexpr TText SetSaveCaption{QT_TRANSLATE_NOOP("Texts", "PDFに保存")};
 inline const QString SetPdfFilter = QStringLiteral("PDF (*.pdf)");
 
 // The answers list's page: its title and column headings ("問1" … "問6").
-inline const QString ListTitle = QStringLiteral("解答一覧");
-inline const QString ListNumber = QStringLiteral("番号");
-inline const QString ListCode = QStringLiteral("コード");
-inline const QString ListProblem = QStringLiteral("問");
+inline constexpr TText ListTitle{QT_TRANSLATE_NOOP("Texts", "解答一覧")};
+inline constexpr TText ListNumber{QT_TRANSLATE_NOOP("Texts", "番号")};
+inline constexpr TText ListCode{QT_TRANSLATE_NOOP("Texts", "コード")};
+inline constexpr TText ListProblem{QT_TRANSLATE_NOOP("Texts", "問")};
 
 // Why a print did not come out.
-inline const QString PrintNoPrinter =
-    QStringLiteral("デフォルト プリンタが存在しません\n\n"
-                   "「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。");
-inline const QString PrintUnsupported = QStringLiteral("選択されたプリンタではサポートされていない機能です");
-inline const QString PrintBusy = QStringLiteral("現在印刷中です");
+inline constexpr TText PrintNoPrinter{QT_TRANSLATE_NOOP("Texts", "デフォルト プリンタが存在しません\n\n"
+                   "「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。")};
+inline constexpr TText PrintUnsupported{QT_TRANSLATE_NOOP("Texts", "選択されたプリンタではサポートされていない機能です")};
+inline constexpr TText PrintBusy{QT_TRANSLATE_NOOP("Texts", "現在印刷中です")};
 
 // Why a typed sheet code cannot be read: %1 the code's length, or the character.
-inline const QString CodeWrongLength = QStringLiteral("コードは「-」を除いて%1文字です。");
-inline const QString CodeWrongCharacter = QStringLiteral("コードに使われない文字「%1」があります。");
-inline const QString CodeNoSheet =
-    QStringLiteral("このコードのシートはありません。打ち間違いがないか確かめてください。");
+inline constexpr TText CodeWrongLength{QT_TRANSLATE_NOOP("Texts", "コードは「-」を除いて%1文字です。")};
+inline constexpr TText CodeWrongCharacter{QT_TRANSLATE_NOOP("Texts", "コードに使われない文字「%1」があります。")};
+inline constexpr TText CodeNoSheet{QT_TRANSLATE_NOOP("Texts", "このコードのシートはありません。打ち間違いがないか確かめてください。")};
 
 }  // namespace Texts

@@ -239,7 +239,7 @@ private slots:
         QTest::addColumn<QString>("outputFile");
         QTest::addColumn<QString>("message");
         // Qt's stand-in when there is no printer: PDF output with no file to write.
-        QTest::newRow("no printer") << QString() << NoPrinterText;
+        QTest::newRow("no printer") << QString() << NoPrinterText.Text();
         QTest::newRow("printer refuses the job")
             << QStringLiteral("/nonexistent-folder/sheet.pdf")
             << QStringLiteral("選択されたプリンタではサポートされていない機能です");

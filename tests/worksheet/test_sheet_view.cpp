@@ -31,11 +31,11 @@ private slots:
         const QStringList both{"1kg 250g", "50g", "300g", "1kg 0g", "1kg 750g", "900g"};
         for (const bool enlarged : {false, true}) {
             const QByteArray view = enlarged ? "enlarged" : "whole";
-            QTest::newRow("g " + view) << int(auGrams) << enlarged << grams << Texts::UnitGramsSummary;
+            QTest::newRow("g " + view) << int(auGrams) << enlarged << grams << Texts::UnitGramsSummary.Text();
             QTest::newRow("kg " + view) << int(auKilograms) << enlarged << kilograms
-                                       << Texts::UnitKilogramsSummary;
+                                       << Texts::UnitKilogramsSummary.Text();
             QTest::newRow("kg-g " + view) << int(auKilogramsAndGrams) << enlarged << both
-                                         << Texts::UnitKilogramsAndGramsSummary;
+                                         << Texts::UnitKilogramsAndGramsSummary.Text();
         }
     }
 

@@ -15,9 +15,9 @@ enum TPrintFailure : std::uint8_t {
     pfBusy,          // a print is already running
 };
 
-inline const QString& NoPrinterText = Texts::PrintNoPrinter;
-inline const QString& UnsupportedText = Texts::PrintUnsupported;
-inline const QString& BusyText = Texts::PrintBusy;
+inline constexpr const TText& NoPrinterText = Texts::PrintNoPrinter;
+inline constexpr const TText& UnsupportedText = Texts::PrintUnsupported;
+inline constexpr const TText& BusyText = Texts::PrintBusy;
 
 inline QString PrintFailureText(TPrintFailure Failure)
 {

@@ -5,16 +5,16 @@
 const std::array<TStepRow, StepCount>& StepRows()
 {
     static const std::array<TStepRow, StepCount> rows{{
-        {"RadioButtonDivision10g", QStringLiteral("10g"), 10, QStringLiteral("刻み:10g")},
-        {"RadioButtonDivision20g", QStringLiteral("20g"), 20, QStringLiteral("刻み:20g")},
-        {"RadioButtonDivision50g", QStringLiteral("50g"), 50, QStringLiteral("刻み:50g")},
-        {"RadioButtonDivision100g", QStringLiteral("100g"), 100, QStringLiteral("刻み:100g")},
-        {"RadioButtonDivision200g", QStringLiteral("200g"), 200, QStringLiteral("刻み:200g")},
-        {"RadioButtonDivision500g", QStringLiteral("500g"), 500, QStringLiteral("刻み:500g")},
-        {"RadioButtonDivision1kg", QStringLiteral("1kg"), 1000, QStringLiteral("刻み:1kg")},
-        {"RadioButtonDivision2kg", QStringLiteral("2kg"), 2000, QStringLiteral("刻み:2kg")},
-        {"RadioButtonDivision5kg", QStringLiteral("5kg"), 5000, QStringLiteral("刻み:5kg")},
-        {"RadioButtonDivision10kg", QStringLiteral("10kg"), 10000, QStringLiteral("刻み:10kg")},
+        {"RadioButtonDivision10g", QStringLiteral("10g"), 10},
+        {"RadioButtonDivision20g", QStringLiteral("20g"), 20},
+        {"RadioButtonDivision50g", QStringLiteral("50g"), 50},
+        {"RadioButtonDivision100g", QStringLiteral("100g"), 100},
+        {"RadioButtonDivision200g", QStringLiteral("200g"), 200},
+        {"RadioButtonDivision500g", QStringLiteral("500g"), 500},
+        {"RadioButtonDivision1kg", QStringLiteral("1kg"), 1000},
+        {"RadioButtonDivision2kg", QStringLiteral("2kg"), 2000},
+        {"RadioButtonDivision5kg", QStringLiteral("5kg"), 5000},
+        {"RadioButtonDivision10kg", QStringLiteral("10kg"), 10000},
     }};
     return rows;
 }
@@ -32,13 +32,13 @@ const std::array<TCapacityRow, CapacityCount>& CapacityRows()
     // finest step. Codes count a capacity's steps from its first one, so the first
     // stays where it was even where the marks no longer offer it (5 kg, 50 kg).
     static const std::array<TCapacityRow, CapacityCount> rows{{
-        {QStringLiteral("  1kg"), vm001kg, Grams(vm001kg), 0, 3, 0, true, QStringLiteral("重量:1kg, ")},
-        {QStringLiteral("  2kg"), vm002kg, Grams(vm002kg), 0, 4, 1, false, QStringLiteral("重量:2kg, ")},
-        {QStringLiteral("  5kg"), vm005kg, Grams(vm005kg), 2, 5, 2, false, QStringLiteral("重量:5kg, ")},
-        {QStringLiteral(" 10kg"), vm010kg, Grams(vm010kg), 3, 6, 3, true, QStringLiteral("重量:10kg, ")},
-        {QStringLiteral(" 20kg"), vm020kg, Grams(vm020kg), 4, 7, 4, false, QStringLiteral("重量:20kg, ")},
-        {QStringLiteral(" 50kg"), vm050kg, Grams(vm050kg), 5, 8, 5, false, QStringLiteral("重量:50kg, ")},
-        {QStringLiteral("100kg"), vm100kg, Grams(vm100kg), 6, 9, 6, true, QStringLiteral("重量:100kg, ")},
+        {QStringLiteral("  1kg"), vm001kg, Grams(vm001kg), 0, 3, 0, true},
+        {QStringLiteral("  2kg"), vm002kg, Grams(vm002kg), 0, 4, 1, false},
+        {QStringLiteral("  5kg"), vm005kg, Grams(vm005kg), 2, 5, 2, false},
+        {QStringLiteral(" 10kg"), vm010kg, Grams(vm010kg), 3, 6, 3, true},
+        {QStringLiteral(" 20kg"), vm020kg, Grams(vm020kg), 4, 7, 4, false},
+        {QStringLiteral(" 50kg"), vm050kg, Grams(vm050kg), 5, 8, 5, false},
+        {QStringLiteral("100kg"), vm100kg, Grams(vm100kg), 6, 9, 6, true},
     }};
     return rows;
 }

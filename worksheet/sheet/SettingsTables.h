@@ -15,7 +15,6 @@ struct TStepRow {
     const char* ButtonName;   // objectName of its radio button
     QString Caption;
     std::int32_t Step;        // grams
-    QString StrDivision;      // its part of the first summary line
 };
 
 struct TCapacityRow {
@@ -25,7 +24,6 @@ struct TCapacityRow {
     int FirstStep, LastStep;  // the enabled step buttons, as indexes into StepRows()
     int DefaultStep;
     bool Per200Offered;       // the 1/200 graduation falls on a round weight
-    QString StrKind;          // its part of the first summary line
 };
 
 // Ten steps from 10 g to 10 kg, in the order of the panel's buttons.

@@ -46,9 +46,9 @@ TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
 {
     TSummaryTexts texts;
     if (Settings.Capacity >= 0 && Settings.Capacity < CapacityCount)
-        texts.StrKind = CapacityRows()[Settings.Capacity].StrKind;
+        texts.StrKind = Texts::CapacitySummary.arg(CapacityRows()[Settings.Capacity].Item.trimmed());
     if (Settings.Step >= 0 && Settings.Step < StepCount)
-        texts.StrDivision = StepRows()[Settings.Step].StrDivision;
+        texts.StrDivision = Texts::StepSummary.arg(StepRows()[Settings.Step].Caption);
     texts.StrSparselyDensely = Settings.Dense ? Texts::DenselySummary : Texts::SparselySummary;
     if (Settings.Per200 != pcUnchosen)
         texts.StrPer200 = Settings.Per200 == pcHide ? Texts::Per200HideSummary : Texts::Per200ShowSummary;

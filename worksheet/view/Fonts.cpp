@@ -15,10 +15,13 @@ QFont GothicFont(int PixelHeight, bool Underline)
 
 QStringList MissingSheetFonts()
 {
-    const QStringList installed = QFontDatabase::families();
+    // hasFamily knows a face by any of its names: on a Japanese desktop the families
+    // are listed by their Japanese names (IPAゴシック), not by the names asked for here.
+    // Its aliases are known only once the list is read.
+    QFontDatabase::families();
     QStringList missing;
     for (const QString& face : {IpaGothic, IpaPGothic})
-        if (!installed.contains(face, Qt::CaseInsensitive))
+        if (!QFontDatabase::hasFamily(face))
             missing << face;
     return missing;
 }
@@ -29,7 +32,7 @@ void WarnOfMissingFonts(QWidget& Window)
     if (missing.isEmpty())
         return;
     auto* box = new QMessageBox(QMessageBox::Warning, Texts::WindowCaption,
-                                Texts::FontsMissing.arg(missing.join(QStringLiteral("、")),
+                                Texts::FontsMissing.arg(missing.join(Texts::FontListSeparator),
                                                         QLatin1String(SheetFontPackage)),
                                 QMessageBox::Ok, &Window);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -157,7 +157,8 @@ void TSheetView::ShowCaptions()
     // be stands the weight to draw, in the form the unit writes it.
     const bool draw = FSheet.Settings.Exercise == exDraw;
     LabelMondai->SetCaption(draw ? Texts::HeadingDraw : Texts::Heading);
-    LabelHurigana->setVisible(!draw);
+    // The reading goes over 重 of the Japanese heading: a translated one has no kanji to read.
+    LabelHurigana->setVisible(!draw && Texts::Heading.AsWritten());
     const QString separator = QString::fromStdString(LocaleDecimalSeparator());
     const TAnswerUnit unit = FSheet.Settings.Unit;
     for (int i = 0; i < ProblemCount; ++i) {

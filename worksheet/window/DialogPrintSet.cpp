@@ -64,7 +64,10 @@ void FitPreview(QPrintPreviewDialog& Preview)
         frame.moveCenter(free.center());
         Preview.setGeometry(frame);
     }
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    // Qt's own text, in whatever language Qt speaks; named through a variable so that
+    // lupdate leaves it to Qt's translations.
+    static constexpr char previewContext[] = "QPrintPreviewDialog";
+    const QString printText = QCoreApplication::translate(previewContext, "Print");
     for (QToolBar* bar : Preview.findChildren<QToolBar*>()) {
         const QList<QAction*> actions = bar->actions();
         for (QAction* action : actions)

@@ -1,0 +1,610 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Texts</name>
+    <message>
+        <source>重さはいくらでしょう。</source>
+        <translation>How heavy is it?</translation>
+    </message>
+    <message>
+        <source>&#x3000;月&#x3000;日（&#x3000;）名前&#x3000;&#x3000;&#x3000;&#x3000;    &#x3000;&#x3000;</source>
+        <translation>Date:        Name:                </translation>
+    </message>
+    <message>
+        <source>プリンタ設定(&amp;U)</source>
+        <translation>Printer set&amp;up</translation>
+    </message>
+    <message>
+        <source>プリンタの設定をします。</source>
+        <translation>Chooses and sets up the printer.</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>プリンタで印刷します。</source>
+        <translation>Prints the sheet on the printer.</translation>
+    </message>
+    <message>
+        <source>更新(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>初期設定(&amp;S)</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>答え(&amp;E)</source>
+        <translation>&amp;Answers</translation>
+    </message>
+    <message>
+        <source>答えを赤で表示し、そのまま印刷します。</source>
+        <translation>Shows the answers in red; they are printed as shown.</translation>
+    </message>
+    <message>
+        <source>まとめて印刷(&amp;B)</source>
+        <translation>&amp;Batch print</translation>
+    </message>
+    <message>
+        <source>違う問題のシートを何枚もまとめて印刷します。</source>
+        <translation>Prints many sheets at once, each with different weights.</translation>
+    </message>
+    <message>
+        <source>呼出し(&amp;L)</source>
+        <translation>Reca&amp;ll</translation>
+    </message>
+    <message>
+        <source>シートのコードから同じシートを呼び出します。</source>
+        <translation>Brings back a sheet from the code printed at its foot.</translation>
+    </message>
+    <message>
+        <source>解答</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>シートの呼出し</source>
+        <translation>Recall a sheet</translation>
+    </message>
+    <message>
+        <source>シートの下に印刷されたコードを入力してください:</source>
+        <translation>Type the code printed at the foot of the sheet:</translation>
+    </message>
+    <message>
+        <source>呼出し</source>
+        <translation>Recall</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ワークシートのフォント（%1）が見つかりません。このままでは文字が正しく表示・印刷されません。パッケージ %2 をインストールしてください。</source>
+        <translation>The worksheet&apos;s fonts (%1) are missing, so its texts will not show or print correctly. Please install the package %2.</translation>
+    </message>
+    <message>
+        <source>PDFを保存できませんでした。
+%1
+%2</source>
+        <translation>The PDF could not be saved.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>ファイル名がありません。</source>
+        <translation>There is no file name.</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダがありません。</source>
+        <translation>The folder to save in does not exist.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder of that name is already there.</translation>
+    </message>
+    <message>
+        <source>ふつうのファイルではないため、置き換えません。</source>
+        <translation>It is not an ordinary file, so it is not replaced.</translation>
+    </message>
+    <message>
+        <source>書き込みが禁止されたファイルのため、置き換えません。</source>
+        <translation>The file is write-protected, so it is not replaced.</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます。</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>ファイルを最後まで書き込めませんでした。ディスクの空きを確かめてください。</source>
+        <translation>The file could not be written to the end. Please check the free space on the disk.</translation>
+    </message>
+    <message>
+        <source>ここに保存する権限がありません。</source>
+        <translation>You have no permission to save here.</translation>
+    </message>
+    <message>
+        <source>書き込みできない場所です。</source>
+        <translation>This place cannot be written to.</translation>
+    </message>
+    <message>
+        <source>ディスクの空きが足りません。</source>
+        <translation>There is not enough free space on the disk.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました。</source>
+        <translation>Reading or writing the disk failed.</translation>
+    </message>
+    <message>
+        <source>保存中にエラーが起きました（エラー番号 %1）。</source>
+        <translation>An error occurred while saving (error number %1).</translation>
+    </message>
+    <message>
+        <source>この設定では%1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。</source>
+        <translation>These settings cannot make %1 different sheets. Widen the range or choose a smaller step.</translation>
+    </message>
+    <message>
+        <source>プリンタ: %1
+%2ページを印刷しますか？</source>
+        <translation>Printer: %1
+Print %2 pages?</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>%1ページを %2 で印刷しました。</source>
+        <translation>Printed %1 pages on %2.</translation>
+    </message>
+    <message>
+        <source>%1ページを %2 に保存しました。</source>
+        <translation>Saved %1 pages to %2.</translation>
+    </message>
+    <message>
+        <source>初期設定(&amp;S)</source>
+        <comment>the settings panel&apos;s title</comment>
+        <translation>Settin&amp;gs</translation>
+    </message>
+    <message>
+        <source>秤</source>
+        <translation>Scales</translation>
+    </message>
+    <message>
+        <source>最大重量(&amp;K)</source>
+        <translation>&amp;Capacity</translation>
+    </message>
+    <message>
+        <source>目盛間隔の疎密(&amp;M)</source>
+        <translation>&amp;Marks</translation>
+    </message>
+    <message>
+        <source>疎</source>
+        <translation>Few</translation>
+    </message>
+    <message>
+        <source>密</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>1/200(&amp;T)</source>
+        <translation>1/&amp;200</translation>
+    </message>
+    <message>
+        <source>非表示</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>表示(&amp;H)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation>Whole</translation>
+    </message>
+    <message>
+        <source>部分を拡大</source>
+        <translation>Enlarged</translation>
+    </message>
+    <message>
+        <source>重さ（乱数発生）</source>
+        <translation>Weights (random)</translation>
+    </message>
+    <message>
+        <source>刻み(&amp;I)</source>
+        <translation>S&amp;tep</translation>
+    </message>
+    <message>
+        <source>範囲(&amp;R)</source>
+        <translation>&amp;Range</translation>
+    </message>
+    <message>
+        <source>  ｇ～&#x3000;  &#x3000;&#x3000;&#x3000;&#x3000;ｇ</source>
+        <translation>   g –             g</translation>
+    </message>
+    <message>
+        <source>重さが６つ未満です</source>
+        <translation>Fewer than 6 weights</translation>
+    </message>
+    <message>
+        <source>解答欄の単位(&amp;A)</source>
+        <translation>Ans&amp;wer unit</translation>
+    </message>
+    <message>
+        <source>ｇ&#x3000;のみ</source>
+        <translation>g only</translation>
+    </message>
+    <message>
+        <source>ｋｇ&#x3000;のみ</source>
+        <translation>kg only</translation>
+    </message>
+    <message>
+        <source>ｋｇ&#x3000;と&#x3000;ｇ</source>
+        <translation>kg and g</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>乱数</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>重さ</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>問</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>重量:%1, </source>
+        <translation>Capacity: %1, </translation>
+    </message>
+    <message>
+        <source>刻み:%1</source>
+        <translation>Step: %1</translation>
+    </message>
+    <message>
+        <source>疎密:疎, </source>
+        <translation>Marks: sparse, </translation>
+    </message>
+    <message>
+        <source>疎密:密, </source>
+        <translation>Marks: dense, </translation>
+    </message>
+    <message>
+        <source>1/200:非表示, </source>
+        <translation>1/200: hidden, </translation>
+    </message>
+    <message>
+        <source>1/200:表示, </source>
+        <translation>1/200: shown, </translation>
+    </message>
+    <message>
+        <source>表示:全体, </source>
+        <translation>View: whole, </translation>
+    </message>
+    <message>
+        <source>表示:部分, </source>
+        <translation>View: enlarged, </translation>
+    </message>
+    <message>
+        <source>単位:g</source>
+        <translation>Unit: g</translation>
+    </message>
+    <message>
+        <source>単位:kg</source>
+        <translation>Unit: kg</translation>
+    </message>
+    <message>
+        <source>単位:kg,g</source>
+        <translation>Unit: kg, g</translation>
+    </message>
+    <message>
+        <source>範囲:</source>
+        <translation>Range: </translation>
+    </message>
+    <message>
+        <source>g ～ </source>
+        <translation>g – </translation>
+    </message>
+    <message>
+        <source>    &#x3000;  g</source>
+        <translation>        g</translation>
+    </message>
+    <message>
+        <source>    &#x3000; kg</source>
+        <translation>       kg</translation>
+    </message>
+    <message>
+        <source> kg &#x3000;  g</source>
+        <translation> kg     g</translation>
+    </message>
+    <message>
+        <source>まとめて印刷</source>
+        <translation>Batch print</translation>
+    </message>
+    <message>
+        <source>枚数(&amp;N):</source>
+        <translation>&amp;Sheets:</translation>
+    </message>
+    <message>
+        <source>解答(&amp;A):</source>
+        <translation>&amp;Answers:</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>各シートの後に解答</source>
+        <translation>A key after each sheet</translation>
+    </message>
+    <message>
+        <source>最後に解答一覧</source>
+        <translation>An answer list at the end</translation>
+    </message>
+    <message>
+        <source>プレビュー(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>PDFに保存(&amp;F)</source>
+        <translation>Save PD&amp;F</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>PDFに保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>解答一覧</source>
+        <translation>Answer list</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>コード</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>デフォルト プリンタが存在しません
+
+「プリンタ設定」でプリンタを選ぶか、PDF ファイルへの出力を選んでください。</source>
+        <translation>There is no default printer.
+
+Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF file.</translation>
+    </message>
+    <message>
+        <source>選択されたプリンタではサポートされていない機能です</source>
+        <translation>The chosen printer does not support this.</translation>
+    </message>
+    <message>
+        <source>現在印刷中です</source>
+        <translation>A print is running now.</translation>
+    </message>
+    <message>
+        <source>コードは「-」を除いて%1文字です。</source>
+        <translation>A code has %1 characters, not counting the &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>コードに使われない文字「%1」があります。</source>
+        <translation>The code contains &quot;%1&quot;, which no code uses.</translation>
+    </message>
+    <message>
+        <source>このコードのシートはありません。打ち間違いがないか確かめてください。</source>
+        <translation>No sheet has this code. Please check it for typing errors.</translation>
+    </message>
+    <message>
+        <source>--%1: expected %2, not &quot;%3&quot;</source>
+        <translation>--%1: expected %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Write the set to FILE (- for standard output) and exit.</source>
+        <translation>Write the set to FILE (- for standard output) and exit.</translation>
+    </message>
+    <message>
+        <source>Number of sheets, 1-60 (1).</source>
+        <translation>Number of sheets, 1-60 (1).</translation>
+    </message>
+    <message>
+        <source>Answer pages: %1 (none).</source>
+        <translation>Answer pages: %1 (none).</translation>
+    </message>
+    <message>
+        <source>Capacity in kg: %1 (2).</source>
+        <translation>Capacity in kg: %1 (2).</translation>
+    </message>
+    <message>
+        <source>Step of the weights: %1, one the capacity offers.</source>
+        <translation>Step of the weights: %1, one the capacity offers.</translation>
+    </message>
+    <message>
+        <source>Graduation: sparse|dense (dense).</source>
+        <translation>Graduation: sparse|dense (dense).</translation>
+    </message>
+    <message>
+        <source>1/200 graduation: show|hide.</source>
+        <translation>1/200 graduation: show|hide.</translation>
+    </message>
+    <message>
+        <source>Dial view: whole|enlarged (whole).</source>
+        <translation>Dial view: whole|enlarged (whole).</translation>
+    </message>
+    <message>
+        <source>Answer blanks: g|kg|kg-g (kg-g).</source>
+        <translation>Answer blanks: g|kg|kg-g (kg-g).</translation>
+    </message>
+    <message>
+        <source>Lower range box, grams (0).</source>
+        <translation>Lower range box, grams (0).</translation>
+    </message>
+    <message>
+        <source>Upper range box, grams (the capacity).</source>
+        <translation>Upper range box, grams (the capacity).</translation>
+    </message>
+    <message>
+        <source>Seed of sheet 1&apos;s draw, 0-%1 (the clock).</source>
+        <translation>Seed of sheet 1&apos;s draw, 0-%1 (the clock).</translation>
+    </message>
+    <message>
+        <source>Sheet 1 is the sheet of this code; the rest follow from it.</source>
+        <translation>Sheet 1 is the sheet of this code; the rest follow from it.</translation>
+    </message>
+    <message>
+        <source>Language of the window and the sheets: ja|en (the desktop&apos;s; Japanese where it names none).</source>
+        <translation>Language of the window and the sheets: ja|en (the desktop&apos;s; Japanese where it names none).</translation>
+    </message>
+    <message>
+        <source>Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.</source>
+        <translation>Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1%2&quot; (kestrum --help lists the options)</source>
+        <translation>unknown option &quot;%1%2&quot; (kestrum --help lists the options)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--%1: expected a value, not &quot;%2&quot;, which reads as an option</source>
+        <translation>--%1: expected a value, not &quot;%2&quot;, which reads as an option</translation>
+    </message>
+    <message>
+        <source>--pdf: expected a file name</source>
+        <translation>--pdf: expected a file name</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 60</source>
+        <translation>a whole number from 1 to 60</translation>
+    </message>
+    <message>
+        <source>--code: a code carries its own settings and seed; give no setting options or --seed with it</source>
+        <translation>--code: a code carries its own settings and seed; give no setting options or --seed with it</translation>
+    </message>
+    <message>
+        <source>a sheet code as printed at a sheet&apos;s foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</source>
+        <translation>a sheet code as printed at a sheet&apos;s foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>hide with a %1 kg capacity, which has no 1/200 graduation</source>
+        <translation>hide with a %1 kg capacity, which has no 1/200 graduation</translation>
+    </message>
+    <message>
+        <source>%1 with a %2 kg capacity%3</source>
+        <translation>%1 with a %2 kg capacity%3</translation>
+    </message>
+    <message>
+        <source> and sparse graduation</source>
+        <translation> and sparse graduation</translation>
+    </message>
+    <message>
+        <source>grams from 0 to the capacity, %1</source>
+        <translation>grams from 0 to the capacity, %1</translation>
+    </message>
+    <message>
+        <source>grams from 0 to %1</source>
+        <translation>grams from 0 to %1</translation>
+    </message>
+    <message>
+        <source>the settings leave fewer than six weights to draw</source>
+        <translation>the settings leave fewer than six weights to draw</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s fonts are missing (%1): install the package %2</source>
+        <translation>the worksheet&apos;s fonts are missing (%1): install the package %2</translation>
+    </message>
+    <message>
+        <source>--pdf: cannot write %1: %2</source>
+        <translation>--pdf: cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).</source>
+        <translation>Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).</translation>
+    </message>
+    <message>
+        <source>whole with --kind draw</source>
+        <translation>whole with --kind draw</translation>
+    </message>
+    <message>
+        <source>はりをかきましょう。</source>
+        <translation>Draw the needles.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>問題(&amp;Q)</source>
+        <translation>&amp;Exercise</translation>
+    </message>
+    <message>
+        <source>目もりをよむ</source>
+        <translation>Read the dial</translation>
+    </message>
+    <message>
+        <source>はりをかく</source>
+        <translation>Draw the needle</translation>
+    </message>
+    <message>
+        <source>, 問題:はりをかく</source>
+        <translation>, Exercise: draw</translation>
+    </message>
+    <message>
+        <source>Open the window in practice: the pupil answers on screen and the sheet is marked at once.</source>
+        <translation>Open the window in practice: the pupil answers on screen and the sheet is marked at once.</translation>
+    </message>
+    <message>
+        <source>--practice: practice is on screen; give no --pdf with it</source>
+        <translation>--practice: practice is on screen; give no --pdf with it</translation>
+    </message>
+    <message>
+        <source>練習(&amp;D)</source>
+        <translation>Pract&amp;ice</translation>
+    </message>
+    <message>
+        <source>答え合わせ(&amp;O)</source>
+        <translation>Mar&amp;k</translation>
+    </message>
+    <message>
+        <source>つぎの問題(&amp;X)</source>
+        <translation>Ne&amp;xt sheet</translation>
+    </message>
+    <message>
+        <source>○</source>
+        <translation>✓</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>✗</translation>
+    </message>
+    <message>
+        <source>%1問中%2問正解</source>
+        <translation>%2 of %1 right</translation>
+    </message>
+    <message>
+        <source>これまで %1枚 %2/%3問</source>
+        <translation>So far: %1 sheets, %2/%3 right</translation>
+    </message>
+</context>
+</TS>

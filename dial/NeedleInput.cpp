@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 #include <numbers>
@@ -92,9 +91,11 @@ void TPlatformScale::keyPressEvent(QKeyEvent* event)
 
 void TPlatformScale::PaintFocusFrame(QPainter& Painter)
 {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = palette().color(backgroundRole());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &Painter, this);
+    // Drawn by the dial itself: some styles draw a focus rectangle only after a Tab,
+    // and a pupil who clicked must see where the arrow keys go too.
+    Painter.save();
+    Painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+    Painter.setBrush(Qt::NoBrush);
+    Painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    Painter.restore();
 }

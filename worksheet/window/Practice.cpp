@@ -17,7 +17,7 @@ void TFormKestrum::CreatePractice()
 {
     CheckBoxPractice = new QCheckBox(Texts::CheckBoxPractice, PanelSheetButtons);
     CheckBoxPractice->setObjectName(QStringLiteral("CheckBoxPractice"));
-    CheckBoxPractice->setGeometry(68, 4, 66, 19);
+    CheckBoxPractice->setGeometry(64, 4, 70, 19);
     // In the set and recall buttons' place, which practice hides.
     ButtonMark = new QPushButton(Texts::ButtonMark, PanelSheetButtons);
     ButtonMark->setObjectName(QStringLiteral("ButtonMark"));

@@ -37,7 +37,7 @@ void TFormKestrum::CreateSheetExtras()
     PanelSheetButtons->stackUnder(GroupBoxStart);
     CheckBoxAnswers = new QCheckBox(Texts::CheckBoxAnswers, PanelSheetButtons);
     CheckBoxAnswers->setObjectName(QStringLiteral("CheckBoxAnswers"));
-    CheckBoxAnswers->setGeometry(2, 4, 66, 19);
+    CheckBoxAnswers->setGeometry(2, 4, 62, 19);
     CheckBoxAnswers->setToolTip(Texts::HintAnswers);
     ButtonPrintSet = new QPushButton(Texts::ButtonPrintSet, PanelSheetButtons);
     ButtonPrintSet->setObjectName(QStringLiteral("ButtonPrintSet"));

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&#x3000;月&#x3000;日（&#x3000;）名前&#x3000;&#x3000;&#x3000;&#x3000;    &#x3000;&#x3000;</source>
-        <translation>Date:        Name:                </translation>
+        <translation>  Date:       Name:               </translation>
     </message>
     <message>
         <source>プリンタ設定(&amp;U)</source>

@@ -106,6 +106,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The properties the painter draws from, as the control stands now.
+    TScaleProperties Properties() const;
 
 private:
     // The eight-way plain write: equality test, store, repaint, Change.
@@ -114,7 +116,6 @@ private:
     void UpdateHandLocation();
     // The numerals' sizes for the diameter, with or without the stretch factor.
     void SetFontSizes(bool Stretched);
-    TScaleProperties Properties() const;
     // The weight under a point of the control, on the nearest finest mark.
     std::uint32_t WeightAt(QPointF Point);
     // Sets the needle as the pupil asked and tells whoever listens.

@@ -248,6 +248,21 @@ void TScalePainter::Replay(const TScaleLayout& L, TCanvas& Canvas)
         }
     }
 
+    ReplayNeedle(L, Canvas);
+
+    // The numerals, over the needle with a transparent background.
+    Canvas.Pen.Color = clBlack;
+    Canvas.Pen.Style = psSolid;
+    Canvas.Brush.SetStyle(bsClear);
+    Canvas.Font.Color = clWindowText;
+    for (const TScaleLayout::TNumeral& numeral : L.Numerals) {
+        Canvas.Font.Size = numeral.FontSize;
+        Canvas.DrawText(numeral.Text, numeral.Box, numeral.Format);
+    }
+}
+
+void TScalePainter::ReplayNeedle(const TScaleLayout& L, TCanvas& Canvas)
+{
     // The needle; a colour makes the clear brush solid. The pivot's ring keeps the
     // needle's colour, so a coloured needle stands out whole.
     Canvas.Pen.Color = L.NeedleColor;
@@ -266,14 +281,4 @@ void TScalePainter::Replay(const TScaleLayout& L, TCanvas& Canvas)
     Canvas.Brush.SetColor(L.BoardColor);
     Canvas.Brush.SetStyle(bsSolid);
     Canvas.Ellipse(L.Pivot.Left, L.Pivot.Top, L.Pivot.Right, L.Pivot.Bottom);
-
-    // The numerals, over the needle with a transparent background.
-    Canvas.Pen.Color = clBlack;
-    Canvas.Pen.Style = psSolid;
-    Canvas.Brush.SetStyle(bsClear);
-    Canvas.Font.Color = clWindowText;
-    for (const TScaleLayout::TNumeral& numeral : L.Numerals) {
-        Canvas.Font.Size = numeral.FontSize;
-        Canvas.DrawText(numeral.Text, numeral.Box, numeral.Format);
-    }
 }

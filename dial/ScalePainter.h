@@ -84,6 +84,8 @@ public:
     void Paint(const TScaleProperties& Properties, TCanvas& Canvas);
     // The canvas calls of a layout, without the texts prepared for a Qt canvas.
     static void Replay(const TScaleLayout& Layout, TCanvas& Canvas);
+    // The needle and its pivot alone, as Replay draws them over the board.
+    static void ReplayNeedle(const TScaleLayout& Layout, TCanvas& Canvas);
 
 private:
     static TScaleLayout MakeLayout(const TScaleProperties& Properties, bool Bounded);

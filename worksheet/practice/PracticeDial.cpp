@@ -35,22 +35,11 @@ void TPracticeDial::SetRightWeight(std::optional<std::uint32_t> Weight)
 
 TScaleProperties TPracticeDial::RightNeedleProperties() const
 {
-    TScaleProperties p;
+    // The pupil's board and view, with the right weight's needle in red.
+    TScaleProperties p = Properties();
     p.Value = *FRightWeight;
-    p.ValueMax = ValueMax();
-    p.Diameter = Diameter();
-    p.StretchRate = StretchRate();
-    p.TypeValueMax = TypeValueMax();
-    p.TypeBoardScale = TypeBoardScale();
-    p.TypeShowScalePer200 = TypeShowScalePer200();
-    p.TypeHandLocation = TypeHandLocation();
-    p.TypeHandBrush = TypeHandBrush();
+    p.HandVisible = true;
     p.HandColor = clRed;
-    p.BoardColor = BoardColor();
-    p.BoardFontSizeSmall = BoardFontSizeSmall();
-    p.BoardFontSizeBig = BoardFontSizeBig();
-    p.WidthBorderLine = WidthBorderLine();
-    p.WidthHand = WidthHand();
     return p;
 }
 
@@ -59,16 +48,7 @@ void TPracticeDial::paintEvent(QPaintEvent* Event)
     TPlatformScale::paintEvent(Event);
     if (!FRightWeight)
         return;
-    // The right needle and its pivot, as the dial draws a needle, only in red.
-    const TScaleLayout& layout = FRightPainter.Layout(RightNeedleProperties());
     QPainter painter(this);
     TQtCanvas canvas(painter);
-    canvas.Pen.Color = clRed;
-    canvas.Pen.Width = layout.WidthBorderLine;
-    canvas.Brush.SetStyle(bsClear);
-    if (layout.NeedleFilled)
-        canvas.Brush.SetColor(clRed);
-    canvas.Polygon(layout.Needle.data(), static_cast<int>(layout.Needle.size()));
-    canvas.Brush.SetColor(layout.BoardColor);
-    canvas.Ellipse(layout.Pivot.Left, layout.Pivot.Top, layout.Pivot.Right, layout.Pivot.Bottom);
+    TScalePainter::ReplayNeedle(FRightPainter.Layout(RightNeedleProperties()), canvas);
 }

@@ -94,7 +94,7 @@ private slots:
         window.Worksheet.Click("ButtonPrintOut");
         QVERIFY(Spooler->Lp(QStringLiteral("cupsaccept"), {QString::fromLatin1(TPrivateSpooler::QueueName)}));
 
-        QCOMPARE(window.Messages, QStringList{UnsupportedText});
+        QCOMPARE(window.Messages, QStringList{Texts::PrintUnsupported});
         QVERIFY(window.PanelsAsAtStartUp());
     }
 
@@ -107,7 +107,7 @@ private slots:
 
         window.Worksheet.Click("ButtonPrintOut");
 
-        QCOMPARE(window.Messages, QStringList{NoPrinterText});
+        QCOMPARE(window.Messages, QStringList{Texts::PrintNoPrinter});
         QVERIFY(window.PanelsAsAtStartUp());
     }
 

@@ -169,7 +169,7 @@ private slots:
             QVERIFY2(lookups > lookupsBefore, "a print did not look for the default printer");
         }
 
-        QCOMPARE(window.Messages, (QStringList{NoPrinterText, NoPrinterText}));
+        QCOMPARE(window.Messages, (QStringList{Texts::PrintNoPrinter, Texts::PrintNoPrinter}));
         QCOMPARE(Snapshot(*window.Worksheet.Form), before);
     }
 

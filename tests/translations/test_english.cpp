@@ -127,7 +127,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(sheet.Form.get()));
         QTest::mouseClick(sheet.Find<QPushButton>("ButtonStart"), Qt::LeftButton);
         QVERIFY(sheet.Find<QGroupBox>("GroupBoxStart")->isVisible());
-        TDialogPrintSet dialog(*sheet.Form);
+        TDialogPrintSet dialog(sheet.Form->Sheet(), sheet.Form->SheetPrinter(), sheet.Form.get());
         dialog.show();
 
         const QStringList window = ShownTexts(*sheet.Form), set = ShownTexts(dialog);

@@ -18,7 +18,6 @@ public:
     // black needle at 0 g for the pupil to move.
     void CopyBoard(const TPlatformScale& Dial);
     // The right needle drawn over the pupil's; none hides it.
-    std::optional<std::uint32_t> RightWeight() const { return FRightWeight; }
     void SetRightWeight(std::optional<std::uint32_t> Weight);
 
 protected:

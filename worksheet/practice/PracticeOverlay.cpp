@@ -28,27 +28,6 @@ constexpr QPoint ScorePlace(584, 0);
 constexpr QPoint TallyPlace(700, 0);
 constexpr int StatusFontHeight = 13;
 
-bool IsBlankSpace(QChar C) { return C == QLatin1Char(' ') || C == QChar(0x3000); }
-
-// Where the pupil writes in a blank: each run of spaces that a unit ("kg", "g")
-// follows, as [left, right) in the blank's pixels.
-QList<std::pair<int, int>> WritingPlaces(const QString& Blank, const QFontMetrics& Metrics)
-{
-    QList<std::pair<int, int>> places;
-    qsizetype runStart = -1;
-    for (qsizetype at = 0; at < Blank.size(); ++at) {
-        if (IsBlankSpace(Blank[at])) {
-            if (runStart < 0)
-                runStart = at;
-        } else if (runStart >= 0) {
-            places.append({Metrics.horizontalAdvance(Blank.left(runStart)),
-                           Metrics.horizontalAdvance(Blank.left(at))});
-            runStart = -1;
-        }
-    }
-    return places;
-}
-
 QLineEdit* MakeBox(QWidget* Parent, const QString& Name, bool Decimal)
 {
     auto* box = new QLineEdit(Parent);
@@ -145,34 +124,30 @@ void TPracticeOverlay::LayOutProblem(int Index)
     }
     boxes.Mark->hide();
     boxes.Dial->hide();
-    const auto* blank = FView.findChild<const TLabel*>(QStringLiteral("LabelAnswer%1").arg(Index + 1));
-    if (!blank)
-        return;
+    const QRect blank = FView.BlankBox(Index);
     if (FSheet.Settings.Exercise == exDraw) {
         // The weight to draw stays in sight under the pupil's dial; the mark goes before it.
         boxes.Dial->CopyBoard(FView.Dial(Index));
         boxes.Dial->show();
-        boxes.MarkRight = blank->x() - MarkGap;
-        boxes.Mark->move(boxes.MarkRight, blank->y() + 2);
+        boxes.MarkRight = blank.x() - MarkGap;
+        boxes.Mark->move(boxes.MarkRight, blank.y() + 2);
         return;
     }
     const TBlankForm form = BlankForm(FSheet.Settings.Unit, FSheet.Weights[Index]);
     const QList<QLineEdit*> used = form == bfGrams       ? QList<QLineEdit*>{boxes.Answer}
                                    : form == bfKilograms ? QList<QLineEdit*>{boxes.Kilograms}
                                                          : QList<QLineEdit*>{boxes.Kilograms, boxes.Grams};
-    const QList<std::pair<int, int>> places = WritingPlaces(blank->text(), blank->fontMetrics());
-    // Over the blank's spaces, above its underline; a narrow place grows to the left,
-    // away from the unit it stands before.
-    const int top = blank->y() + 1;
-    const int height = blank->fontMetrics().ascent() + 2;
+    const QList<QRect> places = FView.WritingPlaces(Index);
+    // A narrow place grows to the left, away from the unit it stands before.
     for (qsizetype k = 0; k < used.size() && k < places.size(); ++k) {
-        const int right = blank->x() + places[k].second - BoxGap;
-        const int left = std::min(blank->x() + places[k].first + BoxGap, right - MinBoxWidth);
-        used[k]->setGeometry(left, top, right - left, height);
+        const QRect& place = places[k];
+        const int right = place.x() + place.width() - BoxGap;
+        const int left = std::min(place.x() + BoxGap, right - MinBoxWidth);
+        used[k]->setGeometry(left, place.y(), right - left, place.height());
         used[k]->show();
     }
     boxes.MarkRight = used.front()->x() - MarkGap;
-    boxes.Mark->move(boxes.MarkRight, blank->y() + 2);
+    boxes.Mark->move(boxes.MarkRight, blank.y() + 2);
 }
 
 QList<QWidget*> TPracticeOverlay::InputsInOrder() const
@@ -244,7 +219,6 @@ void TPracticeOverlay::Mark()
     LabelScore->SetCaption(Texts::PracticeScore.arg(ProblemCount).arg(FMarking->Score));
     ShowTally();
     UpdateMask();
-    emit Marked();
 }
 
 TPracticeTally TPracticeOverlay::Tally() const

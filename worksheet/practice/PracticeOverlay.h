@@ -44,14 +44,10 @@ public:
     void ShowSheet(const TSheet& Sheet);
     // Marks every box against the sheet's weights: the marks, the score, the tally.
     void Mark();
-    const std::optional<TMarking>& Marking() const { return FMarking; }
     TPracticeTally Tally() const;
     // Puts the focus in the first box (or dial) in reading order. A new sheet leaves the
     // focus where it is: the teacher may be in the settings panel.
     void FocusFirstBox();
-
-signals:
-    void Marked();
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;

@@ -15,16 +15,12 @@ enum TPrintFailure : std::uint8_t {
     pfBusy,          // a print is already running
 };
 
-inline constexpr const TText& NoPrinterText = Texts::PrintNoPrinter;
-inline constexpr const TText& UnsupportedText = Texts::PrintUnsupported;
-inline constexpr const TText& BusyText = Texts::PrintBusy;
-
 inline QString PrintFailureText(TPrintFailure Failure)
 {
     switch (Failure) {
-    case pfNoPrinter: return NoPrinterText;
-    case pfUnsupported: return UnsupportedText;
-    case pfBusy: return BusyText;
+    case pfNoPrinter: return Texts::PrintNoPrinter;
+    case pfUnsupported: return Texts::PrintUnsupported;
+    case pfBusy: return Texts::PrintBusy;
     case pfNone: break;
     }
     return {};

@@ -1,7 +1,6 @@
 #include "printing/SheetDocument.h"
 
 #include "view/Fonts.h"
-#include "controls/Label.h"
 #include "dial/Numerals.h"
 #include "printing/PageFit.h"
 #include "sheet/SheetCode.h"
@@ -32,8 +31,8 @@ constexpr int SheetNumberGap = 12;
 
 }  // namespace
 
-TSheetDocument::TSheetDocument(const QPicture& Page, QSize Size)
-    : FPicture(Page), FPictureSize(Size), FPages{{pkPicture, 0, 0}}
+TSheetDocument::TSheetDocument(const TSheet& Sheet, TPageKind Kind)
+    : FSheets{Sheet}, FPages{{Kind, 0, 0}}
 {
 }
 
@@ -53,12 +52,7 @@ TSheetDocument::TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers,
 
 TSheetDocument::~TSheetDocument() = default;
 
-bool TSheetDocument::IsEmpty() const
-{
-    if (!FPages.empty() && FPages.front().Kind == pkPicture)
-        return FPictureSize.isEmpty();
-    return FPages.empty();
-}
+bool TSheetDocument::IsEmpty() const { return FPages.empty(); }
 
 TSheetView& TSheetDocument::PageView()
 {
@@ -69,8 +63,6 @@ TSheetView& TSheetDocument::PageView()
 
 QPicture TSheetDocument::Record(const TPage& Page)
 {
-    if (Page.Kind == pkPicture)
-        return FPicture;
     if (Page.Kind == pkList) {
         QPicture picture;
         picture.setBoundingRect(QRect(QPoint(), SheetDesignSize));
@@ -93,7 +85,7 @@ void TSheetDocument::Paint(QPrinter& Printer, QPainter& Painter)
         if (!first)
             Printer.newPage();
         first = false;
-        const QSize size = p.Kind == pkPicture ? FPictureSize : SheetDesignSize;
+        const QSize size = SheetDesignSize;
         const QSize fitted = FitSheetToPage(size, page);
         if (fitted.isEmpty())
             continue;
@@ -159,9 +151,9 @@ void TSheetDocument::PaintSheetNumber(QPainter& Painter, const TPage& Page)
     const QString number = QStringLiteral("%1/%2").arg(Page.First + 1).arg(count);
     // Level with the code and in its small type, just left of it: the foot's summary
     // lines end well before the code, so the number covers nothing.
-    const TLabel* code = PageView().findChild<TLabel*>(QStringLiteral("LabelSheetCode"));
-    const QFont font = code->PageFont();
-    const QRect codeBox = code->PageTextBox().translated(code->pos());
+    const TSheetView& view = PageView();
+    const QFont font = view.CodeFont();
+    const QRect codeBox = view.CodeBox();
     const int width = QFontMetrics(font).horizontalAdvance(number);
     Painter.setFont(font);
     Painter.setPen(Qt::black);

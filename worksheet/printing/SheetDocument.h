@@ -27,16 +27,16 @@ enum TAnswerPages : std::uint8_t {
 
 class TSheetDocument {
 public:
-    enum TPageKind : std::uint8_t { pkPicture, pkSheet, pkKey, pkList };
+    enum TPageKind : std::uint8_t { pkSheet, pkKey, pkList };
     struct TPage {
         TPageKind Kind;
         int First;   // the sheet (pkSheet, pkKey) or the first row of the list
         int Count;   // rows of the list on this page
     };
 
-    // The sheet a window shows, as it stands: one page recorded from it, of Size
-    // sheet pixels.
-    TSheetDocument(const QPicture& Page, QSize Size);
+    // The one sheet a window shows, on one page of Kind: pkSheet, or pkKey when the
+    // answers are shown in red.
+    TSheetDocument(const TSheet& Sheet, TPageKind Kind);
     // A class set of these sheets; without SheetPages only its answers list.
     TSheetDocument(std::vector<TSheet> Sheets, TAnswerPages Answers, bool SheetPages = true);
     ~TSheetDocument();
@@ -67,8 +67,6 @@ private:
     // its sheet and key pages; PageView holds the page's sheet.
     void PaintSheetNumber(QPainter& Painter, const TPage& Page);
 
-    QPicture FPicture;
-    QSize FPictureSize;
     std::vector<TSheet> FSheets;
     TAnswerPages FAnswers = apNone;
     std::vector<TPage> FPages;

@@ -2,7 +2,6 @@
 
 #include "printing/PageFit.h"
 #include "printing/SpoolerVerdict.h"
-#include "printing/SheetPicture.h"
 #include "printing/SheetDocument.h"
 #include "view/SheetView.h"
 #include "Texts.h"
@@ -111,12 +110,10 @@ void TSheetPrinter::PreparePreview(QPrinter& Preview, const QString& JobTitle)
     Preview.setDocName(JobTitle);
 }
 
-bool TSheetPrinter::PrintOut(QWidget& Sheet, QWidget* Parent, const QString& JobTitle)
+bool TSheetPrinter::PrintOut(const TSheet& Sheet, bool AnswersShown, QWidget* Parent, const QString& JobTitle)
 {
-    return RunPrint(Parent ? Parent : Sheet.window(), [&] {
-        TSheetDocument document(RecordSheet(Sheet, Sheet.rect()), Sheet.size());
-        return PrintPages(document, JobTitle);
-    });
+    TSheetDocument document(Sheet, AnswersShown ? TSheetDocument::pkKey : TSheetDocument::pkSheet);
+    return Print(document, Parent, JobTitle);
 }
 
 bool TSheetPrinter::Print(TSheetDocument& Document, QWidget* Parent, const QString& JobTitle)

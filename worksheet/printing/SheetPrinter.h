@@ -1,5 +1,5 @@
 #pragma once
-// Prints the worksheet: a sheet's view, on one landscape page fitted to the printable
+// Prints the worksheet: a sheet, on one landscape page fitted to the printable
 // area and anchored at its top-left corner. The printer object keeps the setup dialog's
 // choices for the rest of the run; until the teacher chooses, each print goes to the
 // system's default printer of that moment.
@@ -15,6 +15,7 @@ class QPicture;
 class QPrinter;
 class QWidget;
 class TSheetDocument;
+struct TSheet;
 
 class TSheetPrinter {
 public:
@@ -28,13 +29,11 @@ public:
     // The platform's standard print dialog on the printer, as a setup dialog: its
     // button only confirms the choice. Cancelling changes nothing.
     void RunSetupDialog(QWidget* Parent);
-    // Whether the teacher has confirmed a printer or file in the setup dialog.
-    bool PrinterChosen() const { return FPrinterChosen; }
 
-    // Prints Sheet, all of it, with JobTitle. A failure is shown through the error
-    // reporter over Parent (Sheet's window when null). Returns whether a page was
-    // produced.
-    bool PrintOut(QWidget& Sheet, QWidget* Parent, const QString& JobTitle);
+    // Prints Sheet on one page, with its answers in red when they are shown, titled
+    // JobTitle. A failure is shown through the error reporter over Parent. Returns
+    // whether the page came out.
+    bool PrintOut(const TSheet& Sheet, bool AnswersShown, QWidget* Parent, const QString& JobTitle);
 
     // Prints every page of Document as one job, landscape, on the chosen printer;
     // failures are shown as for the one-sheet print. Returns whether it printed.

@@ -116,6 +116,37 @@ void TSheetView::CreateAnswers()
     }
 }
 
+QRect TSheetView::BlankBox(int Index) const { return LabelAnswer[static_cast<std::size_t>(Index)]->geometry(); }
+
+QList<QRect> TSheetView::WritingPlaces(int Index) const
+{
+    const TLabel& blank = *LabelAnswer[static_cast<std::size_t>(Index)];
+    const QString text = blank.text();
+    const QFontMetrics metrics = blank.fontMetrics();
+    const auto isSpace = [](QChar C) { return C == QLatin1Char(' ') || C == QChar(0x3000); };
+    // Just under the blank's top, as high as its letters stand above the underline.
+    const int top = blank.y() + 1;
+    const int height = metrics.ascent() + 2;
+    QList<QRect> places;
+    qsizetype runStart = -1;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (isSpace(text[at])) {
+            if (runStart < 0)
+                runStart = at;
+        } else if (runStart >= 0) {
+            const int left = blank.x() + metrics.horizontalAdvance(text.left(runStart));
+            const int right = blank.x() + metrics.horizontalAdvance(text.left(at));
+            places.append(QRect(left, top, right - left, height));
+            runStart = -1;
+        }
+    }
+    return places;
+}
+
+QRect TSheetView::CodeBox() const { return LabelSheetCode->PageTextBox().translated(LabelSheetCode->pos()); }
+
+QFont TSheetView::CodeFont() const { return LabelSheetCode->PageFont(); }
+
 void TSheetView::SetSheet(const TSheet& Sheet)
 {
     FSheet = Sheet;

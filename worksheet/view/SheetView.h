@@ -6,11 +6,15 @@
 // class set's sheets and keys, the command line's PDF) is recorded from one.
 //
 // Its controls keep the documented names (PlatformScale1, LabelAnswer1, LabelHyoudai1,
-// …), so a window that hosts a view still finds them with findChild.
+// …), for tools and tests; what lies over the sheet or prints beside it asks the view
+// where things stand through the functions below.
 
 #include "sheet/Problems.h"
 #include "sheet/Sheet.h"
 
+#include <QFont>
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -33,12 +37,19 @@ public:
     // Shows Sheet: its dials, blanks, summary lines and code.
     void SetSheet(const TSheet& Sheet);
 
-    bool AnswersShown() const { return FAnswersShown; }
     // The answers in red by their blanks, and "解答" on the name line.
     void SetAnswersShown(bool Shown);
 
     // The dial of problem Index (0 to 5).
     const TPlatformScale& Dial(int Index) const { return *PlatformScale[static_cast<std::size_t>(Index)]; }
+    // The answer blank of problem Index, in the view's pixels.
+    QRect BlankBox(int Index) const;
+    // Where the pupil writes in the blank of problem Index: over each run of spaces that
+    // a unit ("kg", "g") follows, above the underline, left to right.
+    QList<QRect> WritingPlaces(int Index) const;
+    // The sheet code as the page shows it: its box in the view's pixels and its font.
+    QRect CodeBox() const;
+    QFont CodeFont() const;
 
 private:
     void CreateSheet();

@@ -1,10 +1,10 @@
 #include "window/DialogPrintSet.h"
 
-#include "printing/SheetPrinter.h"
-#include "window/UnitKestrum.h"
 #include "printing/PdfExport.h"
 #include "printing/PdfFailureText.h"
+#include "printing/SheetPrinter.h"
 #include "Texts.h"
+
 #include <QPrinter>
 
 #include <QAction>
@@ -81,8 +81,8 @@ void FitPreview(QPrintPreviewDialog& Preview)
 
 }  // namespace
 
-TDialogPrintSet::TDialogPrintSet(TFormKestrum& Window)
-    : QDialog(&Window), FWindow(Window),
+TDialogPrintSet::TDialogPrintSet(const TSheet& Sheet, TSheetPrinter& Printer, QWidget* Parent)
+    : QDialog(Parent), FSheet(Sheet), FPrinter(Printer),
       FChooseFile([](QWidget* parent, const QString& path) {
           return QFileDialog::getSaveFileName(parent, Texts::SetSaveCaption, path, Texts::SetPdfFilter);
       })
@@ -126,7 +126,7 @@ TDialogPrintSet::TDialogPrintSet(TFormKestrum& Window)
 
 std::unique_ptr<TSheetDocument> TDialogPrintSet::Document() const
 {
-    const TSheet first = FWindow.Sheet();
+    const TSheet first = FSheet;
     const int count = SpinBoxSheets->value();
     // Every sheet of a set, the first too, is one its settings draw and its code
     // brings back; a range with fewer than six weights gives none.
@@ -144,7 +144,7 @@ std::unique_ptr<TSheetDocument> TDialogPrintSet::FilledDocument()
     LabelResult->clear();
     std::unique_ptr<TSheetDocument> document = Document();
     if (!document)
-        FWindow.SheetPrinter().ReportError(this, Texts::SetCannotFill.arg(SpinBoxSheets->value()));
+        FPrinter.ReportError(this, Texts::SetCannotFill.arg(SpinBoxSheets->value()));
     return document;
 }
 
@@ -171,7 +171,7 @@ void TDialogPrintSet::ButtonPreviewClick()
     if (!document)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    FWindow.SheetPrinter().PreparePreview(printer, Texts::WindowCaption);
+    FPrinter.PreparePreview(printer, Texts::WindowCaption);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PreviewPrintSet"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter*) {
@@ -191,9 +191,9 @@ void TDialogPrintSet::ButtonSavePdfClick()
     if (path.isEmpty())
         return;
     const TPdfResult result =
-        SavePdf(*document, path, FWindow.SheetPrinter().Printer().pageLayout().pageSize());
+        SavePdf(*document, path, FPrinter.Printer().pageLayout().pageSize());
     if (!result.Saved)
-        FWindow.SheetPrinter().ReportError(this, Texts::PdfSaveFailed.arg(path, PdfFailureText(result)));
+        FPrinter.ReportError(this, Texts::PdfSaveFailed.arg(path, PdfFailureText(result)));
     else
         LabelResult->setText(Texts::SetSaved.arg(document->PageCount()).arg(QDir::toNativeSeparators(path)));
 }
@@ -203,7 +203,7 @@ void TDialogPrintSet::ButtonPrintClick()
     const std::unique_ptr<TSheetDocument> document = FilledDocument();
     if (!document)
         return;
-    TSheetPrinter& printer = FWindow.SheetPrinter();
+    TSheetPrinter& printer = FPrinter;
     // Nowhere to print: the print itself says so, as the one-sheet print does.
     const QString destination = printer.Destination();
     if (!destination.isEmpty() && !ConfirmPrint(this, destination, document->PageCount()))

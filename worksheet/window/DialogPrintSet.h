@@ -2,8 +2,9 @@
 // "まとめて印刷(&B)": a class set of different sheets in one job. Sheet 1 is the
 // sheet on the window; the others are new draws with the same settings. The set
 // can be previewed, saved as a PDF or printed, with no answer pages, each sheet's
-// key after it, or one answers list at the end. The window is left as it was. The
-// window keeps one dialog for its life, so the last choices stay for the next set.
+// key after it, or one answers list at the end. The dialog only reads the window's
+// sheet, so the window is left as it was. The window keeps one dialog for its life,
+// so the last choices stay for the next set.
 
 #include "printing/SheetDocument.h"
 
@@ -14,13 +15,15 @@
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class TFormKestrum;
+class TSheetPrinter;
 
 class TDialogPrintSet : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TDialogPrintSet(TFormKestrum& Window);
+    // Sheet: the window's sheet, read at each print, so it must outlive the dialog;
+    // Printer: where sets print, with the teacher's printer choices.
+    TDialogPrintSet(const TSheet& Sheet, TSheetPrinter& Printer, QWidget* Parent);
 
     // The pages the choices give now; the same choices always give the same pages.
     // None when the settings cannot give as many different sheets as asked for.
@@ -46,7 +49,8 @@ private:
     // settings cannot fill the set.
     std::unique_ptr<TSheetDocument> FilledDocument();
 
-    TFormKestrum& FWindow;
+    const TSheet& FSheet;
+    TSheetPrinter& FPrinter;
     QSpinBox* SpinBoxSheets = nullptr;
     QComboBox* ComboBoxAnswerPages = nullptr;
     QLabel* LabelResult = nullptr;

@@ -11,18 +11,15 @@
 #include "controls/SpinEdit.h"
 #include "Texts.h"
 #include "window/DialogPrintSet.h"
+#include "window/DialogRecall.h"
 
 #include <QCheckBox>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 void TFormKestrum::CreateSheetExtras()
 {
@@ -102,35 +99,7 @@ QString TFormKestrum::RecallSheet(const QString& Code)
 
 void TFormKestrum::ButtonRecallClick(QObject*)
 {
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("DialogRecall"));
-    dialog.setWindowTitle(Texts::RecallCaption);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* prompt = new QLabel(Texts::RecallPrompt, &dialog);
-    auto* edit = new QLineEdit(&dialog);
-    edit->setObjectName(QStringLiteral("LineEditCode"));
-    edit->setPlaceholderText(QStringLiteral("ABCDE-FGHJK-MNPQ"));
-    auto* message = new QLabel(&dialog);
-    message->setObjectName(QStringLiteral("LabelCodeMessage"));
-    QPalette red = message->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    message->setPalette(red);
-    auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(Texts::RecallOk, QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("ButtonRecallOk"));
-    buttons->addButton(Texts::Cancel, QDialogButtonBox::RejectRole);
-    layout->addWidget(prompt);
-    layout->addWidget(edit);
-    layout->addWidget(message);
-    layout->addWidget(buttons);
-    // A code that cannot be read keeps the dialog open with the reason, and the
-    // sheet stays as it is.
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        const QString error = RecallSheet(edit->text());
-        message->setText(error);
-        if (error.isEmpty())
-            dialog.accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    TDialogRecall dialog([this](const QString& Code) { return RecallSheet(Code); }, this);
     dialog.exec();
 }
 
@@ -139,6 +108,6 @@ void TFormKestrum::ButtonPrintSetClick(QObject*)
     // One dialog for the window's life: it keeps the teacher's last choices.
     auto* dialog = findChild<TDialogPrintSet*>(QString(), Qt::FindDirectChildrenOnly);
     if (!dialog)
-        dialog = new TDialogPrintSet(*this);
+        dialog = new TDialogPrintSet(FSheet, SheetPrinter(), this);
     dialog->exec();
 }

@@ -10,6 +10,7 @@
 #include "controls/SpinEdit.h"
 #include "Texts.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QListWidget>
@@ -156,5 +157,7 @@ void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDi
 
 void TFormKestrum::ButtonPrintOutClick(QObject*)
 {
-    SheetPrinter().PrintOut(*SheetView, this, Texts::WindowCaption);
+    // The sheet value, drawn afresh for the page: nothing of the window's present size,
+    // theme or practice reaches the paper.
+    SheetPrinter().PrintOut(FSheet, CheckBoxAnswers->isChecked(), this, Texts::WindowCaption);
 }

@@ -44,7 +44,6 @@ public:
 
     // The step of the random weights, in grams.
     std::int32_t Division() const { return FSheet.Settings.StepGrams(); }
-    TSummaryTexts Summary() const { return SummaryTexts(FSheet.Settings); }
     // The sheet area of the window, at its origin: what the one-sheet print puts on paper.
     TSheetView& View() const { return *SheetView; }
 

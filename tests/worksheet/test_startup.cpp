@@ -118,25 +118,39 @@ private slots:
         QTest::keyClick(sheet.Form.get(), Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(sheet.Dial(1)->Value(), 1900u);  // the button shows itself pressed first
 
-        // Tab walks the button row from "更新(&N)", then stops once in each group of
-        // choices, at the choice made, so that Space cannot change it.
+        // Tab walks the strip of buttons from left to right, then stops once in each
+        // group of choices, at the choice made, so that Space cannot change it.
         const auto item = [&](const char* Group, int Index) -> QWidget* {
             return sheet.Find<TRadioGroup>(Group)->Button(Index);
         };
         const QList<QWidget*> expected{
-            sheet.Find<QWidget>("ButtonPrintOut"),  sheet.Find<QWidget>("ButtonPrinterSetup"),
+            sheet.Find<QWidget>("ButtonPrintOut"),  sheet.Find<QWidget>("ButtonNew"),
+            sheet.Find<QWidget>("CheckBoxAnswers"), sheet.Find<QWidget>("CheckBoxPractice"),
+            sheet.Find<QWidget>("ButtonPrintSet"),  sheet.Find<QWidget>("ButtonRecall"),
             item("RadioGroupKind", 1),              item("RadioGroupSparselyDensely", 1),
             item("RadioGroupShow", 0),              sheet.Find<QWidget>("RadioButtonDivision100g"),
             sheet.Find<QWidget>("SpinEditMin"),     sheet.Find<QWidget>("SpinEditMax"),
             item("RadioGroupUnit", 2),              item("RadioGroupExercise", 0),
             sheet.Find<QWidget>("ButtonRadioGroupStartClose")};
-        sheet.Find<QWidget>("ButtonNew")->setFocus(Qt::TabFocusReason);
+        sheet.Find<QWidget>("ButtonPrinterSetup")->setFocus(Qt::TabFocusReason);
         QList<QWidget*> reached;
         for (qsizetype i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             reached.append(QApplication::focusWidget());
         }
         QCOMPARE(reached, expected);
+
+        // Escape closes the settings panel; 初期設定 opens it again, and Escape from a
+        // range box closes it once more.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(sheet.Find<QWidget>("GroupBoxStart")->isHidden());
+        QCOMPARE(QApplication::focusWidget(), sheet.Find<QWidget>("ButtonStart"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!sheet.Find<QWidget>("GroupBoxStart")->isHidden());
+        sheet.Find<QWidget>("SpinEditMin")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(sheet.Find<QWidget>("GroupBoxStart")->isHidden());
+        sheet.Click("ButtonStart");
 
         // At 5 kg the steps below 100 g are not offered; the step's accelerator goes to
         // the step chosen, the range's to its lower bound.

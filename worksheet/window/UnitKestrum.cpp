@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QTableWidget>
 
 TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Random)
@@ -65,6 +66,13 @@ void TFormKestrum::WireEvents()
     onClicked(ButtonPrinterSetup, &TFormKestrum::ButtonPrinterSetupClick);
     onClicked(ButtonStart, &TFormKestrum::ButtonStartClick);
     onClicked(ButtonRadioGroupStartClose, &TFormKestrum::ButtonRadioGroupStartCloseClick);
+    // Escape closes the open settings panel as its close button does; the shortcut
+    // lives on the panel, so a closed panel leaves Escape alone.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), GroupBoxStart);
+    connect(escape, &QShortcut::activated, this, [this] {
+        ButtonRadioGroupStartCloseClick(ButtonRadioGroupStartClose);
+        ButtonStart->setFocus(Qt::ShortcutFocusReason);
+    });
 
     RadioGroupKind->SetOnClick(on(&TFormKestrum::RadioGroupKindClick));
     RadioGroupSparselyDensely->SetOnClick(on(&TFormKestrum::RadioGroupSparselyDenselyClick));

@@ -13,6 +13,7 @@
 #include "controls/SpinEdit.h"
 #include "Texts.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -203,8 +204,11 @@ void TFormKestrum::CreateHiddenControls()
 
 void TFormKestrum::SetTabOrder()
 {
-    QList<QWidget*> chain{ListBoxWeight, ButtonNew, ButtonPrintOut, ButtonPrinterSetup,
-                          ButtonStart};
+    // The strip of buttons above the sheet from left to right, then the settings panel;
+    // practice's buttons stand where the set and recall buttons would.
+    QList<QWidget*> chain{ListBoxWeight,   ButtonPrinterSetup, ButtonPrintOut, ButtonNew,
+                          ButtonStart,     CheckBoxAnswers,    CheckBoxPractice, ButtonPrintSet,
+                          ButtonMark,      ButtonRecall,       ButtonNextSheet};
     for (TRadioGroup* group : {RadioGroupKind, RadioGroupSparselyDensely, RadioGroupPer200,
                                RadioGroupShow})
         for (int i = 0; i < group->ItemCount(); ++i)

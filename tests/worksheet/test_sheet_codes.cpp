@@ -86,8 +86,9 @@ private slots:
         QVERIFY(ReadSheetCode(QStringLiteral(" 5phtq j3yj2222b ")).Sheet);
         QVERIFY(ReadSheetCode(QStringLiteral("５ＰＨＴＱ－Ｊ３ＹＪ２－２２２Ｂ")).Sheet);
         // Between the groups, whatever an input method or a font gives for the hyphen:
-        // the long-vowel mark, its half-width form, the minus sign and the dashes.
-        for (const char16_t dash : {u'ー', u'ｰ', u'−', u'‐', u'–', u'—'}) {
+        // the long-vowel mark, its half-width form, the minus sign, the hyphens, the dashes
+        // and the horizontal bar.
+        for (const char16_t dash : {u'ー', u'ｰ', u'−', u'‐', u'\u2011', u'\u2012', u'–', u'—', u'―', u'－'}) {
             const QString typed = QStringLiteral("５ＰＨＴＱ") + QChar(dash) + QStringLiteral("Ｊ３ＹＪ２") +
                                   QChar(dash) + QStringLiteral("２２２Ｂ");
             const TSheetCodeReading reading = ReadSheetCode(typed);

@@ -194,17 +194,19 @@ private slots:
         QVERIFY(!step50g->Checked());
     }
 
-    void aSheetThatNoCodeBringsBackHasNone()
+    void aSheetKeepsItsCodeWhileTheRangeIsTooNarrow()
     {
-        // A range too narrow for six weights keeps the old ones, which its settings
-        // no longer give: such a sheet carries no code rather than a wrong one.
+        // A range too narrow for six weights keeps the sheet shown, and with it the code
+        // that brings it back, never a code of settings it was not drawn with.
         Sheet driver{};
         driver.Form = SeededWindow(12);
-        QVERIFY(!driver.Text("LabelSheetCode").isEmpty());
+        const QString code = driver.Text("LabelSheetCode");
+        QVERIFY(!code.isEmpty());
         driver.Type("SpinEditMin", QStringLiteral("1500"));
         driver.Type("SpinEditMax", QStringLiteral("1800"));
-        QCOMPARE(driver.Text("LabelSheetCode"), QString());
+        QCOMPARE(driver.Text("LabelSheetCode"), code);
         driver.Type("SpinEditMin", QStringLiteral("1000"));
+        QCOMPARE(driver.Form->Sheet().Settings.RangeMin, 1000);
         QCOMPARE(driver.Text("LabelSheetCode"), SheetCode(driver.Form->Sheet()));
     }
 

@@ -31,7 +31,7 @@ TSheetSettings Settled(TSheetSettings Settings, const TSheetSettings& Before)
         s.RangeMin = 0;
         s.RangeMax = capacity;
         s.Step = StartingStep(s);
-    } else if (!StepOffered(s, s.Step)) {
+    } else if (!StepOffered(s, s.Step) && (s.Dense != Before.Dense || s.Per200 != Before.Per200 || s == Before)) {
         s.Step = StartingStep(s);
     }
     if (s.Step != Before.Step) {

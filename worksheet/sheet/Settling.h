@@ -21,12 +21,14 @@ TSettingsOffer Offered(const TSheetSettings& Settings);
 // Settings as they stand once a change from Before has run its course:
 // - a new capacity is densely graduated, its range is the whole dial and it starts
 //   at its starting step (its default step where its dense marks show it);
-// - a step the dials' finest marks cannot show gives way to the starting step;
+// - a step the dials' finest marks cannot show once the density or 1/200 choice
+//   changes gives way to the starting step (a sheet brought back from an older code
+//   keeps its step through other changes, as printed, until it is drawn again);
 // - a new step empties a lower bound above it and rounds both bounds down to its
 //   multiples;
 // - a draw sheet is the whole dial;
 // - the lower bound lies within the dial.
 // Before defaults to start-up's settings, so that settings built from them keep
-// start-up's 100 g step at 2 kg. Settled(S, S) makes S consistent without a change.
+// start-up's 100 g step at 2 kg. Settled(S, S) settles S as it stands, before a draw.
 // Anything else (the 1/200 choice, unit, range above the capacity) is kept as it is.
 TSheetSettings Settled(TSheetSettings Settings, const TSheetSettings& Before = TSheetSettings{});

@@ -70,10 +70,11 @@ TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
     return texts;
 }
 
-std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, std::int32_t CapacityBound,
-                                    TRandomSource& Random, TCandidates& Candidates)
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
+                                    TCandidates& Candidates)
 {
-    Candidates = CandidateWeights(CapacityBound, Settings.StepGrams(), Settings.RangeMin, Settings.RangeMax);
+    Candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams(), Settings.RangeMin,
+                                  Settings.RangeMax);
     return DrawProblems(Candidates, Random);
 }
 
@@ -83,7 +84,7 @@ std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Se
         return std::nullopt;
     TSheetSeedRandom random(Seed);
     TCandidates candidates;
-    const std::optional<TWeights> weights = DrawWeights(Settings, Settings.CapacityGrams(), random, candidates);
+    const std::optional<TWeights> weights = DrawWeights(Settings, random, candidates);
     if (!weights)
         return std::nullopt;
     return TSheet{Settings, *weights, random.SeedValue()};

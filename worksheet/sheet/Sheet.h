@@ -94,11 +94,11 @@ struct TSheet {
     friend bool operator==(const TSheet&, const TSheet&) = default;
 };
 
-// The one draw of a sheet's weights: six of the settings' candidates below
-// CapacityBound (the capacity), drawn from Random without repetition. Candidates is
-// left with the weights not drawn. None when the settings leave fewer than six.
-std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, std::int32_t CapacityBound,
-                                    TRandomSource& Random, TCandidates& Candidates);
+// The one draw of a sheet's weights: six of the settings' candidates below the
+// capacity, drawn from Random without repetition. Candidates is left with the weights
+// not drawn. None when the settings leave fewer than six.
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
+                                    TCandidates& Candidates);
 
 // The six weights the settings give from Seed; none when the settings leave fewer
 // than six weights to draw from.

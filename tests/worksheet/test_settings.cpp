@@ -42,17 +42,6 @@ const TCapacityCase CapacityCases[] = {
     {vm100kg, 100000, {{1000, 99}, {2000, 49}, {5000, 19}, {10000, 9}}, true, "重量:100kg, "},
 };
 
-// The steps a capacity offers, by the grams of each: a step is offered only where it is
-// a whole number of the finest marks the dials draw.
-QList<int> OfferedGrams(const TSettingsOffer& Offer)
-{
-    QList<int> grams;
-    for (int i = 0; i < 10; ++i)
-        if (Offer.Steps[i])
-            grams << StepGrams[i];
-    return grams;
-}
-
 QString StepText(int Grams)
 {
     return Grams < 1000 ? QStringLiteral("%1g").arg(Grams) : QStringLiteral("%1kg").arg(Grams / 1000);
@@ -63,74 +52,71 @@ QString StepText(int Grams)
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    // A capacity chosen after another one (or kept from start-up), then a density and a
-    // 1/200 choice: the steps offered, the step the sheet stands at, and whether 1/200
-    // is offered. A draw sheet asked for enlarged stays whole.
+    // A capacity chosen after another one (or kept from start-up), then the marks: the
+    // steps offered, the step the sheet stands at, whether 1/200 is offered. A draw
+    // sheet asked for enlarged is no sheet, and settles whole.
     void settlingFollowsTheMarksTheDialsDraw_data()
     {
-        QTest::addColumn<int>("from");      // the capacity before, -1: start-up's settings
+        QTest::addColumn<int>("from");   // the capacity before; -1: start-up's settings
         QTest::addColumn<int>("capacity");
-        QTest::addColumn<bool>("dense");
-        QTest::addColumn<int>("per200");    // TPer200Choice
+        QTest::addColumn<int>("marks");  // 0 sparse, 1 dense, 2 dense with 1/200 shown
         QTest::addColumn<QList<int>>("steps");
-        QTest::addColumn<int>("step");      // grams
-        QTest::addColumn<bool>("per200Offered");
-        const auto row = [](const char* Name, int From, int Capacity, bool Dense, TPer200Choice Per200,
-                            QList<int> Steps, int Step, bool Per200Offered) {
-            QTest::newRow(Name) << From << Capacity << Dense << int{Per200} << Steps << Step << Per200Offered;
-        };
-        row("1kg dense", 1, 0, true, pcHide, {10, 20, 50, 100}, 10, true);
-        row("1kg 1/200", 1, 0, true, pcShow, {10, 20, 50, 100}, 10, true);
-        row("1kg sparse", 1, 0, false, pcUnchosen, {50, 100}, 50, false);
-        row("2kg kept from start-up", -1, 1, true, pcUnchosen, {10, 20, 50, 100, 200}, 100, false);
-        row("2kg sparse kept from start-up", -1, 1, false, pcUnchosen, {50, 100, 200}, 100, false);
-        row("2kg from 1kg", 0, 1, true, pcUnchosen, {10, 20, 50, 100, 200}, 20, false);
-        row("2kg sparse from 1kg", 0, 1, false, pcShow, {50, 100, 200}, 50, false);
-        row("5kg dense loses 50g", -1, 2, true, pcUnchosen, {100, 200, 500}, 100, false);
-        row("5kg sparse", -1, 2, false, pcUnchosen, {100, 200, 500}, 100, false);
-        row("10kg dense", -1, 3, true, pcHide, {100, 200, 500, 1000}, 100, true);
-        row("10kg 1/200", -1, 3, true, pcShow, {100, 200, 500, 1000}, 100, true);
-        row("10kg sparse", -1, 3, false, pcShow, {500, 1000}, 500, false);
-        row("20kg dense", -1, 4, true, pcUnchosen, {200, 500, 1000, 2000}, 200, false);
-        row("20kg sparse", -1, 4, false, pcUnchosen, {500, 1000, 2000}, 500, false);
-        row("50kg dense loses 500g", -1, 5, true, pcShow, {1000, 2000, 5000}, 1000, false);
-        row("50kg sparse", -1, 5, false, pcUnchosen, {1000, 2000, 5000}, 1000, false);
-        row("100kg dense", -1, 6, true, pcHide, {1000, 2000, 5000, 10000}, 1000, true);
-        row("100kg 1/200", -1, 6, true, pcShow, {1000, 2000, 5000, 10000}, 1000, true);
-        row("100kg sparse", -1, 6, false, pcUnchosen, {5000, 10000}, 5000, false);
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("per200");
+        const auto row = [](const char* Name, int From, int Capacity, int Marks, QList<int> Steps, int Step,
+                            bool Per200) { QTest::newRow(Name) << From << Capacity << Marks << Steps << Step << Per200; };
+        row("1kg dense", 1, 0, 1, {10, 20, 50, 100}, 10, true);
+        row("1kg 1/200", 1, 0, 2, {10, 20, 50, 100}, 10, true);
+        row("1kg sparse", 1, 0, 0, {50, 100}, 50, false);
+        row("2kg kept from start-up", -1, 1, 1, {10, 20, 50, 100, 200}, 100, false);
+        row("2kg sparse kept from start-up", -1, 1, 0, {50, 100, 200}, 100, false);
+        row("2kg from 1kg", 0, 1, 2, {10, 20, 50, 100, 200}, 20, false);
+        row("2kg sparse from 1kg", 0, 1, 0, {50, 100, 200}, 50, false);
+        row("5kg dense loses 50g", -1, 2, 1, {100, 200, 500}, 100, false);
+        row("5kg sparse", -1, 2, 0, {100, 200, 500}, 100, false);
+        row("10kg dense", -1, 3, 1, {100, 200, 500, 1000}, 100, true);
+        row("10kg 1/200", -1, 3, 2, {100, 200, 500, 1000}, 100, true);
+        row("10kg sparse", -1, 3, 0, {500, 1000}, 500, false);
+        row("20kg dense", -1, 4, 1, {200, 500, 1000, 2000}, 200, false);
+        row("20kg sparse", -1, 4, 0, {500, 1000, 2000}, 500, false);
+        row("50kg dense loses 500g", -1, 5, 2, {1000, 2000, 5000}, 1000, false);
+        row("50kg sparse", -1, 5, 0, {1000, 2000, 5000}, 1000, false);
+        row("100kg dense", -1, 6, 1, {1000, 2000, 5000, 10000}, 1000, true);
+        row("100kg 1/200", -1, 6, 2, {1000, 2000, 5000, 10000}, 1000, true);
+        row("100kg sparse", -1, 6, 0, {5000, 10000}, 5000, false);
     }
 
     void settlingFollowsTheMarksTheDialsDraw()
     {
         QFETCH(int, from);
         QFETCH(int, capacity);
-        QFETCH(bool, dense);
-        QFETCH(int, per200);
+        QFETCH(int, marks);
         QFETCH(QList<int>, steps);
         QFETCH(int, step);
-        QFETCH(bool, per200Offered);
+        QFETCH(bool, per200);
         TSheetSettings before;
-        if (from >= 0) {
-            before.Capacity = from;
-            before = Settled(before);
-        }
+        before.Capacity = from < 0 ? before.Capacity : from;
+        before = Settled(before);
         TSheetSettings chosen = before;
         chosen.Capacity = capacity;
         chosen = Settled(chosen, before);
         QCOMPARE(std::pair(chosen.RangeMin, chosen.RangeMax), std::pair(0, chosen.CapacityGrams()));
-        TSheetSettings settings = chosen;
-        settings.Dense = dense;
-        settings.Per200 = static_cast<TPer200Choice>(per200);
-        settings.Exercise = exDraw;
-        settings.Enlarged = true;
-        QVERIFY(!settings.IsValid());
-        settings = Settled(settings, chosen);
-        const TSettingsOffer offer = Offered(settings);
-        QCOMPARE(OfferedGrams(offer), steps);
-        QCOMPARE(settings.StepGrams(), step);
-        QCOMPARE(offer.Per200, per200Offered);
-        QVERIFY(!settings.Enlarged && !offer.Enlarged);
-        QVERIFY(settings.IsValid());
+        TSheetSettings s = chosen;
+        s.Dense = marks > 0;
+        s.Per200 = marks == 2 ? pcShow : pcHide;
+        s.Exercise = exDraw;
+        s.Enlarged = true;
+        QVERIFY(!s.IsValid());
+        s = Settled(s, chosen);
+        const TSettingsOffer offer = Offered(s);
+        QList<int> offered;
+        for (int i = 0; i < 10; ++i)
+            if (offer.Steps[i])
+                offered << StepGrams[i];
+        QCOMPARE(offered, steps);
+        QCOMPARE(s.StepGrams(), step);
+        QCOMPARE(offer.Per200, per200);
+        QVERIFY(!s.Enlarged && !offer.Enlarged && s.IsValid());
     }
 
     // Choosing each capacity in turn gives exactly its row: the dials, the range boxes,

@@ -101,6 +101,7 @@ private slots:
         chosen.Capacity = capacity;
         chosen = Settled(chosen, before);
         QCOMPARE(std::pair(chosen.RangeMin, chosen.RangeMax), std::pair(0, chosen.CapacityGrams()));
+        QVERIFY(Offered(chosen).Steps[chosen.Step]);  // a new capacity starts at a step its marks show
         TSheetSettings s = chosen;
         s.Dense = marks > 0;
         s.Per200 = marks == 2 ? pcShow : pcHide;

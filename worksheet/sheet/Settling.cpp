@@ -31,8 +31,11 @@ TSheetSettings Settled(TSheetSettings Settings, const TSheetSettings& Before)
         s.RangeMin = 0;
         s.RangeMax = capacity;
         s.Step = StartingStep(s);
-    } else if (!StepOffered(s, s.Step) && (s.Dense != Before.Dense || s.Per200 != Before.Per200 || s == Before)) {
-        s.Step = StartingStep(s);
+    } else if (!StepOffered(s, s.Step)) {
+        // Other changes leave a step brought back from an older code as it was printed.
+        const bool marksChanged = s.Dense != Before.Dense || s.Per200 != Before.Per200;
+        if (marksChanged || s == Before)
+            s.Step = StartingStep(s);
     }
     if (s.Step != Before.Step) {
         const std::int32_t step = s.StepGrams();

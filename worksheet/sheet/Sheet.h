@@ -73,8 +73,8 @@ inline TPer200Choice Per200Choice(int Item)
     return pcUnchosen;
 }
 
-// The rules of the settings, for every place that needs them (the settings panel, the
-// command line, the code reader): the finest marks the dials draw, in grams; whether
+// The parts the settings' rule (Settled, Offered in sheet/Settling.h) is built from:
+// the finest marks the dials draw, in grams; whether
 // the step of StepRows()[StepIndex] is offered with the settings' capacity, density and
 // 1/200 choice; the step a capacity starts with; and whether sheets with the step may
 // have been printed before, so that their codes still bring them back.

@@ -440,20 +440,20 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>Step of the weights: %1, one the capacity offers.</translation>
     </message>
     <message>
-        <source>Graduation: sparse|dense (dense).</source>
-        <translation>Graduation: sparse|dense (dense).</translation>
+        <source>Graduation: %1 (dense).</source>
+        <translation>Graduation: %1 (dense).</translation>
     </message>
     <message>
-        <source>1/200 graduation: show|hide.</source>
-        <translation>1/200 graduation: show|hide.</translation>
+        <source>1/200 graduation: %1.</source>
+        <translation>1/200 graduation: %1.</translation>
     </message>
     <message>
-        <source>Dial view: whole|enlarged (whole).</source>
-        <translation>Dial view: whole|enlarged (whole).</translation>
+        <source>Dial view: %1 (whole).</source>
+        <translation>Dial view: %1 (whole).</translation>
     </message>
     <message>
-        <source>Answer blanks: g|kg|kg-g (kg-g).</source>
-        <translation>Answer blanks: g|kg|kg-g (kg-g).</translation>
+        <source>Answer blanks: %1 (kg-g).</source>
+        <translation>Answer blanks: %1 (kg-g).</translation>
     </message>
     <message>
         <source>Lower range box, grams (0).</source>
@@ -472,8 +472,8 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>Sheet 1 is the sheet of this code; the rest follow from it.</translation>
     </message>
     <message>
-        <source>Language of the window and the sheets: ja|en (the desktop&apos;s; Japanese where it names none).</source>
-        <translation>Language of the window and the sheets: ja|en (the desktop&apos;s; Japanese where it names none).</translation>
+        <source>Language of the window and the sheets: %1 (the desktop&apos;s; Japanese where it names none).</source>
+        <translation>Language of the window and the sheets: %1 (the desktop&apos;s; Japanese where it names none).</translation>
     </message>
     <message>
         <source>Printable worksheets on reading the weights from dial scales: opens the worksheet window, or with --pdf writes a class set as a PDF.</source>
@@ -494,6 +494,10 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
     <message>
         <source>--pdf: expected a file name</source>
         <translation>--pdf: expected a file name</translation>
+    </message>
+    <message>
+        <source>--%1: expected a value</source>
+        <translation>--%1: expected a value</translation>
     </message>
     <message>
         <source>a whole number from 1 to 60</source>
@@ -528,10 +532,6 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>grams from 0 to the capacity, %1</translation>
     </message>
     <message>
-        <source>grams from 0 to %1</source>
-        <translation>grams from 0 to %1</translation>
-    </message>
-    <message>
         <source>the settings leave fewer than six weights to draw</source>
         <translation>the settings leave fewer than six weights to draw</translation>
     </message>
@@ -544,8 +544,8 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>--pdf: cannot write %1: %2</translation>
     </message>
     <message>
-        <source>Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).</source>
-        <translation>Exercise: read the dials, or draw the needles for the weights given (whole view only): read|draw (read).</translation>
+        <source>Exercise: read the dials, or draw the needles for the weights given (whole view only): %1 (read).</source>
+        <translation>Exercise: read the dials, or draw the needles for the weights given (whole view only): %1 (read).</translation>
     </message>
     <message>
         <source>whole with --kind draw</source>

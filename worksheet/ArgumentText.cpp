@@ -1,5 +1,7 @@
 #include "ArgumentText.h"
 
+#include <limits>
+
 namespace {
 
 constexpr char16_t ByteEscape = 0xDC00;
@@ -77,4 +79,61 @@ int EscapedByte(char32_t Character)
     return Character >= ByteEscape + 0x80u && Character <= ByteEscape + 0xFFu
                ? static_cast<int>(Character - ByteEscape)
                : -1;
+}
+
+namespace {
+
+// How a message writes a character that would break its line or hide in it.
+QString Escaped(char32_t C)
+{
+    switch (C) {
+    case U'\n':
+        return QStringLiteral("\\n");
+    case U'\t':
+        return QStringLiteral("\\t");
+    case U'\r':
+        return QStringLiteral("\\r");
+    default:
+        break;
+    }
+    if (const int byte = EscapedByte(C); byte >= 0)
+        return QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    if (C < 0x100)
+        return QStringLiteral("\\x%1").arg(static_cast<uint>(C), 2, 16, QLatin1Char('0'));
+    return QStringLiteral("\\u%1").arg(static_cast<uint>(C), 4, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString Echo(const QString& Value, qsizetype Longest)
+{
+    QString shown;
+    for (qsizetype at = 0; at < Value.size(); ++at) {
+        char32_t c = Value[at].unicode();
+        if (QChar::isHighSurrogate(c) && at + 1 < Value.size() && Value[at + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(Value[at], Value[at + 1]);
+            ++at;
+        }
+        QString piece;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            piece = Escaped(c);
+            break;
+        default:
+            piece = QString::fromUcs4(&c, 1);
+        }
+        if (shown.size() + piece.size() > Longest)
+            return shown + QStringLiteral("...");
+        shown += piece;
+    }
+    return shown;
+}
+
+QString OneLine(const QString& Text)
+{
+    return Echo(Text, std::numeric_limits<qsizetype>::max());
 }

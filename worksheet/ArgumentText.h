@@ -14,3 +14,12 @@ QByteArray ArgumentBytes(const QString& Text);
 
 // The byte that a lone surrogate of ArgumentText stands for; -1 for any other character.
 int EscapedByte(char32_t Character);
+
+// A value as a message shows it: on one line whatever it holds (a script may pass a
+// name with a newline or an escape sequence), each control, format or separator
+// character written as an escape ("\n", "\x1b", "\u2028"), and cut short with "..."
+// where it is longer than Longest.
+QString Echo(const QString& Value, qsizetype Longest = 60);
+
+// A text of the system's on one line, whole.
+QString OneLine(const QString& Text);

@@ -2,52 +2,66 @@
 
 #include "ArgumentText.h"
 #include "CommandLineTexts.h"
-#include "view/Fonts.h"
 #include "sheet/RandomSource.h"
 #include "sheet/SettingsTables.h"
+#include "sheet/Settling.h"
 #include "sheet/SheetCode.h"
-#include "printing/PdfExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
-#include <limits>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// One choice of a fixed list, written as on the command line.
-template <typename T> struct TChoice {
-    const char* Name;
-    T Value;
-};
+// The names of a fixed list of choices, as the command line writes them, and what each
+// stands for.
+template <typename T> using TChoices = std::vector<std::pair<QString, T>>;
 
-template <typename T, std::size_t N>
-std::optional<T> Choose(const TChoice<T> (&Choices)[N], const QString& Text)
+template <typename T> std::optional<T> Choose(const TChoices<T>& Choices, const QString& Text)
 {
-    for (const TChoice<T>& choice : Choices)
-        if (Text == QLatin1String(choice.Name))
-            return choice.Value;
+    for (const auto& [name, value] : Choices)
+        if (Text == name)
+            return value;
     return std::nullopt;
 }
 
-template <typename T, std::size_t N> QString Names(const TChoice<T> (&Choices)[N])
+template <typename T> QString Names(const TChoices<T>& Choices)
 {
     QStringList names;
-    for (const TChoice<T>& choice : Choices)
-        names << QLatin1String(choice.Name);
+    for (const auto& choice : Choices)
+        names << choice.first;
     return names.join(QLatin1Char('|'));
 }
 
-const TChoice<TAnswerPages> AnswerChoices[] = {{"none", apNone}, {"each", apEachSheet}, {"list", apList}};
-const TChoice<int> CapacityChoices[] = {{"1", 0}, {"2", 1}, {"5", 2}, {"10", 3}, {"20", 4}, {"50", 5}, {"100", 6}};
-const TChoice<int> StepChoices[] = {{"10g", 0}, {"20g", 1}, {"50g", 2},  {"100g", 3}, {"200g", 4},
-                                    {"500g", 5}, {"1kg", 6}, {"2kg", 7}, {"5kg", 8},  {"10kg", 9}};
-const TChoice<bool> DensityChoices[] = {{"sparse", false}, {"dense", true}};
-const TChoice<TPer200Choice> Per200Choices[] = {{"hide", pcHide}, {"show", pcShow}};
-const TChoice<bool> ViewChoices[] = {{"whole", false}, {"enlarged", true}};
-const TChoice<TExercise> KindChoices[] = {{"read", exRead}, {"draw", exDraw}};
-const TChoice<TAnswerUnit> UnitChoices[] = {{"g", auGrams}, {"kg", auKilograms}, {"kg-g", auKilogramsAndGrams}};
+const TChoices<TAnswerPages> AnswerChoices{
+    {QStringLiteral("none"), apNone}, {QStringLiteral("each"), apEachSheet}, {QStringLiteral("list"), apList}};
+const TChoices<bool> DensityChoices{{QStringLiteral("sparse"), false}, {QStringLiteral("dense"), true}};
+const TChoices<TPer200Choice> Per200Choices{{QStringLiteral("show"), pcShow}, {QStringLiteral("hide"), pcHide}};
+const TChoices<bool> ViewChoices{{QStringLiteral("whole"), false}, {QStringLiteral("enlarged"), true}};
+const TChoices<TExercise> KindChoices{{QStringLiteral("read"), exRead}, {QStringLiteral("draw"), exDraw}};
+const TChoices<TAnswerUnit> UnitChoices{
+    {QStringLiteral("g"), auGrams}, {QStringLiteral("kg"), auKilograms}, {QStringLiteral("kg-g"), auKilogramsAndGrams}};
+const TChoices<TLanguage> LanguageChoices{{QStringLiteral("ja"), lgJapanese}, {QStringLiteral("en"), lgEnglish}};
+
+// The capacities and steps by the panel's own captions, "5" for 5 kg, "100g".
+TChoices<int> CapacityChoices()
+{
+    TChoices<int> choices;
+    for (int i = 0; i < CapacityCount; ++i)
+        choices.emplace_back(QString::number(CapacityRows()[i].Capacity / 1000), i);
+    return choices;
+}
+
+TChoices<int> StepChoices()
+{
+    TChoices<int> choices;
+    for (int i = 0; i < StepCount; ++i)
+        choices.emplace_back(StepRows()[i].Caption, i);
+    return choices;
+}
 
 // A whole number from Low to High, or none.
 std::optional<std::int64_t> Whole(const QString& Text, std::int64_t Low, std::int64_t High)
@@ -57,68 +71,6 @@ std::optional<std::int64_t> Whole(const QString& Text, std::int64_t Low, std::in
     if (!ok || value < Low || value > High)
         return std::nullopt;
     return value;
-}
-
-TCommandLine Fail(TCommandLine& Line, const QString& Error)
-{
-    Line.Error = Error;
-    return Line;
-}
-
-// How a message writes a character that would break its line or hide in it.
-QString Escaped(char32_t C)
-{
-    switch (C) {
-    case U'\n':
-        return QStringLiteral("\\n");
-    case U'\t':
-        return QStringLiteral("\\t");
-    case U'\r':
-        return QStringLiteral("\\r");
-    default:
-        break;
-    }
-    if (const int byte = EscapedByte(C); byte >= 0)
-        return QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
-    if (C < 0x100)
-        return QStringLiteral("\\x%1").arg(static_cast<uint>(C), 2, 16, QLatin1Char('0'));
-    return QStringLiteral("\\u%1").arg(static_cast<uint>(C), 4, 16, QLatin1Char('0'));
-}
-
-// A value as a message shows it: on one line whatever it holds (a script may pass a
-// name with a newline or an escape sequence), and cut short where it is long.
-QString Echo(const QString& Value, qsizetype Longest = 60)
-{
-    QString shown;
-    for (qsizetype at = 0; at < Value.size(); ++at) {
-        char32_t c = Value[at].unicode();
-        if (QChar::isHighSurrogate(c) && at + 1 < Value.size() && Value[at + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(Value[at], Value[at + 1]);
-            ++at;
-        }
-        QString piece;
-        switch (QChar::category(c)) {
-        case QChar::Other_Control:
-        case QChar::Other_Format:
-        case QChar::Other_Surrogate:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-            piece = Escaped(c);
-            break;
-        default:
-            piece = QString::fromUcs4(&c, 1);
-        }
-        if (shown.size() + piece.size() > Longest)
-            return shown + QStringLiteral("...");
-        shown += piece;
-    }
-    return shown;
-}
-
-// A text of the system's on one line, whole.
-QString OneLine(const QString& Text)
-{
-    return Echo(Text, std::numeric_limits<qsizetype>::max());
 }
 
 QString Refusal(const QString& Option, const QString& Accepts, const QString& Given)
@@ -134,57 +86,237 @@ bool LooksLikeOption(const QString& Value)
     return Value.size() > 1 && Value.startsWith(QLatin1Char('-')) && !Value.at(1).isDigit();
 }
 
-// The options, as --help lists them.
+// What the options read so far have made of the command line.
+struct TReading {
+    TCommandLine Line;
+    TSheetSettings Settings;
+    TSheetSettings Before;  // the settings before the choices that settle together
+    bool SettingsGiven = false;  // any option of the sheet's settings
+    bool SeedGiven = false;
+    bool CodeOnly = false;  // a code says the rest: the options after it have nothing to read
+};
+
+// Reads an option's value into the reading; returns the refusal, or nothing.
+using TRead = QString (*)(TReading&, const QString& Name, const QString& Value);
+
+// A named choice read into the field Member of the line or the settings.
+template <auto Choices, auto Target> QString ReadChoice(TReading& R, const QString& Name, const QString& Value)
+{
+    const auto chosen = Choose(Choices(), Value);
+    if (!chosen)
+        return Refusal(Name, Names(Choices()), Value);
+    Target(R) = *chosen;
+    return {};
+}
+
+QString ReadPdf(TReading& R, const QString&, const QString& Value)
+{
+    R.Line.PdfPath = Value;
+    return Value.isEmpty() ? CommandLineTexts::PdfNoFileName.Text() : QString();
+}
+
+QString ReadPractice(TReading& R, const QString&, const QString&)
+{
+    R.Line.Practice = true;
+    return R.Line.PdfPath.isEmpty() ? QString() : CommandLineTexts::PracticeWithPdf.Text();
+}
+
+QString ReadSheets(TReading& R, const QString& Name, const QString& Value)
+{
+    const auto n = Whole(Value, 1, 60);
+    if (!n)
+        return Refusal(Name, CommandLineTexts::SheetsAccepted, Value);
+    R.Line.Sheets = static_cast<int>(*n);
+    return {};
+}
+
+QString ReadCode(TReading& R, const QString& Name, const QString& Value)
+{
+    if (R.SettingsGiven || R.SeedGiven)
+        return CommandLineTexts::CodeAlone;
+    const TSheetCodeReading reading = ReadSheetCode(Value);
+    if (!reading.Sheet)
+        return Refusal(Name, CommandLineTexts::CodeAccepted, Value);
+    R.Line.Code = reading.Sheet;
+    R.CodeOnly = true;
+    return {};
+}
+
+QString ReadSeed(TReading& R, const QString& Name, const QString& Value)
+{
+    const auto s = Whole(Value, 0, SheetSeedLimit - 1);
+    if (!s)
+        return Refusal(Name, CommandLineTexts::SeedAccepted.arg(SheetSeedLimit - 1), Value);
+    R.Line.Seed = static_cast<std::uint32_t>(*s);
+    return {};
+}
+
+// A capacity settles as the panel's choice of it does: its range, its starting step.
+QString ReadCapacity(TReading& R, const QString& Name, const QString& Value)
+{
+    const auto c = Choose(CapacityChoices(), Value);
+    if (!c)
+        return Refusal(Name, Names(CapacityChoices()), Value);
+    R.Settings.Capacity = *c;
+    R.Before = R.Settings = Settled(R.Settings);
+    return {};
+}
+
+// The density, 1/200, view, unit and exercise settle together once all are read: the
+// steps the dial offers follow from them.
+QString SettleChoices(TReading& R, const QString&, const QString&)
+{
+    TSheetSettings& s = R.Settings;
+    if (!Offered(s).Enlarged && s.Enlarged)
+        return Refusal(QStringLiteral("view"), CommandLineTexts::ViewAcceptedDrawing, QStringLiteral("enlarged"));
+    // As on the panel, which offers no 1/200 choice for such a capacity.
+    const TCapacityRow& row = CapacityRows()[s.Capacity];
+    if (s.Per200 == pcShow && !row.Per200Offered)
+        return Refusal(QStringLiteral("per200"), CommandLineTexts::Per200Accepted.arg(row.Capacity / 1000),
+                       QStringLiteral("show"));
+    s = Settled(s, R.Before);
+    return {};
+}
+
+QString ReadStep(TReading& R, const QString& Name, const QString& Value)
+{
+    const TSettingsOffer offer = Offered(R.Settings);
+    QStringList offered;
+    for (int i = 0; i < StepCount; ++i)
+        if (offer.Steps[i])
+            offered << StepRows()[i].Caption;
+    const auto step = Choose(StepChoices(), Value);
+    if (!step || !offer.Steps[*step])
+        return Refusal(Name,
+                       CommandLineTexts::StepAccepted.arg(offered.join(QLatin1Char('|')))
+                           .arg(offer.RangeBound / 1000)
+                           .arg(R.Settings.Dense ? QString() : CommandLineTexts::StepAcceptedSparse),
+                       Value);
+    const TSheetSettings before = R.Settings;
+    R.Settings.Step = *step;
+    R.Settings = Settled(R.Settings, before);
+    return {};
+}
+
+// Both range boxes take grams from 0 to the capacity, as the panel's do.
+template <std::int32_t TSheetSettings::*Bound>
+QString ReadRange(TReading& R, const QString& Name, const QString& Value)
+{
+    const std::int32_t capacity = Offered(R.Settings).RangeBound;
+    const auto g = Whole(Value, 0, capacity);
+    if (!g)
+        return Refusal(Name, CommandLineTexts::RangeAccepted.arg(capacity), Value);
+    R.Settings.*Bound = static_cast<std::int32_t>(*g);
+    return {};
+}
+
+QString ReadLanguage(TReading& R, const QString& Name, const QString& Value)
+{
+    R.Line.Language = LanguageNamed(Value);
+    return R.Line.Language ? QString() : Refusal(Name, Names(LanguageChoices), Value);
+}
+
+auto& Answers(TReading& R) { return R.Line.Answers; }
+auto& Dense(TReading& R) { return R.Settings.Dense; }
+auto& Per200(TReading& R) { return R.Settings.Per200; }
+auto& Enlarged(TReading& R) { return R.Settings.Enlarged; }
+auto& Unit(TReading& R) { return R.Settings.Unit; }
+auto& Kind(TReading& R) { return R.Settings.Exercise; }
+template <const auto& Choices> const auto& Fixed() { return Choices; }
+
+// One option: its name, the name of its value (none for a switch), its help line (%1: its
+// choices), where --help lists it, and how it is read.
+struct TOptionRow {
+    const char* Name;
+    const char* ValueName;
+    TText Help;
+    QString (*Accepted)();  // the choices the help line lists, where it lists them
+    int HelpPlace;
+    bool Setting;           // a setting of the sheet, which a code carries itself
+    TRead Read;
+};
+
+QString SeedLimit() { return QString::number(SheetSeedLimit - 1); }
+template <const auto& Choices> QString ListOf() { return Names(Choices); }
+QString CapacityNames() { return Names(CapacityChoices()); }
+QString StepNames() { return Names(StepChoices()); }
+
+// In the order they are read: each reads what those before it have made. The row with
+// no name runs whether or not an option is given.
+const TOptionRow OptionRows[] = {
+    {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 15, false, ReadLanguage},
+    {"pdf", "FILE", CommandLineTexts::HelpPdf, nullptr, 0, false, ReadPdf},
+    {"practice", nullptr, CommandLineTexts::HelpPractice, nullptr, 1, false, ReadPractice},
+    {"sheets", "N", CommandLineTexts::HelpSheets, nullptr, 2, false, ReadSheets},
+    {"answers", "PAGES", CommandLineTexts::HelpAnswers, ListOf<AnswerChoices>, 3, false,
+     ReadChoice<Fixed<AnswerChoices>, Answers>},
+    {"code", "CODE", CommandLineTexts::HelpCode, nullptr, 14, false, ReadCode},
+    {"seed", "N", CommandLineTexts::HelpSeed, SeedLimit, 13, false, ReadSeed},
+    {"capacity", "KG", CommandLineTexts::HelpCapacity, CapacityNames, 5, true, ReadCapacity},
+    {"density", "DENSITY", CommandLineTexts::HelpDensity, ListOf<DensityChoices>, 7, true,
+     ReadChoice<Fixed<DensityChoices>, Dense>},
+    {"per200", "CHOICE", CommandLineTexts::HelpPer200, ListOf<Per200Choices>, 8, true,
+     ReadChoice<Fixed<Per200Choices>, Per200>},
+    {"view", "VIEW", CommandLineTexts::HelpView, ListOf<ViewChoices>, 9, true, ReadChoice<Fixed<ViewChoices>, Enlarged>},
+    {"unit", "UNIT", CommandLineTexts::HelpUnit, ListOf<UnitChoices>, 10, true, ReadChoice<Fixed<UnitChoices>, Unit>},
+    {"kind", "KIND", CommandLineTexts::HelpKind, ListOf<KindChoices>, 4, true, ReadChoice<Fixed<KindChoices>, Kind>},
+    {nullptr, nullptr, {}, nullptr, -1, true, SettleChoices},
+    {"step", "STEP", CommandLineTexts::HelpStep, StepNames, 6, true, ReadStep},
+    {"min", "G", CommandLineTexts::HelpMin, nullptr, 11, true, ReadRange<&TSheetSettings::RangeMin>},
+    {"max", "G", CommandLineTexts::HelpMax, nullptr, 12, true, ReadRange<&TSheetSettings::RangeMax>},
+};
+
+// The options, as --help lists them. Qt's own help option would bring --help-all, which
+// lists Qt's options that the program does not read.
 struct TOptions {
     TOptions();
     QCommandLineParser Parser;
-    const QCommandLineOption Pdf{QStringLiteral("pdf"), CommandLineTexts::HelpPdf, QStringLiteral("FILE")};
-    const QCommandLineOption Practice{QStringLiteral("practice"), CommandLineTexts::HelpPractice};
-    const QCommandLineOption Sheets{QStringLiteral("sheets"), CommandLineTexts::HelpSheets,
-                                    QStringLiteral("N")};
-    const QCommandLineOption Answers{QStringLiteral("answers"),
-                                     CommandLineTexts::HelpAnswers.arg(Names(AnswerChoices)),
-                                     QStringLiteral("PAGES")};
-    const QCommandLineOption Capacity{QStringLiteral("capacity"),
-                                      CommandLineTexts::HelpCapacity.arg(Names(CapacityChoices)),
-                                      QStringLiteral("KG")};
-    const QCommandLineOption Step{QStringLiteral("step"),
-                                  CommandLineTexts::HelpStep.arg(Names(StepChoices)),
-                                  QStringLiteral("STEP")};
-    const QCommandLineOption Density{QStringLiteral("density"), CommandLineTexts::HelpDensity,
-                                     QStringLiteral("DENSITY")};
-    const QCommandLineOption Per200{QStringLiteral("per200"), CommandLineTexts::HelpPer200,
-                                    QStringLiteral("CHOICE")};
-    const QCommandLineOption View{QStringLiteral("view"), CommandLineTexts::HelpView,
-                                  QStringLiteral("VIEW")};
-    const QCommandLineOption Unit{QStringLiteral("unit"), CommandLineTexts::HelpUnit,
-                                  QStringLiteral("UNIT")};
-    const QCommandLineOption Min{QStringLiteral("min"), CommandLineTexts::HelpMin,
-                                 QStringLiteral("G")};
-    const QCommandLineOption Max{QStringLiteral("max"), CommandLineTexts::HelpMax,
-                                 QStringLiteral("G")};
-    const QCommandLineOption Seed{QStringLiteral("seed"),
-                                  CommandLineTexts::HelpSeed.arg(SheetSeedLimit - 1),
-                                  QStringLiteral("N")};
-    const QCommandLineOption Code{QStringLiteral("code"), CommandLineTexts::HelpCode, QStringLiteral("CODE")};
-    const QCommandLineOption Kind{QStringLiteral("kind"), CommandLineTexts::HelpKind, QStringLiteral("KIND")};
-    const QCommandLineOption Lang{QStringLiteral("lang"), CommandLineTexts::HelpLang, QStringLiteral("LANG")};
 };
 
 TOptions::TOptions()
 {
     Parser.setApplicationDescription(CommandLineTexts::HelpDescription);
-    Parser.addHelpOption();
+    // Qt's own words for it, in Qt's own translations.
+    const char* const helpLine = "Displays help on commandline options.";
+    Parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QCoreApplication::translate("QCommandLineParser", helpLine)));
     Parser.addVersionOption();
-    Parser.addOptions(
-        {Pdf, Practice, Sheets, Answers, Kind, Capacity, Step, Density, Per200, View, Unit, Min, Max, Seed, Code, Lang});
+    std::vector<const TOptionRow*> listed;
+    for (const TOptionRow& row : OptionRows)
+        if (row.Name)
+            listed.push_back(&row);
+    std::ranges::sort(listed, {}, &TOptionRow::HelpPlace);
+    for (const TOptionRow* row : listed) {
+        const QString help = row->Accepted ? row->Help.arg(row->Accepted()) : row->Help.Text();
+        Parser.addOption(row->ValueName
+                             ? QCommandLineOption(QLatin1String(row->Name), help, QLatin1String(row->ValueName))
+                             : QCommandLineOption(QLatin1String(row->Name), help));
+    }
 }
 
-// An unknown option as the user typed it: "-p" of "-pdf", "--PDF".
-QString Unknown(const QString& Name)
+// Why the arguments do not parse, in the program's words: an unknown option as the user
+// typed it ("-style" whole, where Qt reads it as the letters -s -t -y -l -e), or an
+// option whose value is missing at the end.
+QString ParseFailure(const QCommandLineParser& Parser, const QStringList& Arguments)
 {
-    return CommandLineTexts::UnknownOption
-        .arg(Name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), Echo(Name));
+    if (const QStringList unknown = Parser.unknownOptionNames(); !unknown.isEmpty()) {
+        QString prefix = unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        QString word = unknown.first();
+        if (word.size() == 1)
+            for (const QString& argument : Arguments.mid(1))
+                if (argument.size() > 2 && argument.startsWith(QLatin1Char('-')) &&
+                    argument.at(1) != QLatin1Char('-') && argument.indexOf(word) > 0) {
+                    word = argument.section(QLatin1Char('='), 0, 0).mid(1);
+                    break;
+                }
+        return CommandLineTexts::UnknownOption.arg(prefix, Echo(word));
+    }
+    const QString last = Arguments.size() > 1 ? Arguments.last() : QString();
+    if (last == QStringLiteral("--pdf"))
+        return CommandLineTexts::PdfNoFileName;
+    if (last.startsWith(QStringLiteral("--")))
+        return CommandLineTexts::ValueMissing.arg(Echo(last.mid(2)));
+    return Parser.errorText();
 }
 
 }  // namespace
@@ -208,20 +340,15 @@ QStringList ArgumentsOf(int Argc, char** Argv)
 TCommandLine ParseCommandLine(const QStringList& Arguments)
 {
     TOptions options;
-    auto& [parser, pdf, practice, sheets, answers, capacity, step, density, per200, view, unit, min, max, seed, code, kind,
-           lang] = options;
-
-    TCommandLine line;
+    QCommandLineParser& parser = options.Parser;
+    TReading reading;
+    TCommandLine& line = reading.Line;
     if (!parser.parse(Arguments)) {
-        // Qt's own text gets the option's name; ours says where the options are listed.
-        const QStringList unknown = parser.unknownOptionNames();
-        line.Error = unknown.isEmpty() ? parser.errorText() : Unknown(unknown.first());
+        line.Error = ParseFailure(parser, Arguments);
         return line;
     }
-    // --help-all would add Qt's own options, which the program does not read: the same help.
-    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
-    if (help || parser.isSet(QStringLiteral("version"))) {
-        line.Request = help ? rqHelp : rqVersion;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        line.Request = parser.isSet(QStringLiteral("help")) ? rqHelp : rqVersion;
         return line;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -230,143 +357,30 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     }
     for (const QString& name : parser.optionNames())
         for (const QString& value : parser.values(name))
-            if (LooksLikeOption(value))
-                return Fail(line, CommandLineTexts::MissingValue.arg(name, Echo(value)));
+            if (LooksLikeOption(value)) {
+                line.Error = CommandLineTexts::MissingValue.arg(name, Echo(value));
+                return line;
+            }
 
-    if (parser.isSet(lang)) {
-        line.Language = LanguageNamed(parser.value(lang));
-        if (!line.Language)
-            return Fail(line, Refusal(QStringLiteral("lang"), QStringLiteral("ja|en"), parser.value(lang)));
-    }
-    line.PdfPath = parser.value(pdf);
-    if (parser.isSet(pdf) && line.PdfPath.isEmpty()) {
-        line.Error = CommandLineTexts::PdfNoFileName;
-        return line;
-    }
-    line.Practice = parser.isSet(practice);
-    if (line.Practice && parser.isSet(pdf))
-        return Fail(line, CommandLineTexts::PracticeWithPdf);
-    if (parser.isSet(sheets)) {
-        const auto n = Whole(parser.value(sheets), 1, 60);
-        if (!n)
-            return Fail(line, Refusal(QStringLiteral("sheets"), CommandLineTexts::SheetsAccepted,
-                                        parser.value(sheets)));
-        line.Sheets = static_cast<int>(*n);
-    }
-    // Reads a named choice into Target where the option is given; false, with the
-    // refusal in the line, where the value is none of the choices.
-    const auto takeChoice = [&](const QCommandLineOption& Option, const auto& Choices, auto& Target) {
-        if (!parser.isSet(Option))
-            return true;
-        const auto chosen = Choose(Choices, parser.value(Option));
-        if (!chosen) {
-            Fail(line, Refusal(Option.names().front(), Names(Choices), parser.value(Option)));
-            return false;
+    reading.SettingsGiven = std::ranges::any_of(
+        OptionRows, [&](const TOptionRow& row) { return row.Setting && row.Name && parser.isSet(row.Name); });
+    reading.SeedGiven = parser.isSet(QStringLiteral("seed"));
+    for (const TOptionRow& row : OptionRows) {
+        if (reading.CodeOnly || (row.Setting && !reading.SettingsGiven))
+            break;
+        const QString name = row.Name ? QLatin1String(row.Name) : QString();
+        if (row.Name && !parser.isSet(name))
+            continue;
+        if (QString refusal = row.Read(reading, name, row.Name ? parser.value(name) : QString()); !refusal.isEmpty()) {
+            line.Error = refusal;
+            return line;
         }
-        Target = *chosen;
-        return true;
-    };
-    if (!takeChoice(answers, AnswerChoices, line.Answers))
-        return line;
-
-    bool anySetting = false;
-    for (const QCommandLineOption* o : {&kind, &capacity, &step, &density, &per200, &view, &unit, &min, &max})
-        anySetting = anySetting || parser.isSet(*o);
-    if (parser.isSet(code)) {
-        if (anySetting || parser.isSet(seed))
-            return Fail(line, CommandLineTexts::CodeAlone);
-        const TSheetCodeReading reading = ReadSheetCode(parser.value(code));
-        if (!reading.Sheet)
-            return Fail(line, Refusal(QStringLiteral("code"),
-                                        CommandLineTexts::CodeAccepted,
-                                        parser.value(code)));
-        line.Code = reading.Sheet;
-        return line;
     }
-
-    if (parser.isSet(seed)) {
-        const auto s = Whole(parser.value(seed), 0, SheetSeedLimit - 1);
-        if (!s)
-            return Fail(line, Refusal(QStringLiteral("seed"),
-                                        CommandLineTexts::SeedAccepted.arg(SheetSeedLimit - 1),
-                                        parser.value(seed)));
-        line.Seed = static_cast<std::uint32_t>(*s);
-    }
-    if (!anySetting)
-        return line;
-
-    TSheetSettings s;
-    if (parser.isSet(capacity)) {
-        const auto c = Choose(CapacityChoices, parser.value(capacity));
-        if (!c)
-            return Fail(line, Refusal(QStringLiteral("capacity"), Names(CapacityChoices), parser.value(capacity)));
-        s.Capacity = *c;
-        // The step the panel selects for that capacity; 2 kg keeps start-up's 100 g.
-        if (s.Capacity != TSheetSettings{}.Capacity)
-            s.Step = CapacityRows()[s.Capacity].DefaultStep;
-    }
-    const TCapacityRow& row = CapacityRows()[s.Capacity];
-    s.RangeMax = row.Capacity;
-    if (!takeChoice(density, DensityChoices, s.Dense) || !takeChoice(per200, Per200Choices, s.Per200) ||
-        !takeChoice(view, ViewChoices, s.Enlarged) || !takeChoice(unit, UnitChoices, s.Unit) ||
-        !takeChoice(kind, KindChoices, s.Exercise))
-        return line;
-    // The enlarged part would show where the needle belongs.
-    if (s.Exercise == exDraw && s.Enlarged)
-        return Fail(line, Refusal(QStringLiteral("view"), CommandLineTexts::ViewAcceptedDrawing,
-                                  parser.value(view)));
-    // As on the panel, which offers no 1/200 choice for such a capacity.
-    if (s.Per200 == pcShow && !row.Per200Offered)
-        return Fail(line, Refusal(QStringLiteral("per200"),
-                                  CommandLineTexts::Per200Accepted
-                                      .arg(row.Capacity / 1000),
-                                  parser.value(per200)));
-    // The steps the panel offers with this capacity, density and 1/200 choice.
-    QStringList offered;
-    int finestOffered = -1;
-    for (int i = row.FirstStep; i <= row.LastStep; ++i)
-        if (StepOffered(s, i)) {
-            offered << StepRows()[i].Caption;
-            finestOffered = finestOffered < 0 ? i : finestOffered;
-        }
-    if (parser.isSet(step)) {
-        const auto st = Choose(StepChoices, parser.value(step));
-        if (!st || !offered.contains(StepRows()[*st].Caption))
-            return Fail(line, Refusal(QStringLiteral("step"),
-                                      CommandLineTexts::StepAccepted
-                                          .arg(offered.join(QLatin1Char('|')))
-                                          .arg(row.Capacity / 1000)
-                                          .arg(s.Dense ? QString() : CommandLineTexts::StepAcceptedSparse),
-                                      parser.value(step)));
-        s.Step = *st;
-    } else if (!StepOffered(s, s.Step)) {
-        // As the panel does: the finest step still offered.
-        s.Step = finestOffered;
-    }
-    if (parser.isSet(min)) {
-        const auto g = Whole(parser.value(min), 0, row.Capacity);
-        if (!g)
-            return Fail(line, Refusal(QStringLiteral("min"),
-                                        CommandLineTexts::MinAccepted.arg(row.Capacity),
-                                        parser.value(min)));
-        s.RangeMin = static_cast<std::int32_t>(*g);
-    }
-    if (parser.isSet(max)) {
-        const auto g = Whole(parser.value(max), 0, SheetCodeRangeLimit);
-        if (!g)
-            return Fail(line, Refusal(QStringLiteral("max"),
-                                        CommandLineTexts::MaxAccepted.arg(SheetCodeRangeLimit),
-                                        parser.value(max)));
-        s.RangeMax = static_cast<std::int32_t>(*g);
-    }
-    line.Settings = s;
+    if (reading.SettingsGiven && !reading.CodeOnly)
+        line.Settings = reading.Settings;
     return line;
 }
 
-namespace {
-
-// Sheet 1 of the command line: the code's sheet, or a draw from the seed (the
-// clock's when none was given) with the settings.
 std::optional<TSheet> FirstSheet(const TCommandLine& Line)
 {
     if (Line.Code)
@@ -380,32 +394,6 @@ std::optional<TSheet> FirstSheet(const TCommandLine& Line)
         seed = clock.SeedValue();
     }
     return DrawSheet(Line.Settings.value_or(TSheetSettings{}), seed);
-}
-
-}  // namespace
-
-int RunPdf(const TCommandLine& Line)
-{
-    const std::optional<TSheet> first = FirstSheet(Line);
-    if (!first) {
-        std::fprintf(stderr, "kestrum: %s\n", qPrintable(CommandLineTexts::TooFewWeights.Text()));
-        return CommandLineError;
-    }
-    // Without its faces the sheet's texts would come out as boxes: no file is better.
-    if (const QStringList missing = MissingSheetFonts(); !missing.isEmpty()) {
-        std::fprintf(stderr, "kestrum: %s\n",
-                     qPrintable(CommandLineTexts::FontsMissing.arg(missing.join(QStringLiteral(", ")),
-                                                                   QLatin1String(SheetFontPackage))));
-        return CommandLineError;
-    }
-    TSheetDocument document(DrawSet(*first, Line.Sheets), Line.Answers);
-    const TPdfResult result = SavePdfToFileName(document, ArgumentBytes(Line.PdfPath));
-    if (!result.Saved) {
-        std::fprintf(stderr, "kestrum: %s\n",
-                     qPrintable(CommandLineTexts::CannotWrite.arg(Echo(Line.PdfPath), OneLine(result.Reason))));
-        return CommandLineError;
-    }
-    return 0;
 }
 
 std::optional<TSheet> CommandLineSheet(const TCommandLine& Line)

@@ -45,8 +45,9 @@ TCommandLine ParseCommandLine(const QStringList& Arguments);
 // application, which opens no window system.
 [[noreturn]] void ShowHelpOrVersion(const TCommandLine& Line);
 
-// Writes the PDF a parsed command line asks for; returns the exit status.
-int RunPdf(const TCommandLine& Line);
+// Sheet 1 of the command line: the code's sheet, or a draw from the seed (the clock's
+// when none was given) with the settings; none where they leave fewer than six weights.
+std::optional<TSheet> FirstSheet(const TCommandLine& Line);
 
 // The sheet the window is to start with, when the command line asked for one.
 std::optional<TSheet> CommandLineSheet(const TCommandLine& Line);

@@ -18,17 +18,17 @@ inline constexpr TText HelpSheets{QT_TRANSLATE_NOOP("Texts", "Number of sheets, 
 inline constexpr TText HelpAnswers{QT_TRANSLATE_NOOP("Texts", "Answer pages: %1 (none).")};
 inline constexpr TText HelpCapacity{QT_TRANSLATE_NOOP("Texts", "Capacity in kg: %1 (2).")};
 inline constexpr TText HelpStep{QT_TRANSLATE_NOOP("Texts", "Step of the weights: %1, one the capacity offers.")};
-inline constexpr TText HelpDensity{QT_TRANSLATE_NOOP("Texts", "Graduation: sparse|dense (dense).")};
-inline constexpr TText HelpPer200{QT_TRANSLATE_NOOP("Texts", "1/200 graduation: show|hide.")};
-inline constexpr TText HelpView{QT_TRANSLATE_NOOP("Texts", "Dial view: whole|enlarged (whole).")};
-inline constexpr TText HelpUnit{QT_TRANSLATE_NOOP("Texts", "Answer blanks: g|kg|kg-g (kg-g).")};
+inline constexpr TText HelpDensity{QT_TRANSLATE_NOOP("Texts", "Graduation: %1 (dense).")};
+inline constexpr TText HelpPer200{QT_TRANSLATE_NOOP("Texts", "1/200 graduation: %1.")};
+inline constexpr TText HelpView{QT_TRANSLATE_NOOP("Texts", "Dial view: %1 (whole).")};
+inline constexpr TText HelpUnit{QT_TRANSLATE_NOOP("Texts", "Answer blanks: %1 (kg-g).")};
 inline constexpr TText HelpMin{QT_TRANSLATE_NOOP("Texts", "Lower range box, grams (0).")};
 inline constexpr TText HelpMax{QT_TRANSLATE_NOOP("Texts", "Upper range box, grams (the capacity).")};
 inline constexpr TText HelpSeed{QT_TRANSLATE_NOOP("Texts", "Seed of sheet 1's draw, 0-%1 (the clock).")};
 inline constexpr TText HelpCode{QT_TRANSLATE_NOOP("Texts", "Sheet 1 is the sheet of this code; the rest follow from it.")};
 inline constexpr TText HelpKind{QT_TRANSLATE_NOOP("Texts", "Exercise: read the dials, or draw the needles for the weights given "
-                                                 "(whole view only): read|draw (read).")};
-inline constexpr TText HelpLang{QT_TRANSLATE_NOOP("Texts", "Language of the window and the sheets: ja|en (the desktop's; Japanese "
+                                                 "(whole view only): %1 (read).")};
+inline constexpr TText HelpLang{QT_TRANSLATE_NOOP("Texts", "Language of the window and the sheets: %1 (the desktop's; Japanese "
                                                  "where it names none).")};
 inline constexpr TText HelpDescription{QT_TRANSLATE_NOOP("Texts", "Printable worksheets on reading the weights from dial scales: opens "
                                                  "the worksheet window, or with --pdf writes a class set as a PDF.")};
@@ -36,6 +36,8 @@ inline constexpr TText UnknownOption{QT_TRANSLATE_NOOP("Texts", "unknown option 
 inline constexpr TText UnexpectedArgument{QT_TRANSLATE_NOOP("Texts", "unexpected argument \"%1\"")};
 inline constexpr TText MissingValue{QT_TRANSLATE_NOOP("Texts", "--%1: expected a value, not \"%2\", which reads as an option")};
 inline constexpr TText PdfNoFileName{QT_TRANSLATE_NOOP("Texts", "--pdf: expected a file name")};
+// %1 the option, given last with no value after it
+inline constexpr TText ValueMissing{QT_TRANSLATE_NOOP("Texts", "--%1: expected a value")};
 inline constexpr TText PracticeWithPdf{QT_TRANSLATE_NOOP("Texts", "--practice: practice is on screen; give no --pdf with it")};
 inline constexpr TText SheetsAccepted{QT_TRANSLATE_NOOP("Texts", "a whole number from 1 to 60")};
 inline constexpr TText CodeAlone{QT_TRANSLATE_NOOP("Texts", "--code: a code carries its own settings and seed; give no setting "
@@ -48,8 +50,7 @@ inline constexpr TText Per200Accepted{QT_TRANSLATE_NOOP("Texts", "hide with a %1
 inline constexpr TText StepAccepted{QT_TRANSLATE_NOOP("Texts", "%1 with a %2 kg capacity%3")};
 inline constexpr TText StepAcceptedSparse{QT_TRANSLATE_NOOP("Texts", " and sparse graduation")};
 inline constexpr TText ViewAcceptedDrawing{QT_TRANSLATE_NOOP("Texts", "whole with --kind draw")};
-inline constexpr TText MinAccepted{QT_TRANSLATE_NOOP("Texts", "grams from 0 to the capacity, %1")};
-inline constexpr TText MaxAccepted{QT_TRANSLATE_NOOP("Texts", "grams from 0 to %1")};
+inline constexpr TText RangeAccepted{QT_TRANSLATE_NOOP("Texts", "grams from 0 to the capacity, %1")};
 inline constexpr TText TooFewWeights{QT_TRANSLATE_NOOP("Texts", "the settings leave fewer than six weights to draw")};
 // %1 the missing faces, %2 the package that brings them
 inline constexpr TText FontsMissing{QT_TRANSLATE_NOOP("Texts", "the worksheet's fonts are missing (%1): install the package %2")};

@@ -4,6 +4,7 @@
 // gives others.
 
 #include "CommandLine.h"
+#include "PdfRun.h"
 #include "dial/FontSubstitutions.h"
 #include "window/MainWindow.h"
 #include "Translations.h"

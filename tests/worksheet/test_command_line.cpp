@@ -168,7 +168,14 @@ private slots:
         const QList<QPair<QStringList, QString>> cases{
             {words("--sheets 0"), QStringLiteral("--sheets")},
             {words("--PDF x.pdf"), QStringLiteral("\"--PDF\"")},
-            {words("-pdf x.pdf"), QStringLiteral("\"-p\"")},
+            {words("-pdf x.pdf"), QStringLiteral("\"-pdf\"")},
+            {words("-style fusion"), QStringLiteral("unknown option \"-style\"")},
+            {words("--help-all"), QStringLiteral("unknown option \"--help-all\"")},
+            {words("--sheets 2 --pdf"), QStringLiteral("--pdf: expected a file name")},
+            {words("--pdf x.pdf --capacity"), QStringLiteral("--capacity: expected a value")},
+            // The upper box, as the lower, stops at the capacity.
+            {words("--pdf x.pdf --capacity 2 --max 3000"), QStringLiteral("--max: expected grams from 0 to the capacity, 2000")},
+            {words("--pdf x.pdf --max 131071"), QStringLiteral("--max")},
             {words("--sheets 3"), QStringLiteral("no display: use --pdf FILE")},
             {words("--pdf --help"), QStringLiteral("--pdf")},
             {words("--seed -v --seed 3 --pdf x.pdf"), QStringLiteral("--seed")},

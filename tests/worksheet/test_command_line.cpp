@@ -213,28 +213,40 @@ private slots:
     }
 
     // A script passes the file name as bytes, and they need not be UTF-8 (a Latin-1 folder,
-    // say): the PDF gets exactly that name.
+    // say), nor free of invisible characters: the PDF gets exactly that name, and a file
+    // whose name differs only by them is left alone.
     void writesTheNameAsGiven()
     {
-        QTemporaryDir dir;
-        QProcess shell;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        shell.setProcessEnvironment(env);
-        shell.setWorkingDirectory(dir.path());
-        shell.start(QStringLiteral("/bin/sh"),
-                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --pdf \"$(printf 'Sch\\374ler.pdf')\""),
-                     QStringLiteral(KESTRUM_BINARY)});
-        QVERIFY(shell.waitForFinished(60000));
-        QCOMPARE(shell.exitCode(), 0);
-        QList<QByteArray> names;
-        if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
-            while (const dirent* entry = ::readdir(folder))
-                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-                    names.emplace_back(entry->d_name);
-            ::closedir(folder);
+        const QList<QPair<QString, QByteArray>> cases{
+            {QStringLiteral("Sch\\374ler.pdf"), QByteArray("Sch\xfcler.pdf")},
+            {QStringLiteral("\\357\\273\\277notes.pdf"), QByteArray("\xef\xbb\xbfnotes.pdf")},
+        };
+        for (const auto& [printed, written] : cases) {
+            QTemporaryDir dir;
+            QFile notes(dir.filePath(QStringLiteral("notes.pdf")));
+            QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("kept") == 4);
+            notes.close();
+            QProcess shell;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("DISPLAY"));
+            shell.setProcessEnvironment(env);
+            shell.setWorkingDirectory(dir.path());
+            shell.start(QStringLiteral("/bin/sh"),
+                        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --pdf \"$(printf '%1')\"").arg(printed),
+                         QStringLiteral(KESTRUM_BINARY)});
+            QVERIFY(shell.waitForFinished(60000));
+            QCOMPARE(shell.exitCode(), 0);
+            QList<QByteArray> names;
+            if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
+                while (const dirent* entry = ::readdir(folder))
+                    if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                        names.emplace_back(entry->d_name);
+                ::closedir(folder);
+            }
+            QCOMPARE(QSet<QByteArray>(names.begin(), names.end()), (QSet<QByteArray>{written, "notes.pdf"}));
+            QVERIFY(notes.open(QIODevice::ReadOnly));
+            QCOMPARE(notes.readAll(), QByteArray("kept"));
         }
-        QCOMPARE(names, QList<QByteArray>{QByteArray("Sch\xfcler.pdf")});
     }
 
     // Where the worksheet's faces are missing its texts would come out as boxes: the run is

@@ -192,6 +192,7 @@ std::unique_ptr<TPartFile> TPartFile::Create(const QByteArray& Folder, const QBy
             error = ENAMETOOLONG;
             break;
         }
+        // 0666 for the umask to decide, as for the unnamed file.
         descriptor = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         error = descriptor < 0 ? errno : 0;
     }

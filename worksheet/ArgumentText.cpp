@@ -47,7 +47,14 @@ QString ArgumentText(const QByteArray& Bytes)
     for (qsizetype at = 0; at < Bytes.size();) {
         char32_t codePoint = 0;
         if (const int length = Sequence(Bytes, at, codePoint)) {
-            text += QString::fromUcs4(&codePoint, 1);
+            // One code point at a time, as UTF-16 itself: a decoder of whole strings would
+            // take a U+FEFF for a byte-order mark and drop it from the name.
+            if (QChar::requiresSurrogates(codePoint)) {
+                text += QChar(QChar::highSurrogate(codePoint));
+                text += QChar(QChar::lowSurrogate(codePoint));
+            } else {
+                text += QChar(static_cast<char16_t>(codePoint));
+            }
             at += length;
         } else {
             text += QChar(ByteEscape + static_cast<unsigned char>(Bytes[at]));

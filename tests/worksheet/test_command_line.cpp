@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <set>
 
 #include <dirent.h>
 
@@ -220,28 +221,37 @@ private slots:
     }
 
     // A script passes the file name as bytes, and they need not be UTF-8 (a Latin-1 folder,
-    // say): the PDF gets exactly that name.
+    // say), nor free of invisible characters: the PDF gets exactly that name, and a file
+    // named without them is left alone.
     void writesTheNameAsGiven()
     {
+        const QStringList printed{QStringLiteral("Sch\\374ler.pdf"), QStringLiteral("\\357\\273\\277notes.pdf")};
+        const std::set<QByteArray> written{"Sch\xfcler.pdf", "\xef\xbb\xbfnotes.pdf", "notes.pdf"};
         QTemporaryDir dir;
+        QFile notes(dir.filePath(QStringLiteral("notes.pdf")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("kept") == 4);
+        notes.close();
         QProcess shell;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         shell.setProcessEnvironment(env);
         shell.setWorkingDirectory(dir.path());
         shell.start(QStringLiteral("/bin/sh"),
-                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --pdf \"$(printf 'Sch\\374ler.pdf')\""),
-                     QStringLiteral(KESTRUM_BINARY)});
+                    QStringList{QStringLiteral("-c"),
+                                QStringLiteral("for name; do \"$0\" --pdf \"$(printf \"$name\")\" || exit; done"),
+                                QStringLiteral(KESTRUM_BINARY)} + printed);
         QVERIFY(shell.waitForFinished(60000));
         QCOMPARE(shell.exitCode(), 0);
-        QList<QByteArray> names;
+        std::set<QByteArray> names;
         if (DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData())) {
             while (const dirent* entry = ::readdir(folder))
                 if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-                    names.emplace_back(entry->d_name);
+                    names.emplace(entry->d_name);
             ::closedir(folder);
         }
-        QCOMPARE(names, QList<QByteArray>{QByteArray("Sch\xfcler.pdf")});
+        QCOMPARE(names, written);
+        QVERIFY(notes.open(QIODevice::ReadOnly));
+        QCOMPARE(notes.readAll(), QByteArray("kept"));
     }
 
     // Where the worksheet's faces are missing its texts would come out as boxes: the run is

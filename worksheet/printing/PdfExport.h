@@ -32,9 +32,10 @@ struct TPdfResult {
 };
 
 // Writes Document to Path on paper of PageSize, landscape. "-" writes it to standard
-// output. A file is written beside Path under a temporary name and renamed to Path
-// only once it is complete, so a failure or a signal never leaves a half-written file
-// under the chosen name, nor a temporary one, nor replaces a file that was there.
+// output. A file is written beside Path, unnamed where the file system allows it and
+// else under a temporary name, and named Path only once it is complete, so a failure
+// or a signal never leaves a half-written file under the chosen name, nor a temporary
+// one, nor replaces a file that was there.
 // Only a regular file the user may write is replaced, and it keeps its mode; a new
 // file gets the mode the umask gives.
 TPdfResult SavePdf(TSheetDocument& Document, const QString& Path,

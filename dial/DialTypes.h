@@ -21,4 +21,6 @@ constexpr int HandLocationCount = 8;
 // The capacity in grams that a TTypeValueMax stands for (1000 ... 100000).
 std::uint32_t StandardValueMax(TTypeValueMax t);
 
+// The handler a control calls when it is changed or clicked, with itself as Sender:
+// the dial's change notification, and the worksheet's controls' too.
 using TNotifyEvent = std::function<void(QObject* Sender)>;

@@ -74,3 +74,17 @@ std::span<const TGraduationLevel> GraduationLevels(TTypeValueMax Capacity)
     }
     return {};
 }
+
+bool LevelDrawn(const TGraduationLevel& Level, TTypeBoardScale Board, TTypeShowScalePer200 Per200)
+{
+    return (!Level.NeedsShowPer200 || Per200 == ssShow) && (!Level.NeedsDensely || Board == bsDensely);
+}
+
+std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200)
+{
+    // The levels run from the finest to the coarsest.
+    for (const TGraduationLevel& level : GraduationLevels(Capacity))
+        if (LevelDrawn(level, Board, Per200))
+            return level.Step;
+    return 0;
+}

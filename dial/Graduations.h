@@ -31,3 +31,9 @@ struct TGraduationLevel {
 
 // The levels of a capacity, in drawing order; empty for a value outside the enumeration.
 std::span<const TGraduationLevel> GraduationLevels(TTypeValueMax Capacity);
+
+// Whether a dial with this density and 1/200 choice draws the level.
+bool LevelDrawn(const TGraduationLevel& Level, TTypeBoardScale Board, TTypeShowScalePer200 Per200);
+// The step in grams of the finest marks such a dial of the capacity draws (its first
+// level drawn); 0 for a capacity outside the enumeration.
+std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200);

@@ -15,15 +15,8 @@
 
 std::uint32_t TPlatformScale::FinestMark() const
 {
-    // The levels run from the finest to the coarsest; the first one drawn is it.
-    for (const TGraduationLevel& level : GraduationLevels(FProperties.TypeValueMax)) {
-        if (level.NeedsShowPer200 && FProperties.TypeShowScalePer200 == ssHide)
-            continue;
-        if (level.NeedsDensely && FProperties.TypeBoardScale == bsSparsely)
-            continue;
-        return static_cast<std::uint32_t>(level.Step);
-    }
-    return 0;
+    return static_cast<std::uint32_t>(FinestGraduation(
+        FProperties.TypeValueMax, FProperties.TypeBoardScale, FProperties.TypeShowScalePer200));
 }
 
 std::uint32_t TPlatformScale::WeightAt(QPointF Point)

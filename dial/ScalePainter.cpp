@@ -55,9 +55,7 @@ void LayGraduations(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& 
     const std::uint32_t bound =
         std::clamp(band, TScalePainter::MaxMarksPerLevel, 16 * TScalePainter::MaxMarksPerLevel);
     for (const TGraduationLevel& level : GraduationLevels(P.TypeValueMax)) {
-        if (level.NeedsShowPer200 && P.TypeShowScalePer200 == ssHide)
-            continue;
-        if (level.NeedsDensely && P.TypeBoardScale == bsSparsely)
+        if (!LevelDrawn(level, P.TypeBoardScale, P.TypeShowScalePer200))
             continue;
         TScaleLayout::TMarkLevel& marks = L.Levels.emplace_back();
         marks.Width = width[level.WidthScale - 1];

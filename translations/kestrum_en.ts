@@ -184,11 +184,11 @@ Print %2 pages?</translation>
     </message>
     <message>
         <source>疎</source>
-        <translation>Few</translation>
+        <translation>Sparse</translation>
     </message>
     <message>
         <source>密</source>
-        <translation>All</translation>
+        <translation>Dense</translation>
     </message>
     <message>
         <source>1/200(&amp;T)</source>
@@ -313,6 +313,11 @@ Print %2 pages?</translation>
     <message>
         <source>範囲:</source>
         <translation>Range: </translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>the least gap between the two summary lines</comment>
+        <translation>   </translation>
     </message>
     <message>
         <source>g ～ </source>

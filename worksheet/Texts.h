@@ -139,6 +139,9 @@ inline constexpr TText UnitKilogramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:k
 inline constexpr TText UnitKilogramsAndGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg,g")};
 inline constexpr TText DrawSummary{QT_TRANSLATE_NOOP("Texts", ", 問題:はりをかく")};
 inline constexpr TText RangePrefix{QT_TRANSLATE_NOOP("Texts", "範囲:")};
+// The least gap between the two lines, where the first runs long: one space beside
+// kanji, which stand apart by themselves; a translation may need more.
+inline constexpr TText SummaryLinesGap QT_TRANSLATE_NOOP3("Texts", " ", "the least gap between the two summary lines");
 inline constexpr TText RangeGramsTo{QT_TRANSLATE_NOOP("Texts", "g ～ ")};
 inline const QString Kilograms = QStringLiteral("kg");
 inline const QString Grams = QStringLiteral("g");

@@ -223,9 +223,14 @@ public:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(FDir.filePath(QStringLiteral("sheet.pdf")));
         const bool panelOpen = S.Find<QGroupBox>("GroupBoxStart")->isVisible();
+        // "更新" says so too while the range is too narrow; then "印刷" prints nothing and says so.
+        PrintErrors.clear();
+        const bool narrow = !S.Find<QLabel>("LabelRangeWarning")->isHidden();
         QTest::mouseClick(S.Find<QPushButton>("ButtonPrintOut"), Qt::LeftButton);
         ++Prints;
-        if (!PrintErrors.isEmpty())
+        if (narrow && PrintErrors.size() == 1)
+            PrintErrors.clear();
+        else if (!PrintErrors.isEmpty())
             return QStringLiteral("print failed: ") + PrintErrors.join(QStringLiteral("; "));
         if (S.Find<QGroupBox>("GroupBoxStart")->isVisible() != panelOpen ||
             !S.Find<QWidget>("PanelButtons")->isVisible())
@@ -319,7 +324,7 @@ private:
                 return QStringLiteral("dial %1 is not a %2 dial").arg(problem).arg(QLatin1String(Capacities[kind]));
             if (v > capacity)
                 return QStringLiteral("dial %1 stands at %2 g beyond its capacity").arg(problem).arg(v);
-            if (S.Blank(problem) != ExpectedBlank(unit, v))
+            if (!warned && S.Blank(problem) != ExpectedBlank(unit, v))
                 return QStringLiteral("blank %1 is '%2' for %3 g").arg(problem).arg(S.Blank(problem)).arg(v);
             const auto w = static_cast<std::int64_t>(v);
             if (!warned && (v == 0 || v >= capacity || w % division != 0 || w < lower || w > upper))
@@ -335,7 +340,8 @@ private:
             (dense ? QStringLiteral("疎密:密, ") : QStringLiteral("疎密:疎, ")) +
             (per200Drawn ? QStringLiteral("1/200:表示, ") : QString()) +
             QStringLiteral("刻み:") + S.Find<TRadioButton>(checked)->text();
-        if (S.Text("LabelHyoudai1") != line1)
+        // While the range is too narrow the sheet shown keeps its own summary lines.
+        if (!warned && S.Text("LabelHyoudai1") != line1)
             return QStringLiteral("first summary line '%1', expected '%2'").arg(S.Text("LabelHyoudai1"), line1);
         const QWidget* first = S.Find<QWidget>("LabelHyoudai1");
         if (S.Find<QWidget>("LabelHyoudai2")->geometry().intersects(first->geometry()))
@@ -349,7 +355,7 @@ private:
             (S.Find<TRadioGroup>("RadioGroupShow")->ItemIndex() == 0 ? QStringLiteral("表示:全体, ")
                                                                      : QStringLiteral("表示:部分, ")) +
             units[unit];
-        if (S.Text("LabelHyoudai2") != line2)
+        if (!warned && S.Text("LabelHyoudai2") != line2)
             return QStringLiteral("second summary line '%1', expected '%2'").arg(S.Text("LabelHyoudai2"), line2);
         return {};
     }

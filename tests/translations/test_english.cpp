@@ -138,6 +138,12 @@ private slots:
         QVERIFY(sheet.Text("LabelGappiNamae").contains(QStringLiteral("Name")));
         QCOMPARE(sheet.Text("LabelHyoudai1"), QStringLiteral("Capacity: 2kg, Marks: dense, Step: 100g"));
         QCOMPARE(sheet.Text("LabelHyoudai2"), QStringLiteral("Range: 0g – 2kg, View: whole, Unit: kg, g"));
+        // The two summary lines stand apart as the Japanese ones do, and the panel names the
+        // density with the summary's word.
+        const auto* line1 = sheet.Find<QWidget>("LabelHyoudai1");
+        const int space = line1->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        QVERIFY(sheet.Find<QWidget>("LabelHyoudai2")->x() >= line1->x() + line1->width() + 3 * space);
+        QVERIFY(ShownTexts(*sheet.Form).contains(QStringLiteral("Dense")));
 
         // Every button has its accelerator, and no key stands for two controls.
         std::map<int, QString> keys;

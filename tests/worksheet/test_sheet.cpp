@@ -3,6 +3,7 @@
 // settings.
 
 #include "WorksheetDriver.h"
+#include "printing/SheetPrinter.h"
 
 #include <QListWidget>
 #include <QtTest>
@@ -87,8 +88,11 @@ private slots:
         QVERIFY(!warning->isHidden());
         QCOMPARE(sheet.Dial(1)->Value(), weight);
         QCOMPARE(random.Counts.size(), countsBefore);
+        QStringList messages;
+        sheet.Form->SheetPrinter().SetErrorReporter([&](QWidget*, const QString& Message) { messages << Message; });
         sheet.Click("ButtonNew");
         QVERIFY(!warning->isHidden());
+        QCOMPARE(messages.size(), 1);  // "更新" says why it drew nothing
         sheet.Type("SpinEditMin", QStringLiteral("900"));
         QVERIFY(!warning->isHidden());
         random.Queue({0});
@@ -97,16 +101,41 @@ private slots:
         QCOMPARE(sheet.Dial(1)->Value(), 750u);
     }
 
+    // A range that leaves fewer than six weights: the sheet shown stays, and its summary
+    // lines and code still describe it; "更新" and "印刷" say why and print nothing.
+    void tooFewCandidatesKeepTheSheetAsItIs_data()
+    {
+        QTest::addColumn<QString>("low");
+        QTest::addColumn<QString>("high");
+        QTest::addColumn<int>("left");  // candidates, as the hidden list shows them
+        QTest::newRow("lower above upper") << "1500" << "1000" << 0;
+        QTest::newRow("five weights") << "0" << "500" << 5;
+        QTest::newRow("one weight") << "1900" << "3000" << 1;
+    }
+
     void tooFewCandidatesKeepTheSheetAsItIs()
     {
+        QFETCH(QString, low);
+        QFETCH(QString, high);
+        QFETCH(int, left);
         Sheet sheet;
-        const QString first = sheet.TableWeight(1);
-        const auto weight = sheet.Dial(1)->Value();
-        sheet.Find<TSpinEdit>("SpinEditMax")->SetMaxValue(600);  // five candidates at 100 g
+        // Drawn from seeds, so that the sheet has a code.
+        sheet.Form = std::make_unique<TFormKestrum>(nullptr, std::make_unique<TSheetSeedRandom>(9));
+        QStringList said;
+        sheet.Form->SheetPrinter().SetErrorReporter([&](QWidget*, const QString& Message) { said << Message; });
+        sheet.Type("SpinEditMax", high);
+        const QStringList shown{sheet.Text("LabelHyoudai1"), sheet.Text("LabelHyoudai2"),
+                                sheet.Text("LabelSheetCode"), sheet.TableWeight(1)};
+        QVERIFY(!shown[2].isEmpty());
+        sheet.Type("SpinEditMin", low);
         sheet.Click("ButtonNew");
-        QCOMPARE(sheet.TableWeight(1), first);
-        QCOMPARE(sheet.Dial(1)->Value(), weight);
-        QCOMPARE(sheet.Find<QListWidget>("ListBoxWeight")->count(), 5);
+        sheet.Click("ButtonPrintOut");
+        QVERIFY(!sheet.Find<QLabel>("LabelRangeWarning")->isHidden());
+        QCOMPARE(sheet.Find<QListWidget>("ListBoxWeight")->count(), left);
+        QCOMPARE((QStringList{sheet.Text("LabelHyoudai1"), sheet.Text("LabelHyoudai2"),
+                              sheet.Text("LabelSheetCode"), sheet.TableWeight(1)}), shown);
+        const QString cannot = QStringLiteral("この設定では1枚の違うシートを作れません。範囲を広げるか、刻みを小さくしてください。");
+        QCOMPARE(said, QStringList(2, cannot));
     }
 };
 

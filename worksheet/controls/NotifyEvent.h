@@ -1,8 +1,5 @@
 #pragma once
-// The handler a control calls when it is clicked or changed, with itself as Sender.
+// The handler a control calls when it is clicked or changed, with itself as Sender:
+// the same kind of handler as the dial's own change notification.
 
-#include <functional>
-
-class QObject;
-
-using TNotifyEvent = std::function<void(QObject* Sender)>;
+#include "dial/DialTypes.h"

@@ -51,11 +51,11 @@ std::optional<std::uint32_t> DecimalKilograms(const QString& Text)
 
 TBlankForm BlankForm(TAnswerUnit Unit, std::uint32_t Weight)
 {
-    switch (Unit) {
+    switch (BlankUnit(Unit, Weight)) {
     case auKilograms:
         return bfKilograms;
     case auKilogramsAndGrams:
-        return Weight <= 999 ? bfGrams : bfKilogramsAndGrams;
+        return bfKilogramsAndGrams;
     case auGrams:
         break;
     }

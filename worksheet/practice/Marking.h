@@ -18,8 +18,7 @@ enum TBlankForm : std::uint8_t {
     bfKilogramsAndGrams,    // "1 kg 250 g": a box of whole kilograms and one of grams
 };
 
-// The blank's form for a weight in the unit: kg-g blanks below a kilogram have no
-// kilogram part.
+// The blank's form for a weight in the unit, as BlankUnit gives it.
 TBlankForm BlankForm(TAnswerUnit Unit, std::uint32_t Weight);
 
 // The texts of one blank's boxes as typed. A grams-only blank uses Grams; a kilograms

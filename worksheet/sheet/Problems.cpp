@@ -37,17 +37,17 @@ std::optional<TWeights> DrawProblems(TCandidates& Candidates, TRandomSource& Ran
 
 std::optional<QString> AnswerBlank(int UnitIndex, std::uint32_t Value)
 {
-    switch (UnitIndex) {
+    if (UnitIndex < auGrams || UnitIndex > auKilogramsAndGrams)
+        return std::nullopt;
+    switch (BlankUnit(static_cast<TAnswerUnit>(UnitIndex), Value)) {
     case auGrams:
         return Texts::BlankGrams;
     case auKilograms:
         return Texts::BlankKilograms;
     case auKilogramsAndGrams:
-        // Below a kilogram there is nothing to write before "kg".
-        return Value <= 999 ? Texts::BlankGrams : Texts::BlankKilogramsAndGrams;
-    default:
-        return std::nullopt;
+        return Texts::BlankKilogramsAndGrams;
     }
+    return std::nullopt;
 }
 
 QString SummaryLine1(const TSummaryTexts& Parts, bool NamesPer200)

@@ -40,6 +40,13 @@ struct TSummaryTexts {
 // Items of the answer-unit choice.
 enum TAnswerUnit : int { auGrams = 0, auKilograms = 1, auKilogramsAndGrams = 2 };
 
+// The unit the blank of a dial at Weight is written in: below a kilogram a
+// kilograms-and-grams blank has nothing to write before "kg", so it holds grams alone.
+constexpr TAnswerUnit BlankUnit(TAnswerUnit Unit, std::uint32_t Weight)
+{
+    return Unit == auKilogramsAndGrams && Weight < 1000 ? auGrams : Unit;
+}
+
 // Division, 2 × Division, … up to the last multiple below CapacityBound: neither 0
 // nor the full capacity is ever a candidate. Of these, only the weights from Lower to
 // Upper (both included) are kept: the range the teacher set.

@@ -43,29 +43,10 @@ const std::array<TCapacityRow, CapacityCount>& CapacityRows()
     return rows;
 }
 
-namespace {
-
-bool Drawn(const TGraduationLevel& Level, TTypeBoardScale Board, TTypeShowScalePer200 Per200)
-{
-    return (!Level.NeedsShowPer200 || Per200 == ssShow) && (!Level.NeedsDensely || Board == bsDensely);
-}
-
-}  // namespace
-
-std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board,
-                              TTypeShowScalePer200 Per200)
-{
-    // The levels run from the finest to the coarsest.
-    for (const TGraduationLevel& level : GraduationLevels(Capacity))
-        if (Drawn(level, Board, Per200))
-            return level.Step;
-    return 0;
-}
-
 bool DrawsPer200(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200)
 {
     for (const TGraduationLevel& level : GraduationLevels(Capacity))
-        if (level.NeedsShowPer200 && Drawn(level, Board, Per200))
+        if (level.NeedsShowPer200 && LevelDrawn(level, Board, Per200))
             return true;
     return false;
 }

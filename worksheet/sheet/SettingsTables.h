@@ -2,6 +2,7 @@
 // What each capacity and each step of the settings panel stands for.
 
 #include "dial/DialTypes.h"
+#include "dial/Graduations.h"
 
 #include <QString>
 
@@ -31,10 +32,6 @@ const std::array<TStepRow, StepCount>& StepRows();
 // Seven capacities from 1 kg to 100 kg, in the order of the capacity choice's items.
 const std::array<TCapacityRow, CapacityCount>& CapacityRows();
 
-// The step in grams of the finest marks a dial draws with these settings: its
-// capacity's finest level that the density and the 1/200 choice let it draw.
-std::int32_t FinestGraduation(TTypeValueMax Capacity, TTypeBoardScale Board,
-                              TTypeShowScalePer200 Per200);
 // Whether such a dial draws the graduation at 1/200 of its capacity.
 bool DrawsPer200(TTypeValueMax Capacity, TTypeBoardScale Board, TTypeShowScalePer200 Per200);
 

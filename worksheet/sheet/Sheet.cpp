@@ -2,6 +2,7 @@
 
 #include "sheet/RandomSource.h"
 #include "sheet/SettingsTables.h"
+#include "sheet/Settling.h"
 #include "Texts.h"
 
 #include <algorithm>
@@ -14,11 +15,11 @@ bool TSheetSettings::IsValid() const
 {
     if (Capacity < 0 || Capacity >= CapacityCount)
         return false;
-    const TCapacityRow& row = CapacityRows()[Capacity];
+    const TSettingsOffer offer = Offered(*this);
     return Step >= 0 && Step < StepCount && StepOnceOffered(*this, Step) && Per200 <= pcShow &&
            Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
-           RangeMin <= row.Capacity && RangeMax >= 0 && Exercise <= exDraw &&
-           !(Exercise == exDraw && Enlarged);
+           RangeMin <= offer.RangeBound && RangeMax >= 0 && Exercise <= exDraw &&
+           (offer.Enlarged || !Enlarged);
 }
 
 std::int32_t FinestGraduation(const TSheetSettings& Settings)
@@ -69,10 +70,11 @@ TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
     return texts;
 }
 
-std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, std::int32_t CapacityBound,
-                                    TRandomSource& Random, TCandidates& Candidates)
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
+                                    TCandidates& Candidates)
 {
-    Candidates = CandidateWeights(CapacityBound, Settings.StepGrams(), Settings.RangeMin, Settings.RangeMax);
+    Candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams(), Settings.RangeMin,
+                                  Settings.RangeMax);
     return DrawProblems(Candidates, Random);
 }
 
@@ -82,7 +84,7 @@ std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Se
         return std::nullopt;
     TSheetSeedRandom random(Seed);
     TCandidates candidates;
-    const std::optional<TWeights> weights = DrawWeights(Settings, Settings.CapacityGrams(), random, candidates);
+    const std::optional<TWeights> weights = DrawWeights(Settings, random, candidates);
     if (!weights)
         return std::nullopt;
     return TSheet{Settings, *weights, random.SeedValue()};
@@ -124,7 +126,7 @@ QString AnswerText(TAnswerUnit Unit, std::uint32_t Weight, const QString& Decima
 {
     const QString grams = QString::number(Weight) + QStringLiteral("g");
     const std::uint32_t kilograms = Weight / 1000, rest = Weight % 1000;
-    switch (Unit) {
+    switch (BlankUnit(Unit, Weight)) {
     case auGrams:
         return grams;
     case auKilograms: {
@@ -137,9 +139,6 @@ QString AnswerText(TAnswerUnit Unit, std::uint32_t Weight, const QString& Decima
                QStringLiteral("kg");
     }
     case auKilogramsAndGrams:
-        // Below a kilogram the blank has no kilogram part.
-        if (Weight <= 999)
-            return grams;
         return QString::number(kilograms) + QStringLiteral("kg ") + QString::number(rest) +
                QStringLiteral("g");
     }

@@ -45,19 +45,36 @@ struct TSheetSettings {
     friend bool operator==(const TSheetSettings&, const TSheetSettings&) = default;
 };
 
-// The dial properties that the settings stand for. Until the teacher first picks a
-// 1/200 item the dials keep their default, which hides it.
+// The dial properties that the settings stand for.
 inline TTypeBoardScale BoardScale(const TSheetSettings& Settings)
 {
     return Settings.Dense ? bsDensely : bsSparsely;
 }
+
+// The one mapping of the 1/200 choice: the dial property each choice gives (the dials
+// hide it until the teacher picks), and the panel's item that shows it ("非表示", "表示").
+struct TPer200Row {
+    TPer200Choice Choice;
+    TTypeShowScalePer200 Dial;
+    int Item;  // -1: none picked
+};
+inline constexpr TPer200Row Per200Rows[] = {{pcUnchosen, ssHide, -1}, {pcHide, ssHide, 0}, {pcShow, ssShow, 1}};
+
 inline TTypeShowScalePer200 ShowScalePer200(const TSheetSettings& Settings)
 {
-    return Settings.Per200 == pcShow ? ssShow : ssHide;
+    return Settings.Per200 <= pcShow ? Per200Rows[Settings.Per200].Dial : ssHide;
+}
+// The choice the panel's item stands for; none picked for an item outside the choice.
+inline TPer200Choice Per200Choice(int Item)
+{
+    for (const TPer200Row& row : Per200Rows)
+        if (row.Item == Item)
+            return row.Choice;
+    return pcUnchosen;
 }
 
-// The rules of the settings, for every place that needs them (the settings panel, the
-// command line, the code reader): the finest marks the dials draw, in grams; whether
+// The parts the settings' rule (Settled, Offered in sheet/Settling.h) is built from:
+// the finest marks the dials draw, in grams; whether
 // the step of StepRows()[StepIndex] is offered with the settings' capacity, density and
 // 1/200 choice; the step a capacity starts with; and whether sheets with the step may
 // have been printed before, so that their codes still bring them back.
@@ -77,11 +94,11 @@ struct TSheet {
     friend bool operator==(const TSheet&, const TSheet&) = default;
 };
 
-// The one draw of a sheet's weights: six of the settings' candidates below
-// CapacityBound (the capacity), drawn from Random without repetition. Candidates is
-// left with the weights not drawn. None when the settings leave fewer than six.
-std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, std::int32_t CapacityBound,
-                                    TRandomSource& Random, TCandidates& Candidates);
+// The one draw of a sheet's weights: six of the settings' candidates below the
+// capacity, drawn from Random without repetition. Candidates is left with the weights
+// not drawn. None when the settings leave fewer than six.
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
+                                    TCandidates& Candidates);
 
 // The six weights the settings give from Seed; none when the settings leave fewer
 // than six weights to draw from.

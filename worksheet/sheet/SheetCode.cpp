@@ -2,6 +2,7 @@
 
 #include "sheet/RandomSource.h"
 #include "sheet/SettingsTables.h"
+#include "sheet/Settling.h"
 #include "Texts.h"
 
 #include <algorithm>
@@ -183,7 +184,7 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     // A larger upper bound than a code holds was written as the limit, which lies above
     // every capacity and so draws as the capacity does: the sheet shows the capacity.
     if (reading.Sheet->Settings.RangeMax >= SheetCodeRangeLimit)
-        reading.Sheet->Settings.RangeMax = reading.Sheet->Settings.CapacityGrams();
+        reading.Sheet->Settings.RangeMax = Offered(reading.Sheet->Settings).RangeBound;
     return reading;
 }
 

@@ -182,7 +182,7 @@ void TSheetView::ShowCaptions()
         summary, DrawsPer200(dial.TypeValueMax(), dial.TypeBoardScale(), dial.TypeShowScalePer200())));
     LabelHyoudai2->SetCaption(SummaryLine2(FSheet.Settings.RangeMin, FSheet.Settings.RangeMax, summary));
     LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
-                                         LabelHyoudai1->fontMetrics().horizontalAdvance(QLatin1Char(' '))),
+                                         LabelHyoudai1->fontMetrics().horizontalAdvance(Texts::SummaryLinesGap)),
                         LabelHyoudai2->y());
     // A draw sheet asks for a needle: the heading says so, and where the blank would
     // be stands the weight to draw, in the form the unit writes it.

@@ -60,7 +60,7 @@ void TFormKestrum::CheckBoxPracticeClick(QObject*)
     ButtonNextSheet->setVisible(on);
     PracticeOverlay->setVisible(on);
     if (on) {
-        PracticeOverlay->ShowSheet(FSheet);
+        PracticeOverlay->ShowSheet(FShown);
         PracticeOverlay->FocusFirstBox();
     }
 }

@@ -1,13 +1,15 @@
-// The settings panel's handlers. Each one changes the sheet's settings and ends by
-// showing the sheet, so the summary lines always describe it. The capacity, the step
-// and the range decide which weights a sheet may hold, so changing them draws a new
-// sheet at once, as "更新(&N)" does; the density, 1/200, view and unit keep the weights.
+// The settings panel's handlers. Each one changes the sheet's settings and hands them
+// to TakeSettings, which settles them through the one rule, draws or keeps the weights,
+// and shows the settings in the controls with their handlers held. The capacity, the
+// step and the range decide which weights a sheet may hold, so changing them draws a
+// new sheet at once, as "更新(&N)" does; the density, 1/200, view and unit keep the weights.
 
 #include "window/UnitKestrum.h"
 
 #include "controls/RadioButton.h"
 #include "controls/RadioGroup.h"
 #include "controls/SpinEdit.h"
+#include "sheet/Settling.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -37,120 +39,52 @@ void TFormKestrum::RadioGroupKindClick(QObject* Sender)
         SetCaptions();
         return;
     }
-    {
-        // The step and density handlers run inside; this handler draws the one sheet.
-        const QScopedValueRollback hold(FRenewHeld, true);
-        FSheet.Settings.Capacity = item;
-        const TCapacityRow& row = CapacityRows()[item];
-        // With equal bounds the upper box takes any number.
-        SpinEditMax->SetMaxValue(row.Capacity);
-        SpinEditMax->SetMinValue(row.Capacity);
-        SpinEditMax->SetValue(row.Capacity);
-        SpinEditMin->SetMaxValue(row.Capacity);
-        SpinEditMin->SetValue(0);
-        TakeRange();
-        // A new capacity is densely graduated (below), so its steps are offered as
-        // the dense marks allow.
-        TSheetSettings dense = FSheet.Settings;
-        dense.Dense = true;
-        for (int i = 0; i < StepCount; ++i)
-            RadioButtonDivision[i]->setEnabled(StepOffered(dense, i));
-        // Runs the step's handler only if it was not checked already.
-        RadioButtonDivision[StartingStep(dense)]->SetChecked(true);
-        RadioGroupSparselyDensely->SetItemIndex(1);
-        RadioGroupPer200->setVisible(row.Per200Offered);
-    }
-    RenewUnlessHeld(Sender);
+    TSheetSettings settings = FSheet.Settings;
+    settings.Capacity = item;
+    TakeSettings(settings, Sender);
 }
 
 void TFormKestrum::RadioButtonDivisionClick(QObject* Sender, int Index)
 {
-    TRadioButton* button = RadioButtonDivision[Index];
-    if (!button->Checked()) {
+    if (!RadioButtonDivision[Index]->Checked()) {
         SetCaptions();
         return;
     }
-    for (TRadioButton* other : RadioButtonDivision)
-        if (other != button)
-            other->SetChecked(false);
-    FSheet.Settings.Step = Index;
-    const std::int32_t step = StepRows()[Index].Step;
-    SpinEditMin->SetIncrement(step);
-    SpinEditMax->SetIncrement(step);
-    if (SpinEditMin->Value() > step)
-        SpinEditMin->SetValue(0);
-    // Round both range boxes down (toward zero) to a multiple of the step.
-    SpinEditMin->SetValue(SpinEditMin->Value() / step * step);
-    SpinEditMax->SetValue(SpinEditMax->Value() / step * step);
-    TakeRange();
-    RenewUnlessHeld(Sender);
+    TSheetSettings settings = FSheet.Settings;
+    settings.Step = Index;
+    TakeSettings(settings, Sender);
 }
 
-void TFormKestrum::OfferSteps()
+void TFormKestrum::RadioGroupSparselyDenselyClick(QObject* Sender)
 {
-    const int item = RadioGroupKind->ItemIndex();
-    if (item < 0 || item >= CapacityCount)
-        return;
-    bool checkedOffered = false;
-    for (int i = 0; i < StepCount; ++i) {
-        const bool offered = StepOffered(FSheet.Settings, i);
-        RadioButtonDivision[i]->setEnabled(offered);
-        checkedOffered = checkedOffered || (offered && RadioButtonDivision[i]->Checked());
-    }
-    if (checkedOffered)
-        return;
-    // The buttons run from the finest step to the coarsest.
-    for (TRadioButton* button : RadioButtonDivision)
-        if (button->isEnabled()) {
-            button->SetChecked(true);
-            return;
-        }
+    TSheetSettings settings = FSheet.Settings;
+    settings.Dense = RadioGroupSparselyDensely->ItemIndex() != 0;
+    TakeSettings(settings, Sender);
 }
 
-void TFormKestrum::RenewUnlessHeld(QObject* Sender)
+void TFormKestrum::RadioGroupPer200Click(QObject* Sender)
 {
-    if (FRenewHeld)
-        SetCaptions();
-    else
-        Renew(Sender);
+    TSheetSettings settings = FSheet.Settings;
+    settings.Per200 = Per200Choice(RadioGroupPer200->ItemIndex());
+    TakeSettings(settings, Sender);
 }
 
-void TFormKestrum::RadioGroupSparselyDenselyClick(QObject*)
-{
-    const bool sparse = RadioGroupSparselyDensely->ItemIndex() == 0;
-    FSheet.Settings.Dense = !sparse;
-    // The 1/200 graduation is drawn only on a densely graduated dial of a capacity
-    // that has one. Hiding the choice keeps its selection and the sheet's 1/200
-    // setting as it is.
-    const int item = RadioGroupKind->ItemIndex();
-    RadioGroupPer200->setVisible(!sparse && item >= 0 && item < CapacityCount
-                                 && CapacityRows()[item].Per200Offered);
-    // Sparse marks may no longer show the step's weights; a new step draws a sheet.
-    OfferSteps();
-    SetCaptions();
-}
-
-void TFormKestrum::RadioGroupPer200Click(QObject*)
-{
-    FSheet.Settings.Per200 = RadioGroupPer200->ItemIndex() == 0 ? pcHide : pcShow;
-    OfferSteps();
-    SetCaptions();
-}
-
-void TFormKestrum::RadioGroupShowClick(QObject*)
+void TFormKestrum::RadioGroupShowClick(QObject* Sender)
 {
     // Only the zoom is set here: each dial enlarges the part of its board around its
     // own needle.
-    FSheet.Settings.Enlarged = RadioGroupShow->ItemIndex() != 0;
-    SetCaptions();
+    TSheetSettings settings = FSheet.Settings;
+    settings.Enlarged = RadioGroupShow->ItemIndex() != 0;
+    TakeSettings(settings, Sender);
 }
 
-void TFormKestrum::RadioGroupUnitClick(QObject*)
+void TFormKestrum::RadioGroupUnitClick(QObject* Sender)
 {
     const int item = RadioGroupUnit->ItemIndex();
+    TSheetSettings settings = FSheet.Settings;
     if (item >= auGrams && item <= auKilogramsAndGrams)
-        FSheet.Settings.Unit = static_cast<TAnswerUnit>(item);
-    SetCaptions();
+        settings.Unit = static_cast<TAnswerUnit>(item);
+    TakeSettings(settings, Sender);
 }
 
 void TFormKestrum::RadioGroupExerciseClick(QObject* Sender)
@@ -160,38 +94,81 @@ void TFormKestrum::RadioGroupExerciseClick(QObject* Sender)
         SetCaptions();
         return;
     }
-    {
-        const QScopedValueRollback hold(FRenewHeld, true);
-        // The enlarged part shows where the needle stands, which would give a draw
-        // sheet's answer away.
-        if (draw)
-            FReadingShowIndex = RadioGroupShow->ItemIndex();
-        FSheet.Settings.Exercise = draw ? exDraw : exRead;
-        RadioGroupShow->Button(1)->setEnabled(!draw);
-        RadioGroupShow->SetItemIndex(draw ? 0 : FReadingShowIndex);
-    }
-    RenewUnlessHeld(Sender);
+    TSheetSettings settings = FSheet.Settings;
+    // A draw sheet is always whole; the teacher's view for reading sheets comes back after.
+    if (draw)
+        FReadingEnlarged = settings.Enlarged;
+    else
+        settings.Enlarged = FReadingEnlarged;
+    settings.Exercise = draw ? exDraw : exRead;
+    TakeSettings(settings, Sender);
 }
 
-void TFormKestrum::TakeRange()
+void TFormKestrum::TakeSettings(const TSheetSettings& Settings, QObject* Sender)
+{
+    const TSheetSettings before = FSheet.Settings;
+    FSheet.Settings = Settled(Settings, before);
+    ShowSettings();
+    const TSheetSettings& s = FSheet.Settings;
+    if (s.Capacity != before.Capacity || s.Step != before.Step || s.Exercise != before.Exercise)
+        Renew(Sender);
+    else
+        SetCaptions();
+}
+
+void TFormKestrum::ShowSettings()
+{
+    const QScopedValueRollback hold(FHandlersHeld, true);
+    const TSheetSettings& s = FSheet.Settings;
+    const TSettingsOffer offer = Offered(s);
+    RadioGroupKind->SetItemIndex(s.Capacity);
+    for (int i = 0; i < StepCount; ++i)
+        RadioButtonDivision[i]->setEnabled(offer.Steps[i]);
+    RadioButtonDivision[s.Step]->SetChecked(true);
+    for (TRadioButton* other : RadioButtonDivision)
+        if (other != RadioButtonDivision[s.Step])
+            other->SetChecked(false);
+    // With equal bounds the upper box takes any number.
+    SpinEditMin->SetMaxValue(offer.RangeBound);
+    SpinEditMax->SetMaxValue(offer.RangeBound);
+    SpinEditMax->SetMinValue(offer.RangeBound);
+    for (TSpinEdit* box : {SpinEditMin, SpinEditMax})
+        box->SetIncrement(s.StepGrams());
+    if (SpinEditMin->Value() != s.RangeMin)
+        SpinEditMin->SetValue(s.RangeMin);
+    if (SpinEditMax->Value() != s.RangeMax)
+        SpinEditMax->SetValue(s.RangeMax);
+    RadioGroupSparselyDensely->SetItemIndex(s.Dense ? 1 : 0);
+    // Hiding the 1/200 choice keeps its item; a sheet with none picked keeps whatever shows.
+    RadioGroupPer200->setVisible(offer.Per200);
+    if (s.Per200 != pcUnchosen)
+        RadioGroupPer200->SetItemIndex(Per200Rows[s.Per200].Item);
+    RadioGroupShow->Button(1)->setEnabled(offer.Enlarged);
+    RadioGroupShow->SetItemIndex(s.Enlarged ? 1 : 0);
+    RadioGroupUnit->SetItemIndex(s.Unit);
+    RadioGroupExercise->SetItemIndex(s.Exercise);
+}
+
+// Every keystroke shows the range in the summary line, over the sheet shown; the range
+// is taken and the sheet drawn only when the edit is finished, not from the half-typed
+// numbers on the way.
+void TFormKestrum::SpinEditMinChange(QObject*) { ShowTypedRange(); }
+void TFormKestrum::SpinEditMaxChange(QObject*) { ShowTypedRange(); }
+
+void TFormKestrum::ShowTypedRange()
+{
+    TSheet typed = FShown;
+    typed.Settings.RangeMin = SpinEditMin->Value();
+    typed.Settings.RangeMax = SpinEditMax->Value();
+    SheetView->SetSheet(typed);
+}
+
+void TFormKestrum::SpinEditMinEditingDone(QObject* Sender) { TakeRange(Sender); }
+void TFormKestrum::SpinEditMaxEditingDone(QObject* Sender) { TakeRange(Sender); }
+
+void TFormKestrum::TakeRange(QObject* Sender)
 {
     FSheet.Settings.RangeMin = SpinEditMin->Value();
     FSheet.Settings.RangeMax = SpinEditMax->Value();
+    Renew(Sender);
 }
-
-// Every keystroke shows the range in the summary line; the sheet is drawn only when
-// the edit is finished, not from the half-typed numbers on the way.
-void TFormKestrum::SpinEditMinChange(QObject*)
-{
-    TakeRange();
-    SetCaptions();
-}
-
-void TFormKestrum::SpinEditMaxChange(QObject*)
-{
-    TakeRange();
-    SetCaptions();
-}
-
-void TFormKestrum::SpinEditMinEditingDone(QObject* Sender) { RenewUnlessHeld(Sender); }
-void TFormKestrum::SpinEditMaxEditingDone(QObject* Sender) { RenewUnlessHeld(Sender); }

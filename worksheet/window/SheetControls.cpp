@@ -18,7 +18,6 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTableWidget>
 
 void TFormKestrum::CreateSheetExtras()
@@ -62,25 +61,11 @@ void TFormKestrum::ShowWeights(const TWeights& Weights)
 
 void TFormKestrum::ApplySheet(const TSheet& Sheet)
 {
-    const TSheetSettings& s = Sheet.Settings;
-    // The handlers below would each draw a sheet of their own; the sheet's weights
-    // are put in at the end instead.
-    const QScopedValueRollback hold(FRenewHeld, true);
-    RadioGroupKind->SetItemIndex(s.Capacity);
-    RadioGroupExercise->SetItemIndex(s.Exercise);
-    RadioGroupSparselyDensely->SetItemIndex(s.Dense ? 1 : 0);
-    RadioGroupPer200->SetItemIndex(s.Per200 == pcShow ? 1 : 0);
-    if (s.Per200 == pcUnchosen)
-        FSheet.Settings.Per200 = pcUnchosen;
-    else
-        RadioGroupPer200Click(RadioGroupPer200);  // the item may have been chosen already
-    RadioButtonDivision[s.Step]->SetChecked(true);
-    RadioGroupShow->SetItemIndex(s.Enlarged ? 1 : 0);
-    RadioGroupUnit->SetItemIndex(s.Unit);
-    SpinEditMin->SetValue(s.RangeMin);
-    SpinEditMax->SetValue(s.RangeMax);
-    // Last, so that no handler above leaves settings or weights of its own.
+    // A draw sheet keeps the teacher's view for reading sheets, to come back after it.
+    if (Sheet.Settings.Exercise == exDraw && FSheet.Settings.Exercise != exDraw)
+        FReadingEnlarged = FSheet.Settings.Enlarged;
     FSheet = Sheet;
+    ShowSettings();
     ShowWeights(Sheet.Weights);
     LabelRangeWarning->hide();
     SetCaptions();

@@ -7,6 +7,7 @@
 #include "view/SheetPalette.h"
 #include "practice/PracticeOverlay.h"
 #include "printing/SheetPrinter.h"
+#include "sheet/Settling.h"
 #include "controls/SpinEdit.h"
 #include "Texts.h"
 
@@ -53,8 +54,12 @@ TFormKestrum::~TFormKestrum() = default;
 
 void TFormKestrum::WireEvents()
 {
+    // While the window shows its settings in the controls their handlers are held.
     const auto on = [this](void (TFormKestrum::*Handler)(QObject*)) {
-        return [this, Handler](QObject* Sender) { (this->*Handler)(Sender); };
+        return [this, Handler](QObject* Sender) {
+            if (!FHandlersHeld)
+                (this->*Handler)(Sender);
+        };
     };
     const auto onClicked = [this](QPushButton* Button, void (TFormKestrum::*Handler)(QObject*)) {
         connect(Button, &QPushButton::clicked, this, [this, Button, Handler] {
@@ -82,7 +87,10 @@ void TFormKestrum::WireEvents()
     RadioGroupExercise->SetOnClick(on(&TFormKestrum::RadioGroupExerciseClick));
 
     for (int i = 0; i < StepCount; ++i)
-        RadioButtonDivision[i]->SetOnClick([this, i](QObject* Sender) { RadioButtonDivisionClick(Sender, i); });
+        RadioButtonDivision[i]->SetOnClick([this, i](QObject* Sender) {
+            if (!FHandlersHeld)
+                RadioButtonDivisionClick(Sender, i);
+        });
 
     SpinEditMin->SetOnChange(on(&TFormKestrum::SpinEditMinChange));
     SpinEditMax->SetOnChange(on(&TFormKestrum::SpinEditMaxChange));
@@ -92,17 +100,10 @@ void TFormKestrum::WireEvents()
 
 void TFormKestrum::FormCreate(QObject* Sender)
 {
-    {
-        // Each selection below runs its handler inside it; the capacity's handler in
-        // turn checks 20 g and selects the dense graduation, and the later 100 g
-        // overrides it. The one sheet is drawn at the end.
-        const QScopedValueRollback hold(FRenewHeld, true);
-        RadioGroupKind->SetItemIndex(1);
-        RadioButtonDivision[3]->SetChecked(true);
-        RadioGroupUnit->SetItemIndex(auKilogramsAndGrams);
-        RadioGroupShow->SetItemIndex(0);
-        RadioGroupExercise->SetItemIndex(exRead);
-    }
+    // Start-up's settings: 2 kg in steps of 100 g, densely graduated, the whole dial,
+    // kilograms and grams, a reading sheet.
+    FSheet.Settings = Settled(TSheetSettings{});
+    ShowSettings();
 
     StringGrid1->item(0, 0)->setText(Texts::TableRandom);
     for (int c = 1; c <= ProblemCount; ++c)
@@ -119,31 +120,30 @@ void TFormKestrum::FormCreate(QObject* Sender)
 void TFormKestrum::Renew(QObject* Sender)
 {
     // A sheet brought back from an older code may stand at a step the panel offers no
-    // more; new weights must stand on the marks, so they move to the step it starts with.
-    if (!StepOffered(FSheet.Settings, FSheet.Settings.Step)) {
-        const QScopedValueRollback hold(FRenewHeld, true);
-        RadioButtonDivision[StartingStep(FSheet.Settings)]->SetChecked(true);
-    }
+    // more; new weights must stand on the marks, so the settings settle first.
+    FSheet.Settings = Settled(FSheet.Settings, FSheet.Settings);
+    ShowSettings();
     FRandom->Seed();
     SetProblems();
+    if (Sender != ButtonNew)
+        return;
+    if (!CanDraw())
+        SheetPrinter().ReportError(this, Texts::SetCannotFill.arg(1));
     // In practice, "更新" is the next sheet: the pupil starts on it at once.
-    if (Sender == ButtonNew && Practising())
+    else if (Practising())
         PracticeOverlay->FocusFirstBox();
 }
 
 void TFormKestrum::SetProblems()
 {
-    // The upper range box's largest value is the capacity the candidates stay below.
-    FRandom->Seed();
     TCandidates candidates;
-    const std::optional<TWeights> weights =
-        DrawWeights(FSheet.Settings, SpinEditMax->MaxValue(), *FRandom, candidates);
+    const std::optional<TWeights> weights = DrawWeights(FSheet.Settings, *FRandom, candidates);
     // The weights not drawn, as the hidden weight list shows them.
     ListBoxWeight->clear();
     for (const std::uint32_t weight : candidates)
         ListBoxWeight->addItem(QString::number(weight));
-    // Too few candidates for a sheet: the dials keep the weights they have, and the
-    // teacher is told beside the range boxes.
+    // Too few candidates for a sheet: the sheet shown stays as it is, its summary and
+    // code with it, and the teacher is told beside the range boxes.
     LabelRangeWarning->setVisible(!weights);
     if (weights) {
         FSheet.Seed = FRandom->SeedValue();
@@ -152,20 +152,30 @@ void TFormKestrum::SetProblems()
     SetCaptions();
 }
 
+bool TFormKestrum::CanDraw() const { return DrawSheet(FSheet.Settings, FSheet.Seed).has_value(); }
+
 void TFormKestrum::SetCaptions()
 {
-    // Start-up's handlers run before the view's sheet has settings to show.
-    if (SheetView)
-        SheetView->SetSheet(FSheet);
+    // While the settings cannot draw six weights the sheet shown stays as it was drawn,
+    // so its summary lines and code describe it.
+    if (CanDraw())
+        FShown = FSheet;
+    SheetView->SetSheet(FShown);
     if (Practising())
-        PracticeOverlay->ShowSheet(FSheet);
+        PracticeOverlay->ShowSheet(FShown);
 }
 
 void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDialog(this); }
 
 void TFormKestrum::ButtonPrintOutClick(QObject*)
 {
+    // Settings that cannot draw six weights have no sheet to print: the one on the
+    // window is another's.
+    if (!CanDraw()) {
+        SheetPrinter().ReportError(this, Texts::SetCannotFill.arg(1));
+        return;
+    }
     // The sheet value, drawn afresh for the page: nothing of the window's present size,
     // theme or practice reaches the paper.
-    SheetPrinter().PrintOut(FSheet, CheckBoxAnswers->isChecked(), this, Texts::WindowCaption);
+    SheetPrinter().PrintOut(FShown, CheckBoxAnswers->isChecked(), this, Texts::WindowCaption);
 }

@@ -3,8 +3,8 @@
 // an answer blank under each, a date-and-name line and two summary lines; above them
 // a button panel and the settings panel, which are not part of the printed page.
 // The window holds the sheet it shows as a value; its TSheetView draws it. The
-// settings panel's handlers change the sheet's settings, and every change ends in
-// SetCaptions, which shows the sheet.
+// settings panel's handlers settle the panel's settings through one rule, draw or keep
+// the weights, and end in SetCaptions, which shows the sheet.
 
 #include "sheet/Problems.h"
 #include "sheet/SettingsTables.h"
@@ -80,9 +80,8 @@ public:
     void SpinEditMaxEditingDone(QObject* Sender);
 
     // The sheet on the window: its settings, its weights and the seed they were drawn from.
-    const TSheet& Sheet() const { return FSheet; }
-    // Shows Sheet: each setting is chosen through its control, so its handler runs,
-    // then the weights and the seed are put in as they are.
+    const TSheet& Sheet() const { return FShown; }
+    // Shows Sheet as it is, its settings in the panel.
     void ApplySheet(const TSheet& Sheet);
 
     // "答え(&E)": the answers in red by their blanks, on screen and in print.
@@ -121,21 +120,27 @@ private:
     void WirePractice();
     // Puts the weights in the sheet and mirrors them in the problem table.
     void ShowWeights(const TWeights& Weights);
-    // The range boxes' values into the sheet's range.
-    void TakeRange();
-    // Offers the current capacity's steps that the dials' finest marks can show; when
-    // the checked step is no longer offered, checks the finest one that is.
-    void OfferSteps();
-    // A setting that decides which weights a sheet may hold has changed: draws a new
-    // sheet, unless an outer handler that will draw one is still running.
-    void RenewUnlessHeld(QObject* Sender);
+    // A change in the panel: settles Settings through the one rule, draws a new sheet
+    // when it decides other weights, and shows the settings in the controls.
+    void TakeSettings(const TSheetSettings& Settings, QObject* Sender);
+    // The panel's settings in its controls, their handlers held.
+    void ShowSettings();
+    // A range box's text as it is typed, in the summary line of the sheet shown.
+    void ShowTypedRange();
+    // A finished edit of a range box: the range bounds the next sheet, drawn at once.
+    void TakeRange(QObject* Sender);
+    // Whether the sheet's settings draw six weights.
+    bool CanDraw() const;
 
     std::unique_ptr<TRandomSource> FRandom;
     std::unique_ptr<TSheetPrinter> FSheetPrinter;
+    // The panel's settings with the seed and weights last drawn; and the sheet shown,
+    // which follows it while its settings draw six weights.
     TSheet FSheet;
-    bool FRenewHeld = false;
-    // The view item the teacher chose for reading sheets, kept while a draw sheet shows the whole dial.
-    int FReadingShowIndex = 0;
+    TSheet FShown;
+    bool FHandlersHeld = false;
+    // The view the teacher chose for reading sheets, kept while a draw sheet shows the whole dial.
+    bool FReadingEnlarged = false;
 
     TSheetView* SheetView = nullptr;
     QListWidget* ListBoxWeight = nullptr;

@@ -61,6 +61,10 @@ bench:
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/kestrum_bench --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true \
 	  --benchmark_out=$(BUILD)/bench.json --benchmark_out_format=json
+	@# A benchmark that reports an error measured nothing: the run fails, naming it.
+	@if grep -q '"error_occurred": true' $(BUILD)/bench.json; then \
+	  grep -B12 '"error_occurred": true' $(BUILD)/bench.json | sed -n 's/.*"name": "\(.*\)",/failed: \1/p'; \
+	  exit 1; fi
 
 # The environment ctest gives every test, for running test programs by hand.
 TEST_ENV = QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(ASAN_BUILD)/xdg-runtime \

@@ -1,6 +1,7 @@
 #include "PaintedWindow.h"
 
 #include "dial/PlatformScale.h"
+#include "view/SheetView.h"
 #include "window/UnitKestrum.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,11 @@
 
 TDialPaintWatch::TDialPaintWatch(TFormKestrum& Form)
 {
-    for (TPlatformScale* dial : Form.findChildren<TPlatformScale*>()) {
+    // The sheet's own six dials: the practice dials lie hidden over them until a
+    // practice starts, and a hidden dial never paints.
+    for (TPlatformScale* dial : Form.View().findChildren<TPlatformScale*>()) {
+        if (dial->isHidden())
+            continue;
         dial->installEventFilter(this);
         ++FDials;
     }

@@ -45,7 +45,6 @@ public:
 
     const std::vector<TPage>& Pages() const { return FPages; }
     int PageCount() const { return static_cast<int>(FPages.size()); }
-    const std::vector<TSheet>& Sheets() const { return FSheets; }
     // Whether there is anything to print at all.
     bool IsEmpty() const;
 

@@ -144,3 +144,41 @@ std::string NumeralNumber(const TNumeralTable& Table, std::uint32_t v,
         text.replace(dot, 1, DecimalSeparator);
     return text;
 }
+
+std::vector<std::uint32_t> PrintedValues(const TNumeralTable& Table, std::uint32_t Last,
+                                         TTypeShowNumerals Level)
+{
+    std::vector<std::uint32_t> all, large;
+    for (std::uint32_t v = 0; v <= Last; ++v) {
+        const TNumeralRow* row = Table.Find(v);
+        if (row == nullptr)
+            continue;
+        all.push_back(v);
+        if (v == 0 || row->Big)
+            large.push_back(v);
+    }
+    if (Level == snAll || all.size() <= 2)
+        return all;
+    if (Level == snEnds)
+        return {all.front(), all.back()};
+    if (large.size() > 2 && large.size() < all.size() && large.back() == all.back())
+        return large;
+    std::vector<std::uint32_t> everyOther;
+    for (std::size_t i = 0; i < all.size(); i += 2)
+        everyOther.push_back(all[i]);
+    if (everyOther.back() != all.back())
+        everyOther.push_back(all.back());
+    return everyOther;
+}
+
+std::vector<std::uint32_t> PrintedNumerals(TTypeValueMax Capacity, TTypeBoardScale,
+                                           TTypeShowScalePer200, TTypeShowNumerals Level)
+{
+    const TNumeralTable* table = NumeralTable(Capacity);
+    if (table == nullptr)
+        return {};
+    std::vector<std::uint32_t> grams = PrintedValues(*table, table->LastValue, Level);
+    for (std::uint32_t& v : grams)
+        v *= static_cast<std::uint32_t>(table->Divisor);
+    return grams;
+}

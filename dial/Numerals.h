@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <span>
 #include <string>
+#include <vector>
 
 enum TNumeralAlign : std::uint8_t { naLeft = 0, naCentre = 1, naRight = 2 };
 
@@ -58,3 +59,16 @@ std::string NumeralNumber(const TNumeralTable& Table, std::uint32_t v,
 
 // The decimal separator of the user's locale, "." where the locale gives none.
 std::string LocaleDecimalSeparator();
+
+// The values whose numerals are printed, in increasing order, of those the table has
+// from 0 to Last. The large ones are 0 and the numerals in the big font; where those
+// would be all of them or only the ends, every other numeral (and the last) instead,
+// so that the large ones are always fewer than all and more than the ends.
+std::vector<std::uint32_t> PrintedValues(const TNumeralTable& Table, std::uint32_t Last,
+                                         TTypeShowNumerals Level);
+
+// The weights in grams that a dial of the standard capacity prints as numerals, in
+// increasing order. The marks (density, 1/200) never change the numerals; they are
+// taken so that a caller can describe the dial whole.
+std::vector<std::uint32_t> PrintedNumerals(TTypeValueMax Capacity, TTypeBoardScale Board,
+                                           TTypeShowScalePer200 Per200, TTypeShowNumerals Level);

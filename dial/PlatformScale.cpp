@@ -40,6 +40,7 @@ bool IsValid(TTypeHandLocation v) { return v < HandLocationCount; }
 bool IsValid(TTypeBoardScale v) { return v <= bsDensely; }
 bool IsValid(TTypeShowScalePer200 v) { return v <= ssHide; }
 bool IsValid(TTypeHandBrush v) { return v <= hbSolid; }
+bool IsValid(TTypeShowNumerals v) { return v <= snEnds; }
 
 }  // namespace
 
@@ -178,6 +179,12 @@ void TPlatformScale::SetTypeShowScalePer200(TTypeShowScalePer200 v)
 {
     if (IsValid(v))
         WritePlain(FProperties.TypeShowScalePer200, v);
+}
+
+void TPlatformScale::SetTypeShowNumerals(TTypeShowNumerals v)
+{
+    if (IsValid(v))
+        WritePlain(FProperties.TypeShowNumerals, v);
 }
 
 void TPlatformScale::resizeEvent(QResizeEvent* event)

@@ -66,6 +66,9 @@ public:
     // The needle's colour (outline, fill and the pivot's ring).
     TColor HandColor() const { return FProperties.HandColor; }
     void SetHandColor(TColor v);
+    // Which numerals are printed; the marks are drawn whatever it is.
+    TTypeShowNumerals TypeShowNumerals() const { return FProperties.TypeShowNumerals; }
+    void SetTypeShowNumerals(TTypeShowNumerals v);
     TNotifyEvent OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
 

@@ -127,10 +127,8 @@ void LayNumerals(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& Zoo
     // Values past the table's last carry no numeral, however large the capacity.
     const std::uint32_t last = std::min(P.ValueMax / static_cast<std::uint32_t>(table->Divisor), table->LastValue);
     const long double m = L.RadiusBoard;
-    for (std::uint32_t v = 0; v <= last; ++v) {
+    for (const std::uint32_t v : PrintedValues(*table, last, P.TypeShowNumerals)) {
         const TNumeralRow* row = table->Find(v);
-        if (row == nullptr)
-            continue;
         const std::int32_t fontSize = row->Big ? P.BoardFontSizeBig : P.BoardFontSizeSmall;
         const long double phi = static_cast<long double>(v) /
                                     (static_cast<long double>(P.ValueMax) / table->Divisor) * 12 * Pi / 6 +
@@ -141,10 +139,10 @@ void LayNumerals(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& Zoo
         const long double x = m - std::cos(phi) * r;
         const long double y = m - std::sin(phi) * r;
         const long double size = fontSize;
-        L.Numerals.push_back({fontSize, NumeralNumber(*table, v, P.DecimalSeparator) + row->Unit,
-                              {Zoom.ZoomX(RoundOff(x - size * row->Left)), Zoom.ZoomY(RoundOff(y - size * row->Top)),
-                               Zoom.ZoomX(RoundOff(x + size * row->Right)),
-                               Zoom.ZoomY(RoundOff(y + size * row->Bottom))},
+        const TRect box{Zoom.ZoomX(RoundOff(x - size * row->Left)), Zoom.ZoomY(RoundOff(y - size * row->Top)),
+                        Zoom.ZoomX(RoundOff(x + size * row->Right)),
+                        Zoom.ZoomY(RoundOff(y + size * row->Bottom))};
+        L.Numerals.push_back({fontSize, NumeralNumber(*table, v, P.DecimalSeparator) + row->Unit, box,
                               AlignFlags(row->Align)});
     }
 }

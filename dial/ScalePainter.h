@@ -25,6 +25,7 @@ struct TScaleProperties {
     TTypeShowScalePer200 TypeShowScalePer200 = ssHide;
     TTypeHandLocation TypeHandLocation = hl0Top;
     TTypeHandBrush TypeHandBrush = hbClear;
+    TTypeShowNumerals TypeShowNumerals = snAll;
     bool HandVisible = true;
     TColor HandColor = clBlack;
     TColor BoardColor = clBtnFace;

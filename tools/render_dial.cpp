@@ -2,7 +2,7 @@
 // at any capacity, density, zoom and weight.
 //
 //   render_dial OUT.png [capacity-kg=2] [value-g=0] [zoom-percent=100] [dense=1]
-//               [per200=0] [diameter=285] [solid=0]
+//               [per200=0] [diameter=285] [solid=0] [numerals=0]
 //
 // An argument out of its range or not a whole number is refused with the usage, never
 // narrowed to something else: the picture must show what was asked for.
@@ -33,7 +33,7 @@ struct TArgument {
 constexpr TArgument Arguments[] = {
     {"capacity-kg", 2, 1, 100},  {"value-g", 0, 0, 100000},  {"zoom-percent", 100, 100, 200},
     {"dense", 1, 0, 1},          {"per200", 0, 0, 1},        {"diameter", 285, 1, MaxDiameter},
-    {"solid", 0, 0, 1},
+    {"solid", 0, 0, 1},          {"numerals", 0, 0, 2},
 };
 constexpr int ArgumentCount = static_cast<int>(std::size(Arguments));
 
@@ -67,12 +67,13 @@ int Usage(const char* Program, const char* Problem)
         std::fprintf(stderr, "%s: %s\n", Program, Problem);
     std::fprintf(stderr,
                  "usage: %s OUT.png [capacity-kg=2] [value-g=0] [zoom-percent=100] "
-                 "[dense=1] [per200=0] [diameter=285] [solid=0]\n"
+                 "[dense=1] [per200=0] [diameter=285] [solid=0] [numerals=0]\n"
                  "  capacity-kg   1, 2, 5, 10, 20, 50 or 100\n"
                  "  value-g       0 to the capacity in grams\n"
                  "  zoom-percent  100 to 200\n"
                  "  dense, per200, solid  0 or 1\n"
-                 "  diameter      1 to %ld pixels\n",
+                 "  diameter      1 to %ld pixels\n"
+                 "  numerals      0 all, 1 the large ones only, 2 the ends only\n",
                  Program, MaxDiameter);
     return 2;
 }
@@ -98,7 +99,7 @@ int main(int argc, char** argv)
         }
         values[i] = *v;
     }
-    const auto [kg, value, zoom, dense, per200, diameter, solid] = values;
+    const auto [kg, value, zoom, dense, per200, diameter, solid, numerals] = values;
     const std::optional<TTypeValueMax> capacity = CapacityOf(kg);
     if (!capacity)
         return Usage(argv[0], "no such capacity");
@@ -117,6 +118,7 @@ int main(int argc, char** argv)
     dial.SetTypeBoardScale(dense ? bsDensely : bsSparsely);
     dial.SetTypeShowScalePer200(per200 ? ssShow : ssHide);
     dial.SetTypeHandBrush(solid ? hbSolid : hbClear);
+    dial.SetTypeShowNumerals(static_cast<TTypeShowNumerals>(numerals));
     dial.SetValue(static_cast<std::uint32_t>(value));
 
     QImage image(dial.Diameter(), dial.Diameter(), QImage::Format_ARGB32_Premultiplied);

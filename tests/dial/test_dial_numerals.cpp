@@ -3,6 +3,7 @@
 // order of the whole paint.
 
 #include "DialFixtures.h"
+#include "dial/Numerals.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -182,6 +183,53 @@ private slots:
             };
             QVERIFY2(op.Box == box, qPrintable(what + ": box " + edges(op.Box) + ", expected " + edges(box)));
         }
+    }
+
+    // Which numerals each level prints: the texts drawn, and for a dial of the standard
+    // turn the same numerals as grams from the list the marking reads.
+    void levelChoosesTheNumeralsPrinted_data()
+    {
+        QTest::addColumn<TTypeValueMax>("capacity");
+        QTest::addColumn<std::uint32_t>("valueMax");
+        QTest::addColumn<TTypeShowNumerals>("level");
+        QTest::addColumn<QString>("texts");
+        QTest::addColumn<QString>("grams");
+        QTest::newRow("10kg all") << vm010kg << 10000u << snAll
+                                  << "0 0.5kg 1 1.5 2kg 2.5 3 3.5 4kg 4.5 5 5.5 6kg 6.5 7 7.5 8kg 8.5 9 9.5 10kg"
+                                  << "0 500 1000 1500 2000 2500 3000 3500 4000 4500 5000 5500 6000 6500 7000 "
+                                     "7500 8000 8500 9000 9500 10000";
+        QTest::newRow("10kg large") << vm010kg << 10000u << snLarge << "0 2kg 4kg 6kg 8kg 10kg"
+                                    << "0 2000 4000 6000 8000 10000";
+        QTest::newRow("10kg ends") << vm010kg << 10000u << snEnds << "0 10kg" << "0 10000";
+        QTest::newRow("5kg large") << vm005kg << 5000u << snLarge << "0 1kg 2kg 3kg 4kg 5kg"
+                                   << "0 1000 2000 3000 4000 5000";
+        QTest::newRow("2kg large") << vm002kg << 2000u << snLarge << "0 500g 1kg 1.5kg 2kg"
+                                   << "0 500 1000 1500 2000";
+        QTest::newRow("100kg ends") << vm100kg << 100000u << snEnds << "0 100kg" << "0 100000";
+        // Half a kilogram on the 2 kg dial: its one big numeral is an end, so every
+        // other numeral stands instead, and the last one.
+        QTest::newRow("short turn large") << vm002kg << 500u << snLarge << "0 200 400 500g" << "";
+    }
+    void levelChoosesTheNumeralsPrinted()
+    {
+        QFETCH(TTypeValueMax, capacity);
+        QFETCH(std::uint32_t, valueMax);
+        QFETCH(TTypeShowNumerals, level);
+        QFETCH(QString, texts);
+        QFETCH(QString, grams);
+        TCountingScale dial;
+        MakeWorksheetDial(dial, capacity);
+        dial.SetValueMax(valueMax);
+        dial.ResetCounts();
+        dial.SetTypeShowNumerals(level);
+        QCOMPARE(dial.Repaints + dial.Changes, level == snAll ? 0 : 2);
+        QCOMPARE(TextsOf(Record(dial)).join(' '), texts);
+        if (grams.isEmpty())
+            return;
+        QStringList listed;
+        for (const std::uint32_t g : PrintedNumerals(capacity, bsDensely, ssHide, level))
+            listed << QString::number(g);
+        QCOMPARE(listed.join(' '), grams);
     }
 
     void numeralPassSetsItsOwnCanvas()

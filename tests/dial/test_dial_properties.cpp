@@ -29,6 +29,7 @@ private slots:
         QCOMPARE(dial.BoardColor(), clBtnFace);
         QCOMPARE(dial.HandVisible(), true);
         QCOMPARE(dial.HandColor(), clBlack);
+        QCOMPARE(dial.TypeShowNumerals(), snAll);
         QCOMPARE(dial.StretchRatePercent(), 100);
         QCOMPARE(dial.StretchRate(), 1.0);
         QCOMPARE(dial.Repaints, 0);
@@ -245,6 +246,7 @@ private slots:
         QVERIFY(twice([&] { dial.SetTypeBoardScale(bsSparsely); }));
         QVERIFY(twice([&] { dial.SetTypeHandBrush(hbSolid); }));
         QVERIFY(twice([&] { dial.SetTypeShowScalePer200(ssShow); }));
+        QVERIFY(twice([&] { dial.SetTypeShowNumerals(snEnds); }));
         QVERIFY(twice([&] { dial.SetTypeHandLocation(hl3RightBottom); }));
         QCOMPARE(dial.TypeHandLocation(), hl3RightBottom);
         QCOMPARE(dial.Value(), 0u);  // the location alone does not move the needle
@@ -258,12 +260,14 @@ private slots:
         dial.SetTypeBoardScale(static_cast<TTypeBoardScale>(2));
         dial.SetTypeShowScalePer200(static_cast<TTypeShowScalePer200>(200));
         dial.SetTypeHandBrush(static_cast<TTypeHandBrush>(2));
+        dial.SetTypeShowNumerals(static_cast<TTypeShowNumerals>(3));
         QCOMPARE(dial.TypeValueMax(), vm002kg);
         QCOMPARE(dial.ValueMax(), 2000u);
         QCOMPARE(dial.TypeHandLocation(), hl0Top);
         QCOMPARE(dial.TypeBoardScale(), bsDensely);
         QCOMPARE(dial.TypeShowScalePer200(), ssHide);
         QCOMPARE(dial.TypeHandBrush(), hbClear);
+        QCOMPARE(dial.TypeShowNumerals(), snAll);
         QCOMPARE(dial.Repaints, 0);
         QCOMPARE(dial.Changes, 0);
     }

@@ -103,7 +103,29 @@ const TNumeralTable Tables[TypeValueMaxCount] = {
     {1000, false, 100, Rows100kg},
 };
 
+struct TShiftedNumeral {
+    TTypeValueMax Capacity;
+    std::uint32_t Value;
+    double Shift;
+};
+
+// The numerals whose ink met a neighbour's on the printed page: "400" met the
+// descender of "200g" above it; the last small numeral before the capacity, and on
+// the enlarged 50 kg dial "18", the top of the big numeral below them.
+constexpr TShiftedNumeral Shifts[] = {
+    {vm005kg, 4, 0.15},   {vm005kg, 48, -0.3}, {vm010kg, 95, -0.3},
+    {vm050kg, 18, -0.3}, {vm050kg, 48, -0.3},
+};
+
 }  // namespace
+
+double NumeralShift(TTypeValueMax Capacity, std::uint32_t v)
+{
+    for (const TShiftedNumeral& numeral : Shifts)
+        if (numeral.Capacity == Capacity && numeral.Value == v)
+            return numeral.Shift;
+    return 0;
+}
 
 const TNumeralRow* TNumeralTable::Find(std::uint32_t v) const
 {

@@ -52,6 +52,11 @@ struct TNumeralTable {
 // The table of a capacity, or nullptr for a value outside the enumeration.
 const TNumeralTable* NumeralTable(TTypeValueMax Capacity);
 
+// How far a numeral's box is moved down from where its row puts it (up where negative),
+// in multiples of its font size: a few numerals would otherwise touch a neighbour's ink.
+// 0 for every other numeral.
+double NumeralShift(TTypeValueMax Capacity, std::uint32_t v);
+
 // The number a numeral shows, without its unit: "0", grams, whole kilograms, or
 // tenths of a kilogram with the given decimal separator ("1.5", "1,5").
 std::string NumeralNumber(const TNumeralTable& Table, std::uint32_t v,

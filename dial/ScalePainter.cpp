@@ -139,9 +139,14 @@ void LayNumerals(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& Zoo
         const long double x = m - std::cos(phi) * r;
         const long double y = m - std::sin(phi) * r;
         const long double size = fontSize;
-        const TRect box{Zoom.ZoomX(RoundOff(x - size * row->Left)), Zoom.ZoomY(RoundOff(y - size * row->Top)),
+        const long double down = size * NumeralShift(P.TypeValueMax, v);
+        const TRect box{Zoom.ZoomX(RoundOff(x - size * row->Left)), Zoom.ZoomY(RoundOff(y + down - size * row->Top)),
                         Zoom.ZoomX(RoundOff(x + size * row->Right)),
-                        Zoom.ZoomY(RoundOff(y + size * row->Bottom))};
+                        Zoom.ZoomY(RoundOff(y + down + size * row->Bottom))};
+        // The enlarged view cuts the dial at the control's edges. A numeral cut there
+        // reads as another number ("0kg" out of "40kg"), so it is left out whole.
+        if (box.Left < 0 || box.Top < 0 || box.Right > P.Diameter || box.Bottom > P.Diameter)
+            continue;
         L.Numerals.push_back({fontSize, NumeralNumber(*table, v, P.DecimalSeparator) + row->Unit, box,
                               AlignFlags(row->Align)});
     }

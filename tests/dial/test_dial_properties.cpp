@@ -29,7 +29,6 @@ private slots:
         QCOMPARE(dial.BoardColor(), clBtnFace);
         QCOMPARE(dial.HandVisible(), true);
         QCOMPARE(dial.HandColor(), clBlack);
-        QCOMPARE(dial.TypeShowNumerals(), snAll);
         QCOMPARE(dial.StretchRatePercent(), 100);
         QCOMPARE(dial.StretchRate(), 1.0);
         QCOMPARE(dial.Repaints, 0);
@@ -260,14 +259,12 @@ private slots:
         dial.SetTypeBoardScale(static_cast<TTypeBoardScale>(2));
         dial.SetTypeShowScalePer200(static_cast<TTypeShowScalePer200>(200));
         dial.SetTypeHandBrush(static_cast<TTypeHandBrush>(2));
-        dial.SetTypeShowNumerals(static_cast<TTypeShowNumerals>(3));
         QCOMPARE(dial.TypeValueMax(), vm002kg);
         QCOMPARE(dial.ValueMax(), 2000u);
         QCOMPARE(dial.TypeHandLocation(), hl0Top);
         QCOMPARE(dial.TypeBoardScale(), bsDensely);
         QCOMPARE(dial.TypeShowScalePer200(), ssHide);
         QCOMPARE(dial.TypeHandBrush(), hbClear);
-        QCOMPARE(dial.TypeShowNumerals(), snAll);
         QCOMPARE(dial.Repaints, 0);
         QCOMPARE(dial.Changes, 0);
     }

@@ -1,5 +1,5 @@
 // Every numeral of every capacity, whole and enlarged, drawn as the screen draws it:
-// its ink lies inside its text box, so the box's clip takes nothing away.
+// its ink lies inside its text box, whole inside the dial and clear of the others.
 
 #include "DialFixtures.h"
 #include "dial/QtCanvas.h"
@@ -83,6 +83,18 @@ QRect Ink(const QImage& Image)
     return ink;
 }
 
+// Whether ink of A lies on or beside ink of B, each drawn in an image as Unclipped draws it.
+bool Touch(const TRecordedOp& A, const QImage& InkA, const TRecordedOp& B, const QImage& InkB)
+{
+    const auto dark = [](const QImage& I, int X, int Y) { return I.valid(X, Y) && qAlpha(I.pixel(X, Y)) >= 128; };
+    for (int y = 0; y < InkA.height(); ++y)
+        for (int x = 0; x < InkA.width(); ++x)
+            for (int n = 0; n < 9 && dark(InkA, x, y); ++n)
+                if (dark(InkB, x + A.Box.Left - B.Box.Left + n % 3 - 1, y + A.Box.Top - B.Box.Top + n / 3 - 1))
+                    return true;
+    return false;
+}
+
 }  // namespace
 
 class TestNumeralFit : public QObject {
@@ -99,8 +111,10 @@ private slots:
     void everyNumeralFitsItsBox()
     {
         const std::vector<TNumeral> numerals = AllNumerals();
-        QCOMPARE(numerals.size(), std::size_t{147 + 8 * 147});
+        // All 147 in the whole view; the enlarged views leave out those the dial would cut.
+        QCOMPARE(std::count_if(numerals.begin(), numerals.end(), [](const TNumeral& n) { return n.Where.contains("100 %"); }), 147);
         int narrowest = 100;
+        std::vector<QImage> drawn;
         for (const TNumeral& numeral : numerals) {
             const TRecordedOp& op = numeral.Op;
             const TQtCanvas::TTextLayout layout =
@@ -115,6 +129,12 @@ private slots:
             QVERIFY2(!ink.isEmpty(), qPrintable(what));
             QVERIFY2(box.contains(ink), qPrintable(what));
             QVERIFY2(ThroughTheCanvas(op) == whole, qPrintable("clipped: " + what));
+            QVERIFY2(op.Box.Left >= 0 && op.Box.Top >= 0 && op.Box.Right <= 285 && op.Box.Bottom <= 285,
+                     qPrintable("cut by the dial: " + what));
+            // A dial's numerals come one after another: none may touch another's ink.
+            for (std::size_t b = drawn.size(); b-- > 0 && numerals[b].Where == numeral.Where;)
+                QVERIFY2(!Touch(numerals[b].Op, drawn[b], op, whole), qPrintable(QString::fromStdString(numerals[b].Op.Text) + " touches " + what));
+            drawn.push_back(whole);
             narrowest = std::min(narrowest, layout.Font.stretch());
         }
         // The boxes were laid out for a proportional Gothic much like ours: where a text
@@ -132,7 +152,7 @@ private slots:
             const TRecordedOp& op = numeral.Op;
             QCOMPARE(TQtCanvas::LayoutText(op.Text, op.Box, op.Format, op.Font.Size, 96).Font.stretch(), 100);
         }
-        QCOMPARE(enlarged, 8 * 147);
+        QVERIFY(enlarged > 0);
     }
 };
 

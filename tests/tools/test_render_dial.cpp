@@ -38,7 +38,8 @@ private slots:
             {"2", "2001"},                         // beyond the capacity
             {"3"},                                 // no 3 kg scales
             {"2", "0", "100", "2"},                // density is 0 or 1
-            {"2", "0", "100", "1", "0", "285", "0", "1"},  // one argument too many
+            {"2", "0", "100", "1", "0", "285", "0", "3"},       // numerals are 0, 1 or 2
+            {"2", "0", "100", "1", "0", "285", "0", "1", "0"},  // one argument too many
         };
         for (const QStringList& arguments : refused) {
             run(arguments);

@@ -13,6 +13,17 @@ QFont GothicFont(int PixelHeight, bool Underline)
     return font;
 }
 
+QFont AnswerFont(int PixelHeight, bool Underline)
+{
+    // Its digits are 0.63 em wide, the fixed-pitch ones half an em: 79 % keeps them
+    // within that. Both faces share their heights, so the labels keep their size.
+    QFont font(MsPGothic);
+    font.setPixelSize(PixelHeight);
+    font.setUnderline(Underline);
+    font.setStretch(79);
+    return font;
+}
+
 QStringList MissingSheetFonts()
 {
     // hasFamily knows a face by any of its names: on a Japanese desktop the families

@@ -13,6 +13,12 @@ class QWidget;
 // The worksheet's Gothic at a character height in pixels, as the layout gives it.
 QFont GothicFont(int PixelHeight, bool Underline = false);
 
+// The face the weights are written in on the sheet, the red answers and the weights
+// under draw dials: the dial's own proportional Gothic, whose zero is a plain oval where
+// the fixed-pitch one slashes it and pupils misread it. Narrowed so that its digits are
+// no wider than the fixed-pitch ones, and a weight takes no more room than its blank.
+QFont AnswerFont(int PixelHeight, bool Underline = false);
+
 // The Debian package that brings the faces the worksheet is drawn in.
 inline constexpr char SheetFontPackage[] = "fonts-ipafont-gothic";
 

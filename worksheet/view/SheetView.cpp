@@ -111,7 +111,7 @@ void TSheetView::CreateAnswers()
     // In the free space left of each blank, under its dial's box.
     for (int i = 0; i < ProblemCount; ++i) {
         const QByteArray name = "LabelKey" + QByteArray::number(i + 1);
-        LabelKey[i] = MakeRedLabel(this, name.constData(), GothicFont(24));
+        LabelKey[i] = MakeRedLabel(this, name.constData(), AnswerFont(24));
         LabelKey[i]->move(LabelAnswer[i]->x(), LabelAnswer[i]->y() + 2);
     }
 }
@@ -193,7 +193,9 @@ void TSheetView::ShowCaptions()
     const QString separator = QString::fromStdString(LocaleDecimalSeparator());
     const TAnswerUnit unit = FSheet.Settings.Unit;
     for (int i = 0; i < ProblemCount; ++i) {
-        if (draw && unit >= auGrams && unit <= auKilogramsAndGrams)
+        const bool weight = draw && unit >= auGrams && unit <= auKilogramsAndGrams;
+        LabelAnswer[i]->setFont(weight ? AnswerFont(27, true) : GothicFont(27, true));
+        if (weight)
             LabelAnswer[i]->SetCaption(AnswerText(unit, PlatformScale[i]->Value(), separator));
         else if (const auto blank = AnswerBlank(unit, PlatformScale[i]->Value()))
             LabelAnswer[i]->SetCaption(*blank);

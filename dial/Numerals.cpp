@@ -109,12 +109,13 @@ struct TShiftedNumeral {
     double Shift;
 };
 
-// The numerals whose ink met a neighbour's on the printed page: "400" met the
-// descender of "200g" above it; the last small numeral before the capacity, and on
-// the enlarged 50 kg dial "18", the top of the big numeral below them.
+// The numerals whose ink met a neighbour's on the printed page. "400" met the
+// descender of "200g" above it, and the capacity numerals the last small numeral
+// before them: these move down. On the enlarged 50 kg dial "18" met the "g" of "20kg"
+// below it and moves up. Each moves clear of the marks as well.
 constexpr TShiftedNumeral Shifts[] = {
-    {vm005kg, 4, 0.15},   {vm005kg, 48, -0.3}, {vm010kg, 95, -0.3},
-    {vm050kg, 18, -0.3}, {vm050kg, 48, -0.3},
+    {vm005kg, 4, 0.15},   {vm005kg, 50, 0.1}, {vm010kg, 100, 0.1},
+    {vm050kg, 18, -0.3}, {vm050kg, 50, 0.1},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@ enum TTypeHandLocation : std::uint8_t {
     hl0Top, hl1RightTop, hl2Right, hl3RightBottom, hl4Bottom, hl5LeftBottom, hl6Left, hl7LeftTop
 };
 enum TTypeHandBrush : std::uint8_t { hbClear, hbSolid };
+enum TTypeShowNumerals : std::uint8_t { snAll, snLarge, snEnds };
 
 constexpr int TypeValueMaxCount = 7;
 constexpr int HandLocationCount = 8;

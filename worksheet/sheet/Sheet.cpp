@@ -135,20 +135,27 @@ TDialCapacities DrawCapacities(int Chosen, TRandomSource& Random)
     return capacities;
 }
 
+bool Among(const TWeights& Weights, std::size_t Count, std::uint32_t Weight)
+{
+    return std::find(Weights.begin(), Weights.begin() + static_cast<std::ptrdiff_t>(Count), Weight) !=
+           Weights.begin() + static_cast<std::ptrdiff_t>(Count);
+}
+
 std::optional<TWeights> DrawMixedWeights(const TSheet& Sheet, TRandomSource& Random, TCandidates& Candidates)
 {
     TWeights weights{};
-    for (int i = 0; i < ProblemCount; ++i) {
-        const int capacity = DialCapacity(Sheet, i);
-        TCandidates own = CandidateWeights(CapacityRows()[capacity].Capacity, DialStepGrams(Sheet, i));
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        const int index = static_cast<int>(i);
+        TCandidates own =
+            CandidateWeights(CapacityRows()[DialCapacity(Sheet, index)].Capacity, DialStepGrams(Sheet, index));
         // No weight twice on a sheet, as on any other.
-        std::erase_if(own, [&](std::uint32_t w) { return std::find(weights.begin(), weights.begin() + i, w) != weights.begin() + i; });
+        std::erase_if(own, [&](std::uint32_t w) { return Among(weights, i, w); });
         if (own.empty())
             return std::nullopt;
-        weights[static_cast<std::size_t>(i)] = own[static_cast<std::size_t>(Random.Next(static_cast<int>(own.size())))];
+        weights[i] = own[static_cast<std::size_t>(Random.Next(static_cast<int>(own.size())))];
     }
     Candidates = CandidateWeights(Sheet.Settings.CapacityGrams(), Sheet.Settings.StepGrams());
-    std::erase_if(Candidates, [&](std::uint32_t w) { return std::ranges::find(weights, w) != weights.end(); });
+    std::erase_if(Candidates, [&](std::uint32_t w) { return Among(weights, weights.size(), w); });
     return weights;
 }
 

@@ -108,7 +108,8 @@ QString SheetCode(const TSheet& Sheet)
 
     QString code;
     int next = 0;
-    for (const int group : offset == 0 ? std::span<const int>(GroupLengths) : std::span<const int>(LongGroupLengths)) {
+    const std::span<const int> groups = offset == 0 ? std::span<const int>(GroupLengths) : LongGroupLengths;
+    for (const int group : groups) {
         if (!code.isEmpty())
             code += QLatin1Char('-');
         for (int i = 0; i < group; ++i)

@@ -125,7 +125,7 @@ private slots:
         QTest::addColumn<QStringList>("Options");
         QTest::addColumn<QStringList>("Summary");
         QTest::addRow("10kg large only") << QStringList{"--capacity", "10", "--numerals", "large"}
-                                         << QStringList{"重量:10kg, ", ", 数字:大きい数字だけ", "範囲:0g ～ 10kg"};
+                                         << QStringList{"重量:10kg, ", "刻み:100g, 数字:大きい数字だけ 範囲:0g"};
         QTest::addRow("mixed up to 5kg, ends only")
             << QStringList{"--mix", "--capacity", "5", "--numerals", "ends"}
             << QStringList{"重量:いろいろ(〜5kg), ", "刻み:いろいろ, 数字:両はしだけ", "範囲:全体, "};

@@ -14,6 +14,7 @@ enum TTypeHandLocation : std::uint8_t {
     hl0Top, hl1RightTop, hl2Right, hl3RightBottom, hl4Bottom, hl5LeftBottom, hl6Left, hl7LeftTop
 };
 enum TTypeHandBrush : std::uint8_t { hbClear, hbSolid };
+// Which numerals are printed: every one, the large ones only, or 0 and the capacity.
 enum TTypeShowNumerals : std::uint8_t { snAll, snLarge, snEnds };
 
 constexpr int TypeValueMaxCount = 7;

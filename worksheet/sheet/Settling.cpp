@@ -12,8 +12,8 @@ TSettingsOffer Offered(const TSheetSettings& Settings)
     for (int i = 0; i < StepCount; ++i)
         offer.Steps[i] = !Settings.Mixed && StepOffered(Settings, i);
     // The 1/200 graduation is drawn only on a densely graduated dial of a capacity
-    // that has one.
-    offer.Per200 = Settings.Dense && row.Per200Offered;
+    // that has one; a mixed sheet may have 1 kg dials, which have.
+    offer.Per200 = Settings.Dense && (row.Per200Offered || Settings.Mixed);
     // The enlarged part shows where the needle stands, which would give a draw
     // sheet's answer away.
     offer.Enlarged = Settings.Exercise != exDraw;

@@ -256,8 +256,9 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     const int flags = layout.Flags | Qt::TextDontClip;
 
     // Where the ink was measured to fit, the clip would take nothing away and only
-    // cost a save, a clip region and a restore per numeral.
-    if (FMeasuredPixels && layout.InkInside) {
+    // cost a save, a clip region and a restore per numeral: on a page, where every
+    // clip is written out again after each restore, two thirds of the page's drawing.
+    if (layout.InkInside) {
         ApplyTextState(layout.Font);
         FPainter.drawText(line, flags, text->Text);
         return;

@@ -55,7 +55,8 @@ public:
 
     // Where DrawText sets a text: its font, the rectangle its line is laid out in and
     // Qt's alignment flags. The box itself clips what is drawn; InkInside says that the
-    // clip would take nothing away where the text was measured (whole pixels, 1:1).
+    // clip would take nothing away: the ink measured at the canvas's resolution lies in
+    // the box, and on paper the same outlines are only drawn finer.
     struct TTextLayout {
         QFont Font;
         QRect Rect;

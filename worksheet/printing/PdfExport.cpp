@@ -1,5 +1,6 @@
 #include "printing/PdfExport.h"
 
+#include "printing/PagePipe.h"
 #include "printing/PartFile.h"
 #include "printing/SheetDocument.h"
 
@@ -13,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+
+#include <thread>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -156,11 +159,26 @@ std::optional<TPdfResult> Write(TSheetDocument& Document, const QPageSize& PageS
     layout.setOrientation(QPageLayout::Landscape);
     printer.setPageLayout(layout);
 
-    QPainter painter;
-    if (!painter.begin(&printer))
+    // The pages are recorded on this thread and written on another: the fonts a
+    // painter embeds at its end belong to the thread that drew with them, so that
+    // thread begins, plays and ends the painter.
+    TPagePipe pipe;
+    bool begun = false, ended = false;
+    std::thread writer([&] {
+        QPainter painter;
+        begun = painter.begin(&printer);
+        if (!begun) {
+            pipe.Stop();
+            return;
+        }
+        TSheetDocument::PlayFrom(pipe, printer, painter);
+        ended = painter.end();
+    });
+    Document.RecordInto(pipe);
+    writer.join();
+    if (!begun)
         return Failed(pdSystem, QStringLiteral("the file could not be opened for writing"));
-    Document.Paint(printer, painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error || !IsComplete(Part.Descriptor())) {
+    if (!ended || printer.printerState() == QPrinter::Error || !IsComplete(Part.Descriptor())) {
         if (const int error = ShortWriteError(Part.Descriptor()))
             return SystemFailure(error, QStringLiteral("the file could not be written completely"));
         return Failed(pdIncomplete, QStringLiteral("the file could not be written completely (is the disk full?)"));

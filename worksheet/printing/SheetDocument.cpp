@@ -61,53 +61,81 @@ TSheetView& TSheetDocument::PageView()
     return *FPageView;
 }
 
-QPicture TSheetDocument::Record(const TPage& Page)
+TRecordedPage TSheetDocument::Record(const TPage& Page)
 {
+    TRecordedPage recorded;
     if (Page.Kind == pkList) {
-        QPicture picture;
-        picture.setBoundingRect(QRect(QPoint(), SheetDesignSize));
-        QPainter painter(&picture);
+        recorded.Picture.setBoundingRect(QRect(QPoint(), SheetDesignSize));
+        QPainter painter(&recorded.Picture);
         PaintList(painter, Page);
         painter.end();
-        return picture;
+        return recorded;
     }
     TSheetView& view = PageView();
     view.SetSheet(FSheets[static_cast<std::size_t>(Page.First)]);
     view.SetAnswersShown(Page.Kind == pkKey);
-    return RecordSheet(view, view.rect());
+    recorded.Picture = RecordSheet(view, view.rect());
+    NumberSheet(recorded, Page);
+    return recorded;
+}
+
+void TSheetDocument::Play(QPrinter& Printer, QPainter& Painter, const TRecordedPage& Page)
+{
+    const QSize page(Printer.width(), Printer.height());
+    const QSize size = SheetDesignSize;
+    const QSize fitted = FitSheetToPage(size, page);
+    if (fitted.isEmpty())
+        return;
+    const QPicture& picture = Page.Picture;
+    Painter.save();
+    Painter.scale(static_cast<double>(fitted.width()) / size.width(),
+                  static_cast<double>(fitted.height()) / size.height());
+    // Nothing outside the sheet's area reaches the page.
+    Painter.setClipRect(QRect(QPoint(), size));
+    // A picture plays itself at the printer's resolution, enlarged by the ratio of
+    // the two resolutions; the fit above has already sized the sheet for the page.
+    Painter.scale(static_cast<double>(picture.logicalDpiX()) / Printer.logicalDpiX(),
+                  static_cast<double>(picture.logicalDpiY()) / Printer.logicalDpiY());
+    Painter.drawPicture(0, 0, picture);
+    Painter.restore();
+    if (!Page.Number.isEmpty()) {
+        Painter.save();
+        Painter.scale(static_cast<double>(fitted.width()) / size.width(),
+                      static_cast<double>(fitted.height()) / size.height());
+        Painter.setFont(Page.NumberFont);
+        Painter.setPen(Qt::black);
+        Painter.drawText(Page.NumberBox, Qt::AlignRight | Qt::AlignVCenter, Page.Number);
+        Painter.restore();
+    }
 }
 
 void TSheetDocument::Paint(QPrinter& Printer, QPainter& Painter)
 {
-    const QSize page(Printer.width(), Printer.height());
     bool first = true;
     for (const TPage& p : FPages) {
         if (!first)
             Printer.newPage();
         first = false;
-        const QSize size = SheetDesignSize;
-        const QSize fitted = FitSheetToPage(size, page);
-        if (fitted.isEmpty())
-            continue;
-        const QPicture picture = Record(p);
-        Painter.save();
-        Painter.scale(static_cast<double>(fitted.width()) / size.width(),
-                      static_cast<double>(fitted.height()) / size.height());
-        // Nothing outside the sheet's area reaches the page.
-        Painter.setClipRect(QRect(QPoint(), size));
-        // A picture plays itself at the printer's resolution, enlarged by the ratio of
-        // the two resolutions; the fit above has already sized the sheet for the page.
-        Painter.scale(static_cast<double>(picture.logicalDpiX()) / Printer.logicalDpiX(),
-                      static_cast<double>(picture.logicalDpiY()) / Printer.logicalDpiY());
-        Painter.drawPicture(0, 0, picture);
-        Painter.restore();
-        if (p.Kind == pkSheet || p.Kind == pkKey) {
-            Painter.save();
-            Painter.scale(static_cast<double>(fitted.width()) / size.width(),
-                          static_cast<double>(fitted.height()) / size.height());
-            PaintSheetNumber(Painter, p);
-            Painter.restore();
-        }
+        Play(Printer, Painter, Record(p));
+    }
+}
+
+void TSheetDocument::RecordInto(TPagePipe& Pipe)
+{
+    for (const TPage& p : FPages)
+        if (!Pipe.Push(Record(p)))
+            break;
+    Pipe.Close();
+}
+
+void TSheetDocument::PlayFrom(TPagePipe& Pipe, QPrinter& Printer, QPainter& Painter)
+{
+    bool first = true;
+    while (const std::optional<TRecordedPage> page = Pipe.Pop()) {
+        if (!first)
+            Printer.newPage();
+        first = false;
+        Play(Printer, Painter, *page);
     }
 }
 
@@ -143,20 +171,17 @@ void TSheetDocument::PaintList(QPainter& Painter, const TPage& Page) const
     }
 }
 
-void TSheetDocument::PaintSheetNumber(QPainter& Painter, const TPage& Page)
+void TSheetDocument::NumberSheet(TRecordedPage& Recorded, const TPage& Page)
 {
     const int count = static_cast<int>(FSheets.size());
     if (count < 2)
         return;
-    const QString number = QStringLiteral("%1/%2").arg(Page.First + 1).arg(count);
+    Recorded.Number = QStringLiteral("%1/%2").arg(Page.First + 1).arg(count);
     // Level with the code and in its small type, just left of it: the foot's summary
     // lines end well before the code, so the number covers nothing.
     const TSheetView& view = PageView();
-    const QFont font = view.CodeFont();
+    Recorded.NumberFont = view.CodeFont();
     const QRect codeBox = view.CodeBox();
-    const int width = QFontMetrics(font).horizontalAdvance(number);
-    Painter.setFont(font);
-    Painter.setPen(Qt::black);
-    Painter.drawText(QRect(codeBox.left() - SheetNumberGap - width, codeBox.top(), width, codeBox.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, number);
+    const int width = QFontMetrics(Recorded.NumberFont).horizontalAdvance(Recorded.Number);
+    Recorded.NumberBox = QRect(codeBox.left() - SheetNumberGap - width, codeBox.top(), width, codeBox.height());
 }

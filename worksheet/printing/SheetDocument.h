@@ -4,6 +4,7 @@
 // one-sheet print, the class set dialog, its preview, PDF export and the command
 // line all print through this one class, so every way out gives the same pages.
 
+#include "printing/PagePipe.h"
 #include "sheet/Sheet.h"
 
 #include <QPicture>
@@ -52,6 +53,11 @@ public:
     // page starts before each page but the first. Each page is fitted to the
     // printable area as the one-sheet print fits it.
     void Paint(QPrinter& Printer, QPainter& Painter);
+    // The same pages in two halves for two threads: RecordInto records every page
+    // here, where the sheets' widgets live, and closes Pipe; PlayFrom, on the thread
+    // that owns Painter, plays each page as it comes, as Paint would.
+    void RecordInto(TPagePipe& Pipe);
+    static void PlayFrom(TPagePipe& Pipe, QPrinter& Printer, QPainter& Painter);
 
     // The answers list's rows on one page.
     static constexpr int ListRowsPerPage = 25;
@@ -60,11 +66,13 @@ private:
     // The view that draws the sheets of a set: never shown and never the window's.
     TSheetView& PageView();
     // The page as drawing commands, in sheet pixels.
-    QPicture Record(const TPage& Page);
+    TRecordedPage Record(const TPage& Page);
+    // One recorded page, fitted to the printable area.
+    static void Play(QPrinter& Printer, QPainter& Painter, const TRecordedPage& Page);
     void PaintList(QPainter& Painter, const TPage& Page) const;
     // In a set of more than one sheet, the sheet's number ("2/30") beside its code on
     // its sheet and key pages; PageView holds the page's sheet.
-    void PaintSheetNumber(QPainter& Painter, const TPage& Page);
+    void NumberSheet(TRecordedPage& Recorded, const TPage& Page);
 
     std::vector<TSheet> FSheets;
     TAnswerPages FAnswers = apNone;

@@ -404,10 +404,6 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>A print is running now.</translation>
     </message>
     <message>
-        <source>コードは「-」を除いて%1文字です。</source>
-        <translation>A code has %1 characters, not counting the &quot;-&quot;.</translation>
-    </message>
-    <message>
         <source>コードに使われない文字「%1」があります。</source>
         <translation>The code contains &quot;%1&quot;, which no code uses.</translation>
     </message>
@@ -508,10 +504,6 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>--code: a code carries its own settings and seed; give no setting options or --seed with it</translation>
     </message>
     <message>
-        <source>a sheet code as printed at a sheet&apos;s foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</source>
-        <translation>a sheet code as printed at a sheet&apos;s foot (14 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</translation>
-    </message>
-    <message>
         <source>a whole number from 0 to %1</source>
         <translation>a whole number from 0 to %1</translation>
     </message>
@@ -610,6 +602,71 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
     <message>
         <source>これまで %1枚 %2/%3問</source>
         <translation>So far: %1 sheets, %2/%3 right</translation>
+    </message>
+    <message>
+        <source>Numerals printed on the dials: %1 (all).</source>
+        <translation>Numerals printed on the dials: %1 (all).</translation>
+    </message>
+    <message>
+        <source>Mixed scales: each dial its own capacity up to --capacity, with that capacity&apos;s own step, over the whole dial.</source>
+        <translation>Mixed scales: each dial its own capacity up to --capacity, with that capacity&apos;s own step, over the whole dial.</translation>
+    </message>
+    <message>
+        <source>a sheet code as printed at a sheet&apos;s foot (14 or 15 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</source>
+        <translation>a sheet code as printed at a sheet&apos;s foot (14 or 15 characters, e.g. ABCDE-FGHJK-MNPQ), checked for typing errors</translation>
+    </message>
+    <message>
+        <source>--mix: expected a capacity above 1 kg, which leaves smaller ones to mix</source>
+        <translation>--mix: expected a capacity above 1 kg, which leaves smaller ones to mix</translation>
+    </message>
+    <message>
+        <source>--%1: with --mix each dial has its own capacity&apos;s step and the whole dial as its range</source>
+        <translation>--%1: with --mix each dial has its own capacity&apos;s step and the whole dial as its range</translation>
+    </message>
+    <message>
+        <source>数字(&amp;G)</source>
+        <translation>Numerals s&amp;hown</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>大きい数字だけ</source>
+        <translation>Large only</translation>
+    </message>
+    <message>
+        <source>両はしだけ</source>
+        <translation>Ends only</translation>
+    </message>
+    <message>
+        <source>いろいろな重さ(&amp;W)</source>
+        <translation>Mixe&amp;d scales</translation>
+    </message>
+    <message>
+        <source>, 数字:大きい数字だけ</source>
+        <translation>, Numerals: large only</translation>
+    </message>
+    <message>
+        <source>, 数字:両はしだけ</source>
+        <translation>, Numerals: ends only</translation>
+    </message>
+    <message>
+        <source>重量:いろいろ(〜%1), </source>
+        <translation>Capacity: mixed (up to %1), </translation>
+    </message>
+    <message>
+        <source>刻み:いろいろ</source>
+        <translation>Step: mixed</translation>
+    </message>
+    <message>
+        <source>コードは「-」を除いて%1文字か%2文字です。</source>
+        <translation>A code has %1 or %2 characters, not counting the &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <comment>the range of a mixed sheet: every dial whole</comment>
+        <translation>whole</translation>
     </message>
 </context>
 </TS>

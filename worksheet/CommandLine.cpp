@@ -44,6 +44,8 @@ const TChoices<bool> ViewChoices{{QStringLiteral("whole"), false}, {QStringLiter
 const TChoices<TExercise> KindChoices{{QStringLiteral("read"), exRead}, {QStringLiteral("draw"), exDraw}};
 const TChoices<TAnswerUnit> UnitChoices{
     {QStringLiteral("g"), auGrams}, {QStringLiteral("kg"), auKilograms}, {QStringLiteral("kg-g"), auKilogramsAndGrams}};
+const TChoices<TTypeShowNumerals> NumeralsChoices{
+    {QStringLiteral("all"), snAll}, {QStringLiteral("large"), snLarge}, {QStringLiteral("ends"), snEnds}};
 const TChoices<TLanguage> LanguageChoices{{QStringLiteral("ja"), lgJapanese}, {QStringLiteral("en"), lgEnglish}};
 
 // The capacities and steps by the panel's own captions, "5" for 5 kg, "100g".
@@ -162,16 +164,25 @@ QString ReadCapacity(TReading& R, const QString& Name, const QString& Value)
     return {};
 }
 
-// The density, 1/200, view, unit and exercise settle together once all are read: the
-// steps the dial offers follow from them.
+QString ReadMixed(TReading& R, const QString&, const QString&)
+{
+    R.Settings.Mixed = true;
+    return {};
+}
+
+// The density, 1/200, view, unit, exercise and mixing settle together once all are
+// read: the steps the dial offers follow from them.
 QString SettleChoices(TReading& R, const QString&, const QString&)
 {
     TSheetSettings& s = R.Settings;
     if (!Offered(s).Enlarged && s.Enlarged)
         return Refusal(QStringLiteral("view"), CommandLineTexts::ViewAcceptedDrawing, QStringLiteral("enlarged"));
-    // As on the panel, which offers no 1/200 choice for such a capacity.
+    if (s.Mixed && !Offered(s).Mixed)
+        return CommandLineTexts::MixedNeedsCapacity;
+    // As on the panel, which offers no 1/200 choice for such a capacity; the 1 kg dials
+    // of a mixed sheet have one.
     const TCapacityRow& row = CapacityRows()[s.Capacity];
-    if (s.Per200 == pcShow && !row.Per200Offered)
+    if (s.Per200 == pcShow && !row.Per200Offered && !s.Mixed)
         return Refusal(QStringLiteral("per200"), CommandLineTexts::Per200Accepted.arg(row.Capacity / 1000),
                        QStringLiteral("show"));
     s = Settled(s, R.Before);
@@ -180,6 +191,8 @@ QString SettleChoices(TReading& R, const QString&, const QString&)
 
 QString ReadStep(TReading& R, const QString& Name, const QString& Value)
 {
+    if (R.Settings.Mixed)
+        return CommandLineTexts::MixedOwnSteps.arg(Name);
     const TSettingsOffer offer = Offered(R.Settings);
     QStringList offered;
     for (int i = 0; i < StepCount; ++i)
@@ -202,6 +215,8 @@ QString ReadStep(TReading& R, const QString& Name, const QString& Value)
 template <std::int32_t TSheetSettings::*Bound>
 QString ReadRange(TReading& R, const QString& Name, const QString& Value)
 {
+    if (!Offered(R.Settings).Range)
+        return CommandLineTexts::MixedOwnSteps.arg(Name);
     const std::int32_t capacity = Offered(R.Settings).RangeBound;
     const auto g = Whole(Value, 0, capacity);
     if (!g)
@@ -222,6 +237,7 @@ auto& Per200(TReading& R) { return R.Settings.Per200; }
 auto& Enlarged(TReading& R) { return R.Settings.Enlarged; }
 auto& Unit(TReading& R) { return R.Settings.Unit; }
 auto& Kind(TReading& R) { return R.Settings.Exercise; }
+auto& Numerals(TReading& R) { return R.Settings.Numerals; }
 template <const auto& Choices> const auto& Fixed() { return Choices; }
 
 // One option: its name, the name of its value (none for a switch), its help line (%1: its
@@ -244,26 +260,29 @@ QString StepNames() { return Names(StepChoices()); }
 // In the order they are read: each reads what those before it have made. The row with
 // no name runs whether or not an option is given.
 const TOptionRow OptionRows[] = {
-    {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 15, false, ReadLanguage},
+    {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 17, false, ReadLanguage},
     {"pdf", "FILE", CommandLineTexts::HelpPdf, nullptr, 0, false, ReadPdf},
     {"practice", nullptr, CommandLineTexts::HelpPractice, nullptr, 1, false, ReadPractice},
     {"sheets", "N", CommandLineTexts::HelpSheets, nullptr, 2, false, ReadSheets},
     {"answers", "PAGES", CommandLineTexts::HelpAnswers, ListOf<AnswerChoices>, 3, false,
      ReadChoice<Fixed<AnswerChoices>, Answers>},
-    {"code", "CODE", CommandLineTexts::HelpCode, nullptr, 14, false, ReadCode},
-    {"seed", "N", CommandLineTexts::HelpSeed, SeedLimit, 13, false, ReadSeed},
+    {"code", "CODE", CommandLineTexts::HelpCode, nullptr, 16, false, ReadCode},
+    {"seed", "N", CommandLineTexts::HelpSeed, SeedLimit, 15, false, ReadSeed},
     {"capacity", "KG", CommandLineTexts::HelpCapacity, CapacityNames, 5, true, ReadCapacity},
-    {"density", "DENSITY", CommandLineTexts::HelpDensity, ListOf<DensityChoices>, 7, true,
+    {"density", "DENSITY", CommandLineTexts::HelpDensity, ListOf<DensityChoices>, 8, true,
      ReadChoice<Fixed<DensityChoices>, Dense>},
-    {"per200", "CHOICE", CommandLineTexts::HelpPer200, ListOf<Per200Choices>, 8, true,
+    {"per200", "CHOICE", CommandLineTexts::HelpPer200, ListOf<Per200Choices>, 9, true,
      ReadChoice<Fixed<Per200Choices>, Per200>},
-    {"view", "VIEW", CommandLineTexts::HelpView, ListOf<ViewChoices>, 9, true, ReadChoice<Fixed<ViewChoices>, Enlarged>},
-    {"unit", "UNIT", CommandLineTexts::HelpUnit, ListOf<UnitChoices>, 10, true, ReadChoice<Fixed<UnitChoices>, Unit>},
+    {"view", "VIEW", CommandLineTexts::HelpView, ListOf<ViewChoices>, 10, true, ReadChoice<Fixed<ViewChoices>, Enlarged>},
+    {"unit", "UNIT", CommandLineTexts::HelpUnit, ListOf<UnitChoices>, 11, true, ReadChoice<Fixed<UnitChoices>, Unit>},
     {"kind", "KIND", CommandLineTexts::HelpKind, ListOf<KindChoices>, 4, true, ReadChoice<Fixed<KindChoices>, Kind>},
+    {"numerals", "WHICH", CommandLineTexts::HelpNumerals, ListOf<NumeralsChoices>, 12, true,
+     ReadChoice<Fixed<NumeralsChoices>, Numerals>},
+    {"mix", nullptr, CommandLineTexts::HelpMix, nullptr, 6, true, ReadMixed},
     {nullptr, nullptr, {}, nullptr, -1, true, SettleChoices},
-    {"step", "STEP", CommandLineTexts::HelpStep, StepNames, 6, true, ReadStep},
-    {"min", "G", CommandLineTexts::HelpMin, nullptr, 11, true, ReadRange<&TSheetSettings::RangeMin>},
-    {"max", "G", CommandLineTexts::HelpMax, nullptr, 12, true, ReadRange<&TSheetSettings::RangeMax>},
+    {"step", "STEP", CommandLineTexts::HelpStep, StepNames, 7, true, ReadStep},
+    {"min", "G", CommandLineTexts::HelpMin, nullptr, 13, true, ReadRange<&TSheetSettings::RangeMin>},
+    {"max", "G", CommandLineTexts::HelpMax, nullptr, 14, true, ReadRange<&TSheetSettings::RangeMax>},
 };
 
 // The options, as --help lists them. Qt's own help option would bring --help-all, which

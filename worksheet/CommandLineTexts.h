@@ -22,6 +22,9 @@ inline constexpr TText HelpDensity{QT_TRANSLATE_NOOP("Texts", "Graduation: %1 (d
 inline constexpr TText HelpPer200{QT_TRANSLATE_NOOP("Texts", "1/200 graduation: %1.")};
 inline constexpr TText HelpView{QT_TRANSLATE_NOOP("Texts", "Dial view: %1 (whole).")};
 inline constexpr TText HelpUnit{QT_TRANSLATE_NOOP("Texts", "Answer blanks: %1 (kg-g).")};
+inline constexpr TText HelpNumerals{QT_TRANSLATE_NOOP("Texts", "Numerals printed on the dials: %1 (all).")};
+inline constexpr TText HelpMix{QT_TRANSLATE_NOOP("Texts", "Mixed scales: each dial its own capacity up to --capacity, with "
+                                                 "that capacity's own step, over the whole dial.")};
 inline constexpr TText HelpMin{QT_TRANSLATE_NOOP("Texts", "Lower range box, grams (0).")};
 inline constexpr TText HelpMax{QT_TRANSLATE_NOOP("Texts", "Upper range box, grams (the capacity).")};
 inline constexpr TText HelpSeed{QT_TRANSLATE_NOOP("Texts", "Seed of sheet 1's draw, 0-%1 (the clock).")};
@@ -42,7 +45,7 @@ inline constexpr TText PracticeWithPdf{QT_TRANSLATE_NOOP("Texts", "--practice: p
 inline constexpr TText SheetsAccepted{QT_TRANSLATE_NOOP("Texts", "a whole number from 1 to 60")};
 inline constexpr TText CodeAlone{QT_TRANSLATE_NOOP("Texts", "--code: a code carries its own settings and seed; give no setting "
                                                  "options or --seed with it")};
-inline constexpr TText CodeAccepted{QT_TRANSLATE_NOOP("Texts", "a sheet code as printed at a sheet's foot (14 characters, e.g. "
+inline constexpr TText CodeAccepted{QT_TRANSLATE_NOOP("Texts", "a sheet code as printed at a sheet's foot (14 or 15 characters, e.g. "
                                                  "ABCDE-FGHJK-MNPQ), checked for typing errors")};
 inline constexpr TText SeedAccepted{QT_TRANSLATE_NOOP("Texts", "a whole number from 0 to %1")};
 inline constexpr TText Per200Accepted{QT_TRANSLATE_NOOP("Texts", "hide with a %1 kg capacity, which has no 1/200 graduation")};
@@ -50,6 +53,11 @@ inline constexpr TText Per200Accepted{QT_TRANSLATE_NOOP("Texts", "hide with a %1
 inline constexpr TText StepAccepted{QT_TRANSLATE_NOOP("Texts", "%1 with a %2 kg capacity%3")};
 inline constexpr TText StepAcceptedSparse{QT_TRANSLATE_NOOP("Texts", " and sparse graduation")};
 inline constexpr TText ViewAcceptedDrawing{QT_TRANSLATE_NOOP("Texts", "whole with --kind draw")};
+inline constexpr TText MixedNeedsCapacity{QT_TRANSLATE_NOOP("Texts", "--mix: expected a capacity above 1 kg, which "
+                                                 "leaves smaller ones to mix")};
+// %1 the option
+inline constexpr TText MixedOwnSteps{QT_TRANSLATE_NOOP("Texts", "--%1: with --mix each dial has its own capacity's step "
+                                                 "and the whole dial as its range")};
 inline constexpr TText RangeAccepted{QT_TRANSLATE_NOOP("Texts", "grams from 0 to the capacity, %1")};
 inline constexpr TText TooFewWeights{QT_TRANSLATE_NOOP("Texts", "the settings leave fewer than six weights to draw")};
 // %1 the missing faces, %2 the package that brings them

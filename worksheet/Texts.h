@@ -117,6 +117,12 @@ inline constexpr TText ItemKilogramsAndGrams{QT_TRANSLATE_NOOP("Texts", "ｋｇ�
 inline constexpr TText RadioGroupExercise{QT_TRANSLATE_NOOP("Texts", "問題(&Q)")};
 inline constexpr TText ItemRead{QT_TRANSLATE_NOOP("Texts", "目もりをよむ")};
 inline constexpr TText ItemDraw{QT_TRANSLATE_NOOP("Texts", "はりをかく")};
+// Below the close button, where the panel grows down by their height.
+inline constexpr TText RadioGroupNumerals{QT_TRANSLATE_NOOP("Texts", "数字(&G)")};
+inline constexpr TText ItemNumeralsAll{QT_TRANSLATE_NOOP("Texts", "すべて")};
+inline constexpr TText ItemNumeralsLarge{QT_TRANSLATE_NOOP("Texts", "大きい数字だけ")};
+inline constexpr TText ItemNumeralsEnds{QT_TRANSLATE_NOOP("Texts", "両はしだけ")};
+inline constexpr TText CheckBoxMixed{QT_TRANSLATE_NOOP("Texts", "いろいろな重さ(&W)")};
 inline constexpr TText ButtonClose{QT_TRANSLATE_NOOP("Texts", "閉じる(&C)")};
 
 // The hidden problem table's fixed texts
@@ -138,6 +144,12 @@ inline constexpr TText UnitGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:g")};
 inline constexpr TText UnitKilogramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg")};
 inline constexpr TText UnitKilogramsAndGramsSummary{QT_TRANSLATE_NOOP("Texts", "単位:kg,g")};
 inline constexpr TText DrawSummary{QT_TRANSLATE_NOOP("Texts", ", 問題:はりをかく")};
+inline constexpr TText NumeralsLargeSummary{QT_TRANSLATE_NOOP("Texts", ", 数字:大きい数字だけ")};
+inline constexpr TText NumeralsEndsSummary{QT_TRANSLATE_NOOP("Texts", ", 数字:両はしだけ")};
+// %1: the largest capacity a dial may have ("5kg").
+inline constexpr TText MixedCapacitySummary{QT_TRANSLATE_NOOP("Texts", "重量:いろいろ(〜%1), ")};
+inline constexpr TText MixedStepSummary{QT_TRANSLATE_NOOP("Texts", "刻み:いろいろ")};
+inline constexpr TText WholeRangeSummary QT_TRANSLATE_NOOP3("Texts", "全体", "the range of a mixed sheet: every dial whole");
 inline constexpr TText RangePrefix{QT_TRANSLATE_NOOP("Texts", "範囲:")};
 // The least gap between the two lines, where the first runs long: one space beside
 // kanji, which stand apart by themselves; a translation may need more.
@@ -179,7 +191,8 @@ inline constexpr TText PrintUnsupported{QT_TRANSLATE_NOOP("Texts", "選択され
 inline constexpr TText PrintBusy{QT_TRANSLATE_NOOP("Texts", "現在印刷中です")};
 
 // Why a typed sheet code cannot be read: %1 the code's length, or the character.
-inline constexpr TText CodeWrongLength{QT_TRANSLATE_NOOP("Texts", "コードは「-」を除いて%1文字です。")};
+// %1 a short code's length, %2 a long code's
+inline constexpr TText CodeWrongLengths{QT_TRANSLATE_NOOP("Texts", "コードは「-」を除いて%1文字か%2文字です。")};
 inline constexpr TText CodeWrongCharacter{QT_TRANSLATE_NOOP("Texts", "コードに使われない文字「%1」があります。")};
 inline constexpr TText CodeNoSheet{QT_TRANSLATE_NOOP("Texts", "このコードのシートはありません。打ち間違いがないか確かめてください。")};
 

@@ -1,4 +1,5 @@
-// Every capacity's default sheet, whole and enlarged, printed to PDF with its key:
+// Every capacity's default sheet, whole and enlarged, printed to PDF with its key, and
+// sheets of mixed capacities and fewer numerals:
 // read back from the page's vectors, each needle stands on a mark the dial draws,
 // as a pupil must be able to read it, and that mark is the key's answer. A draw
 // sheet's key puts the red needle on the weight written under its dial.
@@ -9,12 +10,14 @@
 #include "printing/PdfExport.h"
 #include "WorksheetDriver.h"
 
+#include <QCheckBox>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <set>
 
 namespace {
 
@@ -241,6 +244,18 @@ QString TextUnder(const std::vector<TWord>& Words, const TDial& Dial, double Pag
     return under.join(QLatin1Char(' '));
 }
 
+// A whole dial's capacity as its end numeral prints it: the largest whole kilograms
+// printed in its box.
+std::uint32_t PrintedCapacity(const std::vector<TWord>& Words, const TDial& Dial, double PageHeight)
+{
+    std::uint32_t capacity = 0;
+    const QRegularExpression kilograms(QStringLiteral("^(\\d+)kg$"));
+    for (const TWord& w : Words)
+        if (const auto m = kilograms.match(w.Text); m.hasMatch() && Dial.Box.contains(w.Box.translated(0, -PageHeight).center()))
+            capacity = std::max(capacity, m.captured(1).toUInt() * 1000);
+    return capacity;
+}
+
 }  // namespace
 
 class TestNeedlesOnMarks : public QObject {
@@ -250,10 +265,16 @@ private slots:
     {
         QTest::addColumn<int>("Capacity");
         QTest::addColumn<bool>("Enlarged");
+        QTest::addColumn<int>("Numerals");  // the item of the numerals choice
+        QTest::addColumn<bool>("Mixed");
         const char* const names[] = {"1kg", "2kg", "5kg", "10kg", "20kg", "50kg", "100kg"};
         for (int c = 0; c < 7; ++c)
             for (const bool enlarged : {false, true})
-                QTest::addRow("%s %s", names[c], enlarged ? "enlarged" : "whole") << c << enlarged;
+                QTest::addRow("%s %s", names[c], enlarged ? "enlarged" : "whole") << c << enlarged << 0 << false;
+        QTest::addRow("5kg ends only") << 2 << false << 2 << false;
+        QTest::addRow("10kg large only enlarged") << 3 << true << 1 << false;
+        QTest::addRow("mixed up to 10kg") << 3 << false << 0 << true;
+        QTest::addRow("mixed up to 100kg, ends only") << 6 << false << 2 << true;
     }
 
     void eachNeedleStandsOnAMarkThatIsTheKeysAnswer()
@@ -262,6 +283,8 @@ private slots:
             QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
         QFETCH(int, Capacity);
         QFETCH(bool, Enlarged);
+        QFETCH(int, Numerals);
+        QFETCH(bool, Mixed);
         static constexpr std::uint32_t capacityGrams[] = {1000, 2000, 5000, 10000, 20000, 50000, 100000};
 
         // The capacity as the teacher chooses it (2 kg from another, since start-up has
@@ -272,6 +295,8 @@ private slots:
             driver.Choose("RadioGroupKind", 0);
         driver.Choose("RadioGroupKind", Capacity);
         driver.Choose("RadioGroupShow", Enlarged ? 1 : 0);
+        driver.Choose("RadioGroupNumerals", Numerals);
+        driver.Find<QCheckBox>("CheckBoxMixed")->setChecked(Mixed);
         TSheetDocument document({driver.Form->Sheet()}, apEachSheet);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
@@ -285,9 +310,14 @@ private slots:
         QCOMPARE(answers.size(), std::size_t{6});
         ReadingOrder<TDial>(dials, [](const TDial& d) { return d.Box.center(); });
         ReadingOrder<TAnswer>(answers, [](const TAnswer& a) { return a.Box.center(); });
+        const std::vector<TWord> words = WordsOf(pdf, 1);
+        std::set<std::uint32_t> capacities;
 
         for (std::size_t i = 0; i < dials.size(); ++i) {
             const TDial& dial = dials[i];
+            const std::uint32_t capacity = Enlarged ? capacityGrams[Capacity] : PrintedCapacity(words, dial, PageHeight(pdf));
+            QVERIFY(Mixed ? capacity > 0 && capacity <= capacityGrams[Capacity] : capacity == capacityGrams[Capacity]);
+            capacities.insert(capacity);
             const double spacing = FinestSpacing(dial.Marks);
             QVERIFY(spacing > 0);
             const double onMark = *std::min_element(dial.Marks.begin(), dial.Marks.end(), [&](double a, double b) {
@@ -295,7 +325,7 @@ private slots:
             });
             const std::optional<std::uint32_t> key = Grams(answers[i].Text);
             QVERIFY2(key, qPrintable(answers[i].Text));
-            const double keyAngle = Turn * *key / capacityGrams[Capacity];
+            const double keyAngle = Turn * *key / capacity;
             const QString where = QStringLiteral("dial %1 at %2 (%3 of the finest marks' spacing off its nearest mark)")
                                       .arg(i + 1).arg(answers[i].Text)
                                       .arg(Apart(dial.Needle, onMark) / spacing, 0, 'f', 2);
@@ -304,6 +334,7 @@ private slots:
             QVERIFY2(Apart(dial.Needle, onMark) < spacing / 4, qPrintable(where));
             QVERIFY2(Apart(onMark, keyAngle) < spacing / 4, qPrintable(where));
         }
+        QCOMPARE(capacities.size() > 1, Mixed);
     }
 
     // A draw sheet and its key: the sheet's dials have no needle, and under each stands

@@ -118,6 +118,43 @@ private slots:
         QCOMPARE(Text(b), text);
     }
 
+    // Fewer numerals and mixed capacities: the summary names them, and the sheet's long
+    // code brings back the same pages.
+    void newSettingsComeBackFromTheirLongCode_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QStringList>("Summary");
+        QTest::addRow("10kg large only") << QStringList{"--capacity", "10", "--numerals", "large"}
+                                         << QStringList{"重量:10kg, ", "刻み:100g, 数字:大きい数字だけ 範囲:0g"};
+        QTest::addRow("mixed up to 5kg, ends only")
+            << QStringList{"--mix", "--capacity", "5", "--numerals", "ends"}
+            << QStringList{"重量:いろいろ(〜5kg), ", "刻み:いろいろ, 数字:両はしだけ", "範囲:全体, "};
+        QTest::addRow("mixed up to 2kg") << QStringList{"--mix"}
+                                         << QStringList{"重量:いろいろ(〜2kg), ", "刻み:いろいろ", "範囲:全体, "};
+    }
+
+    void newSettingsComeBackFromTheirLongCode()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not found: install poppler-utils (scripts/setup.sh)");
+        QFETCH(QStringList, Options);
+        QFETCH(QStringList, Summary);
+        QTemporaryDir dir;
+        const QString a = dir.filePath(QStringLiteral("a.pdf")), b = dir.filePath(QStringLiteral("b.pdf"));
+        const QStringList each{QStringLiteral("--answers"), QStringLiteral("each"), QStringLiteral("--sheets"),
+                               QStringLiteral("3")};
+        QCOMPARE(Kestrum(QStringList{QStringLiteral("--pdf"), a, QStringLiteral("--seed"), QStringLiteral("7")} +
+                         Options + each).Status, 0);
+        const QString text = Text(a);
+        for (const QString& part : Summary)
+            QVERIFY2(text.contains(part), qPrintable(part + u'\n' + text));
+        const QString code = text.split(QRegularExpression(QStringLiteral("\\s+")))
+                                 .filter(QRegularExpression(QStringLiteral("^\\w{5}-\\w{5}-\\w{5}$"))).value(0);
+        QVERIFY2(!code.isEmpty(), qPrintable(text));
+        QCOMPARE(Kestrum(QStringList{QStringLiteral("--pdf"), b, QStringLiteral("--code"), code} + each).Status, 0);
+        QCOMPARE(Text(b), text);
+    }
+
     void badInputIsRefusedWithoutAFile()
     {
         QTemporaryDir dir;
@@ -141,6 +178,10 @@ private slots:
             {{QStringLiteral("--kind"), QStringLiteral("write")}, QStringLiteral("read|draw")},
             {{QStringLiteral("--kind"), QStringLiteral("draw"), QStringLiteral("--view"), QStringLiteral("enlarged")},
              QStringLiteral("--view")},
+            {{QStringLiteral("--numerals"), QStringLiteral("some")}, QStringLiteral("all|large|ends")},
+            {{QStringLiteral("--capacity"), QStringLiteral("1"), QStringLiteral("--mix")}, QStringLiteral("--mix")},
+            {{QStringLiteral("--mix"), QStringLiteral("--step"), QStringLiteral("100g")}, QStringLiteral("--step")},
+            {{QStringLiteral("--mix"), QStringLiteral("--min"), QStringLiteral("100")}, QStringLiteral("--min")},
         };
         for (const auto& [arguments, named] : cases) {
             const TRun run = Kestrum(QStringList{QStringLiteral("--pdf"), out} + arguments);

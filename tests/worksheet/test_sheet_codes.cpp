@@ -4,6 +4,7 @@
 
 #include "sheet/SheetCode.h"
 #include "sheet/SheetRandom.h"
+#include "sheet/Settling.h"
 #include "WorksheetDriver.h"
 
 #include <QCheckBox>
@@ -208,6 +209,42 @@ private slots:
         driver.Type("SpinEditMin", QStringLiteral("1000"));
         QCOMPARE(driver.Form->Sheet().Settings.RangeMin, 1000);
         QCOMPARE(driver.Text("LabelSheetCode"), SheetCode(driver.Form->Sheet()));
+    }
+
+    // A sheet with fewer numerals or mixed capacities has a long code: one character for
+    // them, then the thirteen of the same sheet's short code, then the check over all.
+    void aLongCodeCarriesNumeralsAndMixing()
+    {
+        const QString alphabet = QStringLiteral("23456789ABCDEFGHJKLMNPQRSTUVWXYZ");
+        const struct {
+            TTypeShowNumerals Numerals;
+            bool Mixed;
+            int Capacity;
+            QChar First;
+        } rows[] = {{snLarge, false, 3, u'4'}, {snEnds, false, 0, u'6'}, {snAll, true, 1, u'3'}, {snEnds, true, 6, u'7'}};
+        for (const auto& row : rows) {
+            TSheetSettings s = Settled(TSheetSettings{row.Capacity, 0, true, pcUnchosen, false, auGrams, 0, 0, exRead,
+                                                      row.Numerals, row.Mixed},
+                                       TSheetSettings{});
+            const std::optional<TSheet> sheet = DrawSheet(s, 12345);
+            QVERIFY(sheet);
+            const QString code = SheetCode(*sheet);
+            QCOMPARE(code.size(), 17);
+            QCOMPARE(code[0], row.First);
+            const TSheetCodeReading reading = ReadSheetCode(code);
+            QVERIFY2(reading.Sheet, qPrintable(code));
+            QCOMPARE(*reading.Sheet, *sheet);
+            // The same sheet with every numeral and one capacity keeps its short code.
+            s.Numerals = snAll;
+            s.Mixed = false;
+            const QString shortCode = Plain(SheetCode(*DrawSheet(s, 12345)));
+            QCOMPARE(Plain(code).mid(1, 13), shortCode.left(13));
+            // Left without its first character it is no short code, and so is a short
+            // code with a character put before it.
+            QVERIFY(!ReadSheetCode(Plain(code).mid(1)).Sheet);
+            for (const QChar c : alphabet)
+                QVERIFY(!ReadSheetCode(c + shortCode).Sheet);
+        }
     }
 
     void aMistypedCodeIsRefused()

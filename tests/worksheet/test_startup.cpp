@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(sheet.Dial(4)->geometry(), QRect(392, 392, 285, 285));
         QCOMPARE(sheet.Dial(5)->geometry(), QRect(728, 48, 285, 285));
         QCOMPARE(sheet.Find<QLabel>("LabelAnswer6")->pos(), QPoint(876, 686));
-        QCOMPARE(sheet.Find<QWidget>("GroupBoxStart")->geometry(), QRect(246, 30, 243, 517));
+        QCOMPARE(sheet.Find<QWidget>("GroupBoxStart")->geometry(), QRect(246, 30, 243, 616));
         QCOMPARE(sheet.Find<QWidget>("SpinEditMax")->geometry(), QRect(96, 16, 71, 21));
         QCOMPARE(sheet.Find<QWidget>("RadioButtonDivision10kg")->pos(), QPoint(160, 16));
 
@@ -131,6 +131,7 @@ private slots:
             item("RadioGroupShow", 0),              sheet.Find<QWidget>("RadioButtonDivision100g"),
             sheet.Find<QWidget>("SpinEditMin"),     sheet.Find<QWidget>("SpinEditMax"),
             item("RadioGroupUnit", 2),              item("RadioGroupExercise", 0),
+            item("RadioGroupNumerals", 0),          sheet.Find<QWidget>("CheckBoxMixed"),
             sheet.Find<QWidget>("ButtonRadioGroupStartClose")};
         sheet.Find<QWidget>("ButtonPrinterSetup")->setFocus(Qt::TabFocusReason);
         QList<QWidget*> reached;

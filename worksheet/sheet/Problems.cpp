@@ -55,13 +55,15 @@ QString SummaryLine1(const TSummaryTexts& Parts, bool NamesPer200)
     // A 1/200 choice that draws nothing (hidden, or on a sparse or 2 kg dial) would
     // describe marks the sheet does not have.
     return Parts.StrKind + Parts.StrSparselyDensely + (NamesPer200 ? Parts.StrPer200 : QString())
-           + Parts.StrDivision + Parts.StrExercise;
+           + Parts.StrDivision + Parts.StrNumerals + Parts.StrExercise;
 }
 
 QString SummaryLine2(std::int32_t RangeMin, std::int32_t RangeMax, const TSummaryTexts& Parts)
 {
-    return Texts::RangePrefix + QString::number(RangeMin) + Texts::RangeGramsTo
-           + RangeUpperText(RangeMax) + Texts::PartEnd + Parts.StrShow + Parts.StrUnit;
+    const QString range = Parts.StrRange.isEmpty()
+                              ? QString::number(RangeMin) + Texts::RangeGramsTo + RangeUpperText(RangeMax)
+                              : Parts.StrRange;
+    return Texts::RangePrefix + range + Texts::PartEnd + Parts.StrShow + Parts.StrUnit;
 }
 
 QString RangeUpperText(std::int32_t RangeMax)

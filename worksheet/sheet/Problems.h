@@ -35,6 +35,8 @@ struct TSummaryTexts {
     QString StrShow;
     QString StrUnit;
     QString StrExercise;  // ends the first line; empty on a reading sheet
+    QString StrNumerals{};  // after the step; empty while every numeral is printed
+    QString StrRange{};     // the range in words; empty: its two bounds
 };
 
 // Items of the answer-unit choice.

@@ -8,15 +8,18 @@ TSettingsOffer Offered(const TSheetSettings& Settings)
     if (Settings.Capacity < 0 || Settings.Capacity >= CapacityCount)
         return offer;
     const TCapacityRow& row = CapacityRows()[Settings.Capacity];
+    // On a mixed sheet each dial takes its own capacity's step.
     for (int i = 0; i < StepCount; ++i)
-        offer.Steps[i] = StepOffered(Settings, i);
+        offer.Steps[i] = !Settings.Mixed && StepOffered(Settings, i);
     // The 1/200 graduation is drawn only on a densely graduated dial of a capacity
-    // that has one.
-    offer.Per200 = Settings.Dense && row.Per200Offered;
+    // that has one; a mixed sheet may have 1 kg dials, which have.
+    offer.Per200 = Settings.Dense && (row.Per200Offered || Settings.Mixed);
     // The enlarged part shows where the needle stands, which would give a draw
     // sheet's answer away.
     offer.Enlarged = Settings.Exercise != exDraw;
     offer.RangeBound = row.Capacity;
+    offer.Mixed = Settings.Capacity > 0;
+    offer.Range = !Settings.Mixed;
     return offer;
 }
 
@@ -46,6 +49,12 @@ TSheetSettings Settled(TSheetSettings Settings, const TSheetSettings& Before)
     }
     if (s.Exercise == exDraw)
         s.Enlarged = false;
+    s.Mixed = s.Mixed && Offered(s).Mixed;
+    if (s.Mixed) {
+        s.Step = StartingStep(s);
+        s.RangeMin = 0;
+        s.RangeMax = capacity;
+    }
     s.RangeMin = std::clamp(s.RangeMin, 0, capacity);
     return Settings;
 }

@@ -13,6 +13,8 @@ struct TSettingsOffer {
     std::array<bool, StepCount> Steps{};  // by index into StepRows(): the enabled step buttons
     bool Per200 = false;                  // the 1/200 choice is shown
     bool Enlarged = false;                // the enlarged view may be chosen
+    bool Mixed = false;                   // mixed capacities may be chosen: some lie below
+    bool Range = false;                   // the range boxes may be edited: not while mixed
     std::int32_t RangeBound = 0;          // the capacity: the lower bound's largest value,
                                           // and what the weights stay below
 };
@@ -27,6 +29,8 @@ TSettingsOffer Offered(const TSheetSettings& Settings);
 // - a new step empties a lower bound above it and rounds both bounds down to its
 //   multiples;
 // - a draw sheet is the whole dial;
+// - a mixed sheet has a capacity with others below it, the whole range of every dial
+//   and the chosen capacity's starting step (each dial has its own capacity's);
 // - the lower bound lies within the dial.
 // Before defaults to start-up's settings, so that settings built from them keep
 // start-up's 100 g step at 2 kg. Settled(S, S) settles S as it stands, before a draw.

@@ -19,7 +19,34 @@ bool TSheetSettings::IsValid() const
     return Step >= 0 && Step < StepCount && StepOnceOffered(*this, Step) && Per200 <= pcShow &&
            Unit >= auGrams && Unit <= auKilogramsAndGrams && RangeMin >= 0 &&
            RangeMin <= offer.RangeBound && RangeMax >= 0 && Exercise <= exDraw &&
-           (offer.Enlarged || !Enlarged);
+           (offer.Enlarged || !Enlarged) && Numerals <= snEnds &&
+           (!Mixed || (offer.Mixed && Step == StartingStep(*this) && RangeMin == 0 &&
+                       RangeMax == offer.RangeBound));
+}
+
+int DialCapacity(const TSheet& Sheet, int Index)
+{
+    return Sheet.Settings.Mixed ? Sheet.Capacities[static_cast<std::size_t>(Index)] : Sheet.Settings.Capacity;
+}
+
+namespace {
+
+// The step a mixed sheet's dial of capacity Capacity is drawn at: the one the capacity
+// starts with under the sheet's density and 1/200 choice.
+int MixedStep(const TSheetSettings& Settings, int Capacity)
+{
+    TSheetSettings own = Settings;
+    own.Capacity = Capacity;
+    return StartingStep(own);
+}
+
+}  // namespace
+
+std::int32_t DialStepGrams(const TSheet& Sheet, int Index)
+{
+    if (!Sheet.Settings.Mixed)
+        return Sheet.Settings.StepGrams();
+    return StepRows()[MixedStep(Sheet.Settings, DialCapacity(Sheet, Index))].Step;
 }
 
 std::int32_t FinestGraduation(const TSheetSettings& Settings)
@@ -67,12 +94,84 @@ TSummaryTexts SummaryTexts(const TSheetSettings& Settings)
     }
     if (Settings.Exercise == exDraw)
         texts.StrExercise = Texts::DrawSummary;
+    if (Settings.Numerals == snLarge)
+        texts.StrNumerals = Texts::NumeralsLargeSummary;
+    else if (Settings.Numerals == snEnds)
+        texts.StrNumerals = Texts::NumeralsEndsSummary;
     return texts;
 }
 
-std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
-                                    TCandidates& Candidates)
+TSummaryTexts SummaryTexts(const TSheet& Sheet)
 {
+    const TSheetSettings& s = Sheet.Settings;
+    TSummaryTexts texts = SummaryTexts(s);
+    if (!s.Mixed || s.Capacity < 0 || s.Capacity >= CapacityCount)
+        return texts;
+    texts.StrKind = Texts::MixedCapacitySummary.arg(CapacityRows()[s.Capacity].Item.trimmed());
+    // One step where every dial has it, else the steps differ from dial to dial.
+    const std::int32_t first = DialStepGrams(Sheet, 0);
+    bool same = true;
+    for (int i = 1; i < ProblemCount; ++i)
+        same = same && DialStepGrams(Sheet, i) == first;
+    for (const TStepRow& row : StepRows())
+        if (same && row.Step == first)
+            texts.StrDivision = Texts::StepSummary.arg(row.Caption);
+    if (!same)
+        texts.StrDivision = Texts::MixedStepSummary;
+    texts.StrRange = Texts::WholeRangeSummary;
+    return texts;
+}
+
+namespace {
+
+// Six capacities up to the chosen one, drawn again until at least two differ.
+TDialCapacities DrawCapacities(int Chosen, TRandomSource& Random)
+{
+    TDialCapacities capacities{};
+    do {
+        for (int& capacity : capacities)
+            capacity = Random.Next(Chosen + 1);
+    } while (std::ranges::count(capacities, capacities[0]) == ProblemCount);
+    return capacities;
+}
+
+bool Among(const TWeights& Weights, std::size_t Count, std::uint32_t Weight)
+{
+    return std::find(Weights.begin(), Weights.begin() + static_cast<std::ptrdiff_t>(Count), Weight) !=
+           Weights.begin() + static_cast<std::ptrdiff_t>(Count);
+}
+
+std::optional<TWeights> DrawMixedWeights(const TSheet& Sheet, TRandomSource& Random, TCandidates& Candidates)
+{
+    TWeights weights{};
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        const int index = static_cast<int>(i);
+        TCandidates own =
+            CandidateWeights(CapacityRows()[DialCapacity(Sheet, index)].Capacity, DialStepGrams(Sheet, index));
+        // No weight twice on a sheet, as on any other.
+        std::erase_if(own, [&](std::uint32_t w) { return Among(weights, i, w); });
+        if (own.empty())
+            return std::nullopt;
+        weights[i] = own[static_cast<std::size_t>(Random.Next(static_cast<int>(own.size())))];
+    }
+    Candidates = CandidateWeights(Sheet.Settings.CapacityGrams(), Sheet.Settings.StepGrams());
+    std::erase_if(Candidates, [&](std::uint32_t w) { return Among(weights, weights.size(), w); });
+    return weights;
+}
+
+}  // namespace
+
+std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
+                                    TCandidates& Candidates, TDialCapacities& Capacities)
+{
+    Capacities = {};
+    if (Settings.Mixed && Offered(Settings).Mixed) {
+        TSheet sheet{Settings, {}, 0, DrawCapacities(Settings.Capacity, Random)};
+        const std::optional<TWeights> weights = DrawMixedWeights(sheet, Random, Candidates);
+        if (weights)
+            Capacities = sheet.Capacities;
+        return weights;
+    }
     Candidates = CandidateWeights(Settings.CapacityGrams(), Settings.StepGrams(), Settings.RangeMin,
                                   Settings.RangeMax);
     return DrawProblems(Candidates, Random);
@@ -84,10 +183,11 @@ std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Se
         return std::nullopt;
     TSheetSeedRandom random(Seed);
     TCandidates candidates;
-    const std::optional<TWeights> weights = DrawWeights(Settings, random, candidates);
+    TDialCapacities capacities{};
+    const std::optional<TWeights> weights = DrawWeights(Settings, random, candidates, capacities);
     if (!weights)
         return std::nullopt;
-    return TSheet{Settings, *weights, random.SeedValue()};
+    return TSheet{Settings, *weights, random.SeedValue(), capacities};
 }
 
 namespace {
@@ -114,7 +214,7 @@ std::vector<TSheet> DrawSet(const TSheet& First, int Count)
         if (!sheet)
             break;
         const bool repeated = std::any_of(sheets.begin(), sheets.end(), [&](const TSheet& s) {
-            return s.Weights == sheet->Weights;
+            return s.Weights == sheet->Weights && s.Capacities == sheet->Capacities;
         });
         if (!repeated)
             sheets.push_back(*sheet);

@@ -33,6 +33,11 @@ struct TSheetSettings {
     // A draw sheet is always the whole dial: the enlarged part would show where the
     // needle belongs.
     TExercise Exercise = exRead;
+    // Which numerals the dials print: all, the large ones only, or the two ends.
+    TTypeShowNumerals Numerals = snAll;
+    // Each dial its own capacity, at most the chosen one, with the step that capacity
+    // starts with; the range is then the whole of every dial.
+    bool Mixed = false;
 
     std::int32_t CapacityGrams() const;
     std::int32_t StepGrams() const;
@@ -86,19 +91,35 @@ bool StepOnceOffered(const TSheetSettings& Settings, int StepIndex);
 // The parts of the summary lines that the settings give.
 TSummaryTexts SummaryTexts(const TSheetSettings& Settings);
 
+// The capacity of each dial, as indexes into CapacityRows(), problem 1 first.
+using TDialCapacities = std::array<int, ProblemCount>;
+
 struct TSheet {
     TSheetSettings Settings;
     TWeights Weights{};
     std::uint32_t Seed = 0;
+    // Drawn with the weights on a mixed sheet; all zero on any other, whose dials all
+    // have the settings' capacity.
+    TDialCapacities Capacities{};
 
     friend bool operator==(const TSheet&, const TSheet&) = default;
 };
 
+// The capacity of dial Index (0 to 5) and the step its weights are drawn at.
+int DialCapacity(const TSheet& Sheet, int Index);
+std::int32_t DialStepGrams(const TSheet& Sheet, int Index);
+
+// The summary parts of the sheet: those of its settings, and on a mixed sheet the
+// capacities and steps its dials were given.
+TSummaryTexts SummaryTexts(const TSheet& Sheet);
+
 // The one draw of a sheet's weights: six of the settings' candidates below the
 // capacity, drawn from Random without repetition. Candidates is left with the weights
-// not drawn. None when the settings leave fewer than six.
+// not drawn. On a mixed sheet the six capacities are drawn first, at least two of them
+// different, and each dial's weight among its own capacity's candidates; Candidates is
+// then left with the chosen capacity's. None when the settings leave fewer than six.
 std::optional<TWeights> DrawWeights(const TSheetSettings& Settings, TRandomSource& Random,
-                                    TCandidates& Candidates);
+                                    TCandidates& Candidates, TDialCapacities& Capacities);
 
 // The six weights the settings give from Seed; none when the settings leave fewer
 // than six weights to draw from.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 
 namespace {
 
@@ -16,6 +17,10 @@ constexpr int Base = 32;
 constexpr int DataLength = 13;
 constexpr int CodeLength = DataLength + 1;
 constexpr int GroupLengths[] = {5, 5, 4};
+// A long code: one character of the newer settings before a short code's.
+constexpr int LongCodeLength = CodeLength + 1;
+constexpr int LongGroupLengths[] = {5, 5, 5};
+constexpr int NumeralsCount = 3;
 
 // The settings as one number in mixed radix, and the range and seed after it:
 // ((settings × 100001 + lower) × 131072 + upper) × 2^20 + seed, which stays below
@@ -88,18 +93,23 @@ QString SheetCode(const TSheet& Sheet)
     std::uint64_t payload = ((settings * LowerCount + lower) * UpperCount + upper) * SheetSeedLimit +
                             Sheet.Seed % SheetSeedLimit;
 
-    int digits[CodeLength];
+    // The newer settings first, where a long code has them.
+    const int extra = static_cast<int>(s.Numerals) * 2 + (s.Mixed ? 1 : 0);
+    const int offset = extra == 0 ? 0 : 1;
+    int digits[LongCodeLength];
+    digits[0] = extra;
     for (int i = DataLength - 1; i >= 0; --i) {
-        digits[i] = static_cast<int>(payload % Base);
+        digits[offset + i] = static_cast<int>(payload % Base);
         payload /= Base;
     }
     if (s.Exercise == exDraw)
-        digits[0] |= DrawBitInFirstDigit;
-    digits[DataLength] = CheckOf(digits, DataLength);
+        digits[offset] |= DrawBitInFirstDigit;
+    digits[offset + DataLength] = CheckOf(digits, offset + DataLength);
 
     QString code;
     int next = 0;
-    for (const int group : GroupLengths) {
+    const std::span<const int> groups = offset == 0 ? std::span<const int>(GroupLengths) : LongGroupLengths;
+    for (const int group : groups) {
         if (!code.isEmpty())
             code += QLatin1Char('-');
         for (int i = 0; i < group; ++i)
@@ -114,37 +124,16 @@ QString IssuedCode(const TSheet& Sheet)
     return drawn && drawn->Weights == Sheet.Weights ? SheetCode(Sheet) : QString();
 }
 
-TSheetCodeReading ReadSheetCode(const QString& Text)
-{
-    TSheetCodeReading reading;
-    // Full-width letters and digits, as a Japanese input method types them, become
-    // their plain forms; separators and spaces may be typed or left out.
-    QString plain;
-    for (const QChar c : Text.normalized(QString::NormalizationForm_KC).toUpper())
-        if (!c.isSpace() && !IsGroupSeparator(c))
-            plain += c;
-    if (plain.size() != CodeLength) {
-        reading.Error = ceLength;
-        return reading;
-    }
-    int digits[CodeLength];
-    for (int i = 0; i < CodeLength; ++i) {
-        digits[i] = DigitOf(plain[i]);
-        if (digits[i] < 0) {
-            reading.Error = ceCharacter;
-            reading.Character = plain[i];
-            return reading;
-        }
-    }
-    if (CheckOf(digits, DataLength) != digits[DataLength]) {
-        reading.Error = ceCheck;
-        return reading;
-    }
+namespace {
 
-    const bool draw = (digits[0] & DrawBitInFirstDigit) != 0;
+// The settings and seed that a short code's thirteen data characters carry; none
+// when they name settings no sheet has.
+std::optional<std::pair<TSheetSettings, std::uint32_t>> Decoded(const int* Digits)
+{
+    const bool draw = (Digits[0] & DrawBitInFirstDigit) != 0;
     std::uint64_t payload = 0;
     for (int i = 0; i < DataLength; ++i)
-        payload = payload * Base + static_cast<std::uint64_t>(i == 0 ? digits[i] & ~DrawBitInFirstDigit : digits[i]);
+        payload = payload * Base + static_cast<std::uint64_t>(i == 0 ? Digits[i] & ~DrawBitInFirstDigit : Digits[i]);
 
     const auto seed = static_cast<std::uint32_t>(payload % SheetSeedLimit);
     payload /= SheetSeedLimit;
@@ -152,10 +141,8 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     payload /= UpperCount;
     const auto lower = static_cast<std::int32_t>(payload % LowerCount);
     std::uint64_t settings = payload / LowerCount;
-    if (settings >= SettingsCount) {
-        reading.Error = ceNotASheet;
-        return reading;
-    }
+    if (settings >= SettingsCount)
+        return std::nullopt;
     TSheetSettings s;
     s.Unit = static_cast<TAnswerUnit>(settings % 3);
     settings /= 3;
@@ -171,11 +158,49 @@ TSheetCodeReading ReadSheetCode(const QString& Text)
     s.RangeMin = lower;
     s.RangeMax = upper;
     s.Exercise = draw ? exDraw : exRead;
+    return std::pair(s, seed);
+}
 
-    reading.Sheet = DrawSheet(s, seed);
+}  // namespace
+
+TSheetCodeReading ReadSheetCode(const QString& Text)
+{
+    TSheetCodeReading reading;
+    // Full-width letters and digits, as a Japanese input method types them, become
+    // their plain forms; separators and spaces may be typed or left out.
+    QString plain;
+    for (const QChar c : Text.normalized(QString::NormalizationForm_KC).toUpper())
+        if (!c.isSpace() && !IsGroupSeparator(c))
+            plain += c;
+    if (plain.size() != CodeLength && plain.size() != LongCodeLength) {
+        reading.Error = ceLength;
+        return reading;
+    }
+    const int length = static_cast<int>(plain.size());
+    int digits[LongCodeLength];
+    for (int i = 0; i < length; ++i) {
+        digits[i] = DigitOf(plain[i]);
+        if (digits[i] < 0) {
+            reading.Error = ceCharacter;
+            reading.Character = plain[i];
+            return reading;
+        }
+    }
+    if (CheckOf(digits, length - 1) != digits[length - 1]) {
+        reading.Error = ceCheck;
+        return reading;
+    }
+    const int offset = length - CodeLength;
+    const int extra = offset == 0 ? 0 : digits[0];
+    auto decoded = Decoded(digits + offset);
+    if (decoded && extra < NumeralsCount * 2) {
+        decoded->first.Numerals = static_cast<TTypeShowNumerals>(extra / 2);
+        decoded->first.Mixed = extra % 2 == 1;
+        reading.Sheet = DrawSheet(decoded->first, decoded->second);
+    }
     // Only what the program itself writes is taken: a step the capacity does not
-    // offer or a lower bound above the capacity is no sheet, and the code of what
-    // was read must be the very code typed.
+    // offer, a lower bound above the capacity or a long code for a sheet that has a
+    // short one is no sheet, and the code of what was read must be the very code typed.
     if (!reading.Sheet || SheetCode(*reading.Sheet).remove(QLatin1Char('-')) != plain) {
         reading.Sheet.reset();
         reading.Error = ceNotASheet;
@@ -194,7 +219,7 @@ QString SheetCodeErrorText(const TSheetCodeReading& Reading)
     case ceNone:
         return {};
     case ceLength:
-        return Texts::CodeWrongLength.arg(CodeLength);
+        return Texts::CodeWrongLengths.arg(CodeLength).arg(LongCodeLength);
     case ceCharacter:
         return Texts::CodeWrongCharacter.arg(Reading.Character);
     case ceCheck:

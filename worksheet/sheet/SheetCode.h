@@ -10,6 +10,14 @@
 // catches every single mistyped character and every swap of two neighbours, so a
 // mistyped code is refused and never gives another sheet. Codes stay valid across
 // builds: the weights follow from the seed through TSheetRandom alone.
+//
+// A sheet with fewer numerals or mixed capacities has a long code, fifteen characters
+// in three groups of five, "VABCD-EFGHJ-KMNPQ": its first character carries the
+// numerals (all 0, large ones 1, ends 2) times two plus one for mixed capacities, so it
+// is never the first digit 2 (zero); the next thirteen are those of the short code of
+// the same sheet, and the check follows. A mixed sheet's capacities follow from its
+// seed as its weights do. Every other sheet keeps its fourteen-character code, and
+// a long code whose first character is left out never passes the check as a short one.
 
 #include "sheet/Sheet.h"
 
@@ -19,7 +27,7 @@
 
 enum TSheetCodeError : std::uint8_t {
     ceNone,
-    ceLength,      // not fourteen characters once the separators are left out
+    ceLength,      // not fourteen or fifteen characters once the separators are left out
     ceCharacter,   // a character that is not in the code alphabet
     ceCheck,       // the check character does not fit: a mistyped code
     ceNotASheet,   // well formed, but names settings no sheet has

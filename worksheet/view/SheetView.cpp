@@ -9,6 +9,8 @@
 #include "view/SheetPalette.h"
 #include "Texts.h"
 
+#include <algorithm>
+
 namespace {
 
 // Positions are sheet pixels at 96 dpi. Siblings stack in creation order, later ones
@@ -151,15 +153,13 @@ void TSheetView::SetSheet(const TSheet& Sheet)
 {
     FSheet = Sheet;
     const TSheetSettings& s = FSheet.Settings;
-    if (s.Capacity >= 0 && s.Capacity < CapacityCount) {
-        const TCapacityRow& row = CapacityRows()[s.Capacity];
-        for (TPlatformScale* dial : PlatformScale)
-            dial->SetTypeValueMax(row.Type);
-        for (TPlatformScale* dial : PlatformScale)
-            dial->SetValueMax(static_cast<std::uint32_t>(row.Capacity));
-    }
     for (int i = 0; i < ProblemCount; ++i) {
         TPlatformScale* dial = PlatformScale[i];
+        if (const int capacity = DialCapacity(FSheet, i); capacity >= 0 && capacity < CapacityCount) {
+            const TCapacityRow& row = CapacityRows()[capacity];
+            dial->SetTypeValueMax(row.Type);
+            dial->SetValueMax(static_cast<std::uint32_t>(row.Capacity));
+        }
         dial->SetTypeBoardScale(BoardScale(s));
         dial->SetTypeShowScalePer200(ShowScalePer200(s));
         dial->SetStretchRatePercent(s.Enlarged ? 150 : 100);
@@ -176,10 +176,12 @@ void TSheetView::SetAnswersShown(bool Shown)
 
 void TSheetView::ShowCaptions()
 {
-    const TSummaryTexts summary = SummaryTexts(FSheet.Settings);
-    const TPlatformScale& dial = *PlatformScale[0];
-    LabelHyoudai1->SetCaption(SummaryLine1(
-        summary, DrawsPer200(dial.TypeValueMax(), dial.TypeBoardScale(), dial.TypeShowScalePer200())));
+    const TSummaryTexts summary = SummaryTexts(FSheet);
+    // The 1/200 part names marks that some dial draws.
+    const bool namesPer200 = std::ranges::any_of(PlatformScale, [](const TPlatformScale* dial) {
+        return DrawsPer200(dial->TypeValueMax(), dial->TypeBoardScale(), dial->TypeShowScalePer200());
+    });
+    LabelHyoudai1->SetCaption(SummaryLine1(summary, namesPer200));
     LabelHyoudai2->SetCaption(SummaryLine2(FSheet.Settings.RangeMin, FSheet.Settings.RangeMax, summary));
     LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
                                          LabelHyoudai1->fontMetrics().horizontalAdvance(Texts::SummaryLinesGap)),

@@ -11,6 +11,7 @@
 #include "controls/SpinEdit.h"
 #include "sheet/Settling.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -104,13 +105,32 @@ void TFormKestrum::RadioGroupExerciseClick(QObject* Sender)
     TakeSettings(settings, Sender);
 }
 
+void TFormKestrum::RadioGroupNumeralsClick(QObject* Sender)
+{
+    const int item = RadioGroupNumerals->ItemIndex();
+    TSheetSettings settings = FSheet.Settings;
+    if (item >= snAll && item <= snEnds)
+        settings.Numerals = static_cast<TTypeShowNumerals>(item);
+    TakeSettings(settings, Sender);
+}
+
+void TFormKestrum::CheckBoxMixedClick(QObject* Sender)
+{
+    TSheetSettings settings = FSheet.Settings;
+    settings.Mixed = CheckBoxMixed->isChecked();
+    TakeSettings(settings, Sender);
+}
+
 void TFormKestrum::TakeSettings(const TSheetSettings& Settings, QObject* Sender)
 {
     const TSheetSettings before = FSheet.Settings;
     FSheet.Settings = Settled(Settings, before);
     ShowSettings();
     const TSheetSettings& s = FSheet.Settings;
-    if (s.Capacity != before.Capacity || s.Step != before.Step || s.Exercise != before.Exercise)
+    // A mixed sheet's steps follow from its capacity, density and 1/200 choice.
+    const bool mixedMarks = s.Mixed && (s.Dense != before.Dense || s.Per200 != before.Per200);
+    if (s.Capacity != before.Capacity || s.Step != before.Step || s.Exercise != before.Exercise ||
+        s.Mixed != before.Mixed || mixedMarks)
         Renew(Sender);
     else
         SetCaptions();
@@ -147,6 +167,10 @@ void TFormKestrum::ShowSettings()
     RadioGroupShow->SetItemIndex(s.Enlarged ? 1 : 0);
     RadioGroupUnit->SetItemIndex(s.Unit);
     RadioGroupExercise->SetItemIndex(s.Exercise);
+    RadioGroupNumerals->SetItemIndex(s.Numerals);
+    CheckBoxMixed->setEnabled(offer.Mixed);
+    CheckBoxMixed->setChecked(s.Mixed);
+    GroupBoxRange->setEnabled(offer.Range);
 }
 
 // Every keystroke shows the range in the summary line, over the sheet shown; the range

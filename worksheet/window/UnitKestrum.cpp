@@ -85,6 +85,11 @@ void TFormKestrum::WireEvents()
     RadioGroupShow->SetOnClick(on(&TFormKestrum::RadioGroupShowClick));
     RadioGroupUnit->SetOnClick(on(&TFormKestrum::RadioGroupUnitClick));
     RadioGroupExercise->SetOnClick(on(&TFormKestrum::RadioGroupExerciseClick));
+    RadioGroupNumerals->SetOnClick(on(&TFormKestrum::RadioGroupNumeralsClick));
+    connect(CheckBoxMixed, &QCheckBox::toggled, this, [this] {
+        if (!FHandlersHeld)
+            CheckBoxMixedClick(CheckBoxMixed);
+    });
 
     for (int i = 0; i < StepCount; ++i)
         RadioButtonDivision[i]->SetOnClick([this, i](QObject* Sender) {
@@ -137,7 +142,8 @@ void TFormKestrum::Renew(QObject* Sender)
 void TFormKestrum::SetProblems()
 {
     TCandidates candidates;
-    const std::optional<TWeights> weights = DrawWeights(FSheet.Settings, *FRandom, candidates);
+    TDialCapacities capacities{};
+    const std::optional<TWeights> weights = DrawWeights(FSheet.Settings, *FRandom, candidates, capacities);
     // The weights not drawn, as the hidden weight list shows them.
     ListBoxWeight->clear();
     for (const std::uint32_t weight : candidates)
@@ -147,6 +153,7 @@ void TFormKestrum::SetProblems()
     LabelRangeWarning->setVisible(!weights);
     if (weights) {
         FSheet.Seed = FRandom->SeedValue();
+        FSheet.Capacities = capacities;
         ShowWeights(*weights);
     }
     SetCaptions();

@@ -71,6 +71,10 @@ public:
     // "はりをかく" draws new weights on whole dials and keeps "部分" out of reach until
     // "目もりをよむ" gives the teacher's view back.
     void RadioGroupExerciseClick(QObject* Sender);
+    // "数字(&G)": which numerals the dials print; the weights stay.
+    void RadioGroupNumeralsClick(QObject* Sender);
+    // "いろいろな重さ(&W)": each dial its own capacity up to the chosen one, drawn at once.
+    void CheckBoxMixedClick(QObject* Sender);
     // The step buttons, Index into StepRows(): each button keeps its own name.
     void RadioButtonDivisionClick(QObject* Sender, int Index);
     void SpinEditMinChange(QObject* Sender);
@@ -168,6 +172,8 @@ private:
     TRadioGroup* RadioGroupKind = nullptr;
     TRadioGroup* RadioGroupShow = nullptr;
     TRadioGroup* RadioGroupExercise = nullptr;
+    TRadioGroup* RadioGroupNumerals = nullptr;
+    QCheckBox* CheckBoxMixed = nullptr;
 
     QTableWidget* StringGrid1 = nullptr;
 

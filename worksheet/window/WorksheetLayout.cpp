@@ -123,7 +123,7 @@ void TFormKestrum::CreateButtonPanel()
 void TFormKestrum::CreateSettingsPanel()
 {
     // Opaque, so that the panel hides the dials and the blank it lies over.
-    GroupBoxStart = MakeGroupBox(this, "GroupBoxStart", 246, 30, 243, 517, Texts::GroupBoxStart);
+    GroupBoxStart = MakeGroupBox(this, "GroupBoxStart", 246, 30, 243, 616, Texts::GroupBoxStart);
     GroupBoxStart->setAutoFillBackground(true);
 
     ButtonRadioGroupStartClose = MakeButton(GroupBoxStart, "ButtonRadioGroupStartClose", 6, 448,
@@ -136,6 +136,12 @@ void TFormKestrum::CreateSettingsPanel()
     // every other control keeps its place.
     RadioGroupExercise = MakeRadioGroup(GroupBoxStart, "RadioGroupExercise", 88, 444, 145, 65,
                                         Texts::RadioGroupExercise, {Texts::ItemRead, Texts::ItemDraw});
+    // Below the close button and the exercise, where the panel grows down again by
+    // their height and everything above keeps its place.
+    RadioGroupNumerals = MakeRadioGroup(GroupBoxStart, "RadioGroupNumerals", 8, 512, 225, 73,
+                                        Texts::RadioGroupNumerals,
+                                        {Texts::ItemNumeralsAll, Texts::ItemNumeralsLarge, Texts::ItemNumeralsEnds});
+    CheckBoxMixed = Place(new QCheckBox(Texts::CheckBoxMixed, GroupBoxStart), "CheckBoxMixed", 16, 589, 209, 19);
     // A frame round the step and range boxes; it has no items of its own.
     RadioGroup1 = MakeRadioGroup(GroupBoxStart, "RadioGroup1", 8, 192, 225, 169,
                                  Texts::RadioGroupWeights, {});
@@ -216,10 +222,10 @@ void TFormKestrum::SetTabOrder()
     for (TRadioButton* button : RadioButtonDivision)
         chain.append(button);
     chain << SpinEditMin << SpinEditMax;
-    for (TRadioGroup* group : {RadioGroupUnit, RadioGroupExercise})
+    for (TRadioGroup* group : {RadioGroupUnit, RadioGroupExercise, RadioGroupNumerals})
         for (int i = 0; i < group->ItemCount(); ++i)
             chain.append(group->Button(i));
-    chain << ButtonRadioGroupStartClose << StringGrid1;
+    chain << CheckBoxMixed << ButtonRadioGroupStartClose << StringGrid1;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }

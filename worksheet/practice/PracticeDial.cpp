@@ -14,6 +14,7 @@ void TPracticeDial::CopyBoard(const TPlatformScale& Dial)
     SetValueMax(Dial.ValueMax());
     SetTypeBoardScale(Dial.TypeBoardScale());
     SetTypeShowScalePer200(Dial.TypeShowScalePer200());
+    SetTypeShowNumerals(Dial.TypeShowNumerals());
     SetStretchRatePercent(Dial.StretchRatePercent());
     SetBoardColor(Dial.BoardColor());
     SetWidthBorderLine(Dial.WidthBorderLine());

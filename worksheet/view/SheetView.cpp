@@ -162,6 +162,7 @@ void TSheetView::SetSheet(const TSheet& Sheet)
         }
         dial->SetTypeBoardScale(BoardScale(s));
         dial->SetTypeShowScalePer200(ShowScalePer200(s));
+        dial->SetTypeShowNumerals(s.Numerals);
         dial->SetStretchRatePercent(s.Enlarged ? 150 : 100);
         dial->SetValue(FSheet.Weights[i]);
     }

@@ -13,9 +13,12 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -190,6 +193,29 @@ private slots:
         QCOMPARE(fromDesktop.count(QStringLiteral("Answers")), 2);
         for (const char* words : {"Draw the needles", "Exercise: draw", "Answer list", "No.", "Code", "Q1", "Q6"})
             QVERIFY2(fromOption.contains(QLatin1String(words)), words);
+
+        // The longest foot, every choice named, on a set's page: its words, the sheet's
+        // number and the code stand apart, none under another.
+        RunKestrum({QStringLiteral("LC_ALL=C")},
+                   {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--kind"), QStringLiteral("draw"),
+                    QStringLiteral("--mix"), QStringLiteral("--capacity"), QStringLiteral("10"),
+                    QStringLiteral("--numerals"), QStringLiteral("large")},
+                   pdf);
+        const QString boxes = QString::fromUtf8(PdfProbe::Run(QStringLiteral("pdftotext"),
+                                                              {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                               QStringLiteral("1"), QStringLiteral("-bbox"), pdf,
+                                                               QStringLiteral("-")})
+                                                    .value_or(QByteArray()));
+        static const QRegularExpression word(QStringLiteral(
+            R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)<)re"));
+        std::vector<std::pair<double, double>> foot;
+        for (const QRegularExpressionMatch& m : word.globalMatch(boxes))
+            if (m.captured(2).toDouble() > 560)  // the foot's line, in points from the top
+                foot.emplace_back(m.captured(1).toDouble(), m.captured(3).toDouble());
+        std::ranges::sort(foot);
+        QVERIFY2(foot.size() > 20, qPrintable(boxes));
+        for (std::size_t i = 1; i < foot.size(); ++i)
+            QVERIFY2(foot[i - 1].second < foot[i].first, qPrintable(QString::number(foot[i].first)));
 
         // A Japanese desktop (whose font list names the faces in Japanese), and one that
         // names no language, keep their Japanese sheets.

@@ -26,9 +26,6 @@ constexpr int ListHeaderTop = 64;
 constexpr int ListFirstRowTop = 92;
 constexpr int ListRowHeight = 25;
 
-// The gap between a sheet's number and its code, in sheet pixels.
-constexpr int SheetNumberGap = 12;
-
 }  // namespace
 
 TSheetDocument::TSheetDocument(const TSheet& Sheet, TPageKind Kind)
@@ -178,10 +175,10 @@ void TSheetDocument::NumberSheet(TRecordedPage& Recorded, const TPage& Page)
         return;
     Recorded.Number = QStringLiteral("%1/%2").arg(Page.First + 1).arg(count);
     // Level with the code and in its small type, just left of it: the foot's summary
-    // lines end well before the code, so the number covers nothing.
+    // lines end before the room the view keeps for it, so the number covers nothing.
     const TSheetView& view = PageView();
     Recorded.NumberFont = view.CodeFont();
     const QRect codeBox = view.CodeBox();
     const int width = QFontMetrics(Recorded.NumberFont).horizontalAdvance(Recorded.Number);
-    Recorded.NumberBox = QRect(codeBox.left() - SheetNumberGap - width, codeBox.top(), width, codeBox.height());
+    Recorded.NumberBox = QRect(codeBox.left() - TSheetView::SheetNumberGap - width, codeBox.top(), width, codeBox.height());
 }

@@ -9,6 +9,8 @@
 #include "view/SheetPalette.h"
 #include "Texts.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 namespace {
@@ -51,6 +53,11 @@ constexpr int CodeRight = 1020;
 constexpr int CodeTop = 723;
 // The sheet code's character height on the page, in pixels.
 constexpr int CodePageHeight = 10;
+// The longest code with its dashes, and the widest number of a sheet in a set.
+constexpr int LongestCodeLength = 17;
+const QString WidestSheetNumber = QStringLiteral("60/60");
+// Narrower than this the summary stops reading easily.
+constexpr int MinSummaryStretch = 70;
 
 }  // namespace
 
@@ -184,9 +191,7 @@ void TSheetView::ShowCaptions()
     });
     LabelHyoudai1->SetCaption(SummaryLine1(summary, namesPer200));
     LabelHyoudai2->SetCaption(SummaryLine2(FSheet.Settings.RangeMin, FSheet.Settings.RangeMax, summary));
-    LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
-                                         LabelHyoudai1->fontMetrics().horizontalAdvance(Texts::SummaryLinesGap)),
-                        LabelHyoudai2->y());
+    PlaceSummaryLines();
     // A draw sheet asks for a needle: the heading says so, and where the blank would
     // be stands the weight to draw, in the form the unit writes it.
     const bool draw = FSheet.Settings.Exercise == exDraw;
@@ -204,6 +209,31 @@ void TSheetView::ShowCaptions()
             LabelAnswer[i]->SetCaption(*blank);
     }
     ShowAnswersAndCode();
+}
+
+void TSheetView::PlaceSummaryLines()
+{
+    // The lines end before the longest code and, on a set's pages, the widest sheet
+    // number before it, on screen (larger code) and on paper alike. Only a translated
+    // line naming every choice comes near; it is narrowed, never cut or covered.
+    const QString longestCode(LongestCodeLength, QLatin1Char('M'));
+    const QFontMetrics page(CodeFont());
+    const int codeLeft = std::min(CodeRight - LabelSheetCode->fontMetrics().horizontalAdvance(longestCode),
+                                  CodeRight - page.horizontalAdvance(longestCode) - SheetNumberGap -
+                                      page.horizontalAdvance(WidestSheetNumber));
+    const int limit = codeLeft - SheetNumberGap;
+    QFont font = this->font();
+    for (int stretch = 100; stretch >= MinSummaryStretch; stretch -= 2) {
+        font.setStretch(stretch);
+        for (TLabel* line : {LabelHyoudai1, LabelHyoudai2})
+            if (line->font() != font)
+                line->setFont(font);
+        LabelHyoudai2->move(SummaryLine2Left(Hyoudai2Left, LabelHyoudai1->x() + LabelHyoudai1->width(),
+                                             LabelHyoudai1->fontMetrics().horizontalAdvance(Texts::SummaryLinesGap)),
+                            LabelHyoudai2->y());
+        if (LabelHyoudai2->x() + LabelHyoudai2->width() <= limit)
+            return;
+    }
 }
 
 void TSheetView::ShowAnswersAndCode()

@@ -50,6 +50,8 @@ public:
     // The sheet code as the page shows it: its box in the view's pixels and its font.
     QRect CodeBox() const;
     QFont CodeFont() const;
+    // A set's pages write the sheet's number ("2/30") this far left of the code.
+    static constexpr int SheetNumberGap = 12;
 
 private:
     void CreateSheet();
@@ -57,6 +59,9 @@ private:
     // Everything written from the sheet: blanks, summary lines, answers and code.
     void ShowCaptions();
     void ShowAnswersAndCode();
+    // Places the second summary line after the first, narrowing both where they would
+    // run under the code.
+    void PlaceSummaryLines();
 
     TSheet FSheet;
     bool FAnswersShown = false;

@@ -7,7 +7,6 @@
 #include "printing/PagePipe.h"
 #include "sheet/Sheet.h"
 
-#include <QPicture>
 #include <QSize>
 #include <QString>
 

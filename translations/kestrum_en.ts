@@ -604,6 +604,38 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>So far: %1 sheets, %2/%3 right</translation>
     </message>
     <message>
+        <source>目もり1つ分ずれています。</source>
+        <translation>One mark off.</translation>
+    </message>
+    <message>
+        <source>kgとgのかきかたをまちがえています。</source>
+        <translation>kg and g are mixed up.</translation>
+    </message>
+    <message>
+        <source>小さい1目もりは%1gです。</source>
+        <translation>Each small mark is %1 g.</translation>
+    </message>
+    <message>
+        <source>近くの数字をよんでいます。はりの先を見ましょう。</source>
+        <translation>That is the nearest number. Look at the tip of the needle.</translation>
+    </message>
+    <message>
+        <source>目もりを反対からかぞえています。</source>
+        <translation>The marks were counted from the wrong side.</translation>
+    </message>
+    <message>
+        <source>%1 から 小さい目もり%2つ (1つ%3g) → %4</source>
+        <translation>%1 and %2 small marks (%3 g each) → %4</translation>
+    </message>
+    <message>
+        <source>%1 から 小さい目もり1つ (1つ%2g) → %3</source>
+        <translation>%1 and 1 small mark (%2 g) → %3</translation>
+    </message>
+    <message>
+        <source>数字%1のところ → %2</source>
+        <translation>At the numeral %1 → %2</translation>
+    </message>
+    <message>
         <source>Numerals printed on the dials: %1 (all).</source>
         <translation>Numerals printed on the dials: %1 (all).</translation>
     </message>

@@ -56,6 +56,17 @@ inline constexpr TText MarkWrong{QT_TRANSLATE_NOOP("Texts", "×")};
 inline constexpr TText PracticeScore{QT_TRANSLATE_NOOP("Texts", "%1問中%2問正解")};
 // %1 the sheets marked since the window opened, %2 the problems right of %3.
 inline constexpr TText PracticeTally{QT_TRANSLATE_NOOP("Texts", "これまで %1枚 %2/%3問")};
+// The mistake a wrong answer shows; %1 of the mark size is the dial's finest mark in grams.
+inline constexpr TText MistakeOneMarkOff{QT_TRANSLATE_NOOP("Texts", "目もり1つ分ずれています。")};
+inline constexpr TText MistakeUnits{QT_TRANSLATE_NOOP("Texts", "kgとgのかきかたをまちがえています。")};
+inline constexpr TText MistakeMarkSize{QT_TRANSLATE_NOOP("Texts", "小さい1目もりは%1gです。")};
+inline constexpr TText MistakeNumeral{QT_TRANSLATE_NOOP("Texts", "近くの数字をよんでいます。はりの先を見ましょう。")};
+inline constexpr TText MistakeWrongSide{QT_TRANSLATE_NOOP("Texts", "目もりを反対からかぞえています。")};
+// The way to read the right weight: %1 the numeral with its unit, then the small marks
+// past it (their count and size in grams), then the weight as the blank writes it.
+inline constexpr TText ReadingWayMarks{QT_TRANSLATE_NOOP("Texts", "%1 から 小さい目もり%2つ (1つ%3g) → %4")};
+inline constexpr TText ReadingWayOneMark{QT_TRANSLATE_NOOP("Texts", "%1 から 小さい目もり1つ (1つ%2g) → %3")};
+inline constexpr TText ReadingWayNumeral{QT_TRANSLATE_NOOP("Texts", "数字%1のところ → %2")};
 
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
 // The faces are listed with FontListSeparator between them.

@@ -84,8 +84,9 @@ std::optional<std::uint32_t> AnswerGrams(TBlankForm Form, const TTypedAnswer& An
     case bfKilograms:
         return DecimalKilograms(HalfWidthDigits(Answer.Kilograms));
     case bfKilogramsAndGrams: {
+        // "1" kg with the grams left empty is 1 kg 0 g, as a pupil writes a whole kilogram.
         const auto kilograms = WholeNumber(HalfWidthDigits(Answer.Kilograms));
-        const auto grams = WholeNumber(HalfWidthDigits(Answer.Grams));
+        const auto grams = Answer.Grams.isEmpty() ? std::uint64_t{0} : WholeNumber(HalfWidthDigits(Answer.Grams));
         if (!kilograms || !grams || *grams >= 1000)
             return std::nullopt;
         return Grams(*kilograms * 1000 + *grams);

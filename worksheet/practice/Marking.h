@@ -35,7 +35,7 @@ QString HalfWidthDigits(const QString& Text);
 // The weight in grams an answer in the form stands for: "1.25", "1.250" and "１．２５"
 // kilograms are all 1250 g. None for an empty box, anything but digits and one point
 // where the form allows it, grams of 1000 or more beside kilograms, or a fraction of a
-// gram, which no dial's weight has.
+// gram, which no dial's weight has. Kilograms with the grams box empty are whole kilograms.
 std::optional<std::uint32_t> AnswerGrams(TBlankForm Form, const TTypedAnswer& Answer);
 
 struct TMarking {

@@ -239,8 +239,9 @@ QString AnswerText(TAnswerUnit Unit, std::uint32_t Weight, const QString& Decima
                QStringLiteral("kg");
     }
     case auKilogramsAndGrams:
-        return QString::number(kilograms) + QStringLiteral("kg ") + QString::number(rest) +
-               QStringLiteral("g");
+        // A whole kilogram is written without "0g", as a pupil writes it.
+        return QString::number(kilograms) + QStringLiteral("kg") +
+               (rest == 0 ? QString() : QStringLiteral(" ") + QString::number(rest) + QStringLiteral("g"));
     }
     return {};
 }

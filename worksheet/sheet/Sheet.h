@@ -132,6 +132,6 @@ std::optional<TSheet> DrawSheet(const TSheetSettings& Settings, std::uint32_t Se
 std::vector<TSheet> DrawSet(const TSheet& First, int Count);
 
 // The answer a pupil writes in the blank of a dial at Weight, in the blank's form:
-// "1250g"; "1.25kg", "1kg", "0.05kg"; "1kg 250g", "2kg 0g", and "250g" below a
+// "1250g"; "1.25kg", "1kg", "0.05kg"; "1kg 250g", "2kg", and "250g" below a
 // kilogram. DecimalSeparator is the one the dial numerals use.
 QString AnswerText(TAnswerUnit Unit, std::uint32_t Weight, const QString& DecimalSeparator);

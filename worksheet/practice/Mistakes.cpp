@@ -41,11 +41,12 @@ TMistake ReadingSlip(const TDialDrawing& Dial, std::uint32_t Right, std::uint32_
         return TMistake::None;
     const std::uint32_t a = *n.Below;
     const bool onNumeral = a == Right;
-    // The marks past a counted right, each taken for another size.
+    // The marks past a counted right, each taken for another size (the right size
+    // would be the right answer).
     const std::uint32_t marks = (Right - a) / m;
     if (marks >= 1 && (Right - a) % m == 0 && Answer > a && (Answer - a) % marks == 0) {
         const std::uint32_t size = (Answer - a) / marks;
-        if (size != m && std::find(std::begin(MarkSizes), std::end(MarkSizes), size) != std::end(MarkSizes))
+        if (std::find(std::begin(MarkSizes), std::end(MarkSizes), size) != std::end(MarkSizes))
             return TMistake::MarkSize;
     }
     if (!onNumeral && (Answer == a || (n.Above && Answer == *n.Above)))

@@ -92,38 +92,30 @@ private slots:
         row("2kg grams ten times", kg2, 1260, kgG, "1", "2600", KilogramsAndGrams);
         row("2kg grams other digits", kg2, 1260, kgG, "1", "25", None);
         row("2kg kg box in grams", kg2, 1260, kg, "1260", "", KilogramsAndGrams);
-        row("2kg kg box point moved up", kg2, 1260, kg, "12.6", "", KilogramsAndGrams);
         row("2kg kg box point moved down", kg2, 1260, kg, "０．１２６", "", KilogramsAndGrams);
         row("2kg kg box digits turned", kg2, 1260, kg, "1.62", "", None);
         row("2kg g box point left out", kg2, 1260, g, "", "126", KilogramsAndGrams);
         row("2kg marks of 20 g", kg2, 1260, kgG, "1", "320", MarkSize);
-        row("2kg marks of 5 g", kg2, 1260, kgG, "1", "230", MarkSize);
         row("2kg marks of no size", kg2, 1260, kgG, "1", "330", None);
         row("2kg numeral below", kg2, 1260, kgG, "1", "200", Numeral);
         row("2kg numeral above", kg2, 1260, kgG, "1", "300", Numeral);
-        row("2kg numeral past", kg2, 1260, kgG, "1", "100", None);
         row("2kg wrong side", kg2, 1260, kgG, "1", "240", WrongSide);
         row("2kg near the wrong side", kg2, 1260, kgG, "1", "220", None);
         row("2kg on a numeral, the next", kg2, 1200, kgG, "1", "300", None);
-        row("2kg needle one mark down", kg2, 1260, needle, "", "1250", OneMarkOff);
         row("2kg needle wrong side", kg2, 1260, needle, "", "1240", WrongSide);
-        row("2kg needle numeral", kg2, 1260, needle, "", "1300", Numeral);
         row("2kg g box kilograms", kg2, 1000, g, "", "1", KilogramsAndGrams);
         row("2kg g box other", kg2, 1000, g, "", "2", None);
         row("2kg g box ten times", kg2, 100, g, "", "1000", KilogramsAndGrams);
         row("2kg needle ten times", kg2, 100, needle, "", "1000", None);
         // 3860 g on the 5 kg dial: 3800 g and three marks, 4000 g next.
-        row("5kg right", kg5, 3860, kg, "3.860", "", None);
         row("5kg one mark down", kg5, 3860, kg, "3.84", "", OneMarkOff);
         row("5kg marks of 10 g", kg5, 3860, kg, "3.83", "", MarkSize);
         row("5kg marks of no size", kg5, 3860, kg, "3.87", "", None);
         row("5kg wrong side", kg5, 3860, kg, "3.94", "", WrongSide);
-        row("5kg numeral above", kg5, 3860, kg, "4", "", Numeral);
         row("5kg zero left out", kg5, 1040, kg, "1.4", "", KilogramsAndGrams);
         row("5kg other fraction", kg5, 1040, kg, "1.3", "", None);
         // 3500 g on the 10 kg sparse dial is a numeral and a mark; with the large numerals
         // only, it is 2 kg and three marks, 4 kg next.
-        row("10kg right", kg10, 3500, kg, "3.5", "", None);
         row("10kg one mark down", kg10, 3500, kg, "3", "", OneMarkOff);
         row("10kg two marks up", kg10, 3500, kg, "4.5", "", None);
         row("10kg numeral two marks down", kg10, 3500, kg, "2", "", None);
@@ -131,7 +123,6 @@ private slots:
         row("10kg grams other", kg10, 3500, kgG, "3", "55", None);
         row("10kg large numeral below", kg10Large, 3500, kg, "2", "", Numeral);
         row("10kg large wrong side", kg10Large, 3500, kg, "2.5", "", WrongSide);
-        row("10kg large marks of 200 g", kg10Large, 3500, kg, "2.6", "", MarkSize);
         row("10kg large marks of 1 kg", kg10Large, 3500, kg, "5", "", MarkSize);
         row("10kg large past the numerals", kg10Large, 3500, kg, "6", "", None);
         // 23400 g on the 50 kg dial: 22 kg and seven marks, 24 kg next.
@@ -139,9 +130,7 @@ private slots:
         row("50kg one mark up", kg50, 23400, kgG, "23", "600", OneMarkOff);
         row("50kg wrong side", kg50, 23400, kgG, "22", "600", WrongSide);
         row("50kg numeral below", kg50, 23400, kgG, "22", "", Numeral);
-        row("50kg numeral above", kg50, 23400, kgG, "24", "0", Numeral);
         row("50kg grams a tenth", kg50, 23400, kgG, "23", "40", KilogramsAndGrams);
-        row("50kg grams other", kg50, 23400, kgG, "23", "45", None);
         row("50kg all in grams", kg50, 23400, kgG, "0", "23400", KilogramsAndGrams);
         row("50kg grams beside a kilogram", kg50, 23400, kgG, "1", "23400", None);
         row("50kg kg box point left out", kg50, 23400, kgG, "234", "", KilogramsAndGrams);
@@ -149,7 +138,6 @@ private slots:
         // wrong side, and the mark size comes first.
         row("50kg marks of 100 g", kg50, 23600, kgG, "22", "800", MarkSize);
         row("50kg marks of 50 g first", kg50, 23600, kgG, "22", "400", MarkSize);
-        row("50kg marks of no size", kg50, 23600, kgG, "22", "900", None);
     }
 
     void mistakesAreNamed()
@@ -190,8 +178,6 @@ private slots:
             "数字0.5kgのところ → 500g");
         row("10kg large numerals", DialDrawing(vm010kg, bsSparsely, ssHide, snLarge), 3500, auKilograms, ".",
             "2kg から 小さい目もり3つ (1つ500g) → 3.5kg");
-        row("50kg", DialDrawing(vm050kg, bsDensely, ssShow, snAll), 24000, auKilogramsAndGrams, ".",
-            "数字24kgのところ → 24kg");
     }
 
     void readingWayIsWritten()

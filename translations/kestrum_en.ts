@@ -599,9 +599,28 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <source>%1問中%2問正解</source>
         <translation>%2 of %1 right</translation>
     </message>
+    <message numerus="yes">
+        <source>これまで %n枚 %1/%2問</source>
+        <translation>
+            <numerusform>So far: %n sheet, %1/%2 right</numerusform>
+            <numerusform>So far: %n sheets, %1/%2 right</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>これまで %1枚 %2/%3問</source>
-        <translation>So far: %1 sheets, %2/%3 right</translation>
+        <source>×のところを直して、もう一度答え合わせをしましょう。</source>
+        <translation>Correct the answers marked × and check them again.</translation>
+    </message>
+    <message>
+        <source>よくできました！</source>
+        <translation>Well done!</translation>
+    </message>
+    <message>
+        <source>まだ答えを書いていないところがあります。答え合わせをしますか？</source>
+        <translation>Some answers are still empty. Check the answers now?</translation>
+    </message>
+    <message>
+        <source>大きく表示(&amp;Z)</source>
+        <translation>&amp;Zoom to window</translation>
     </message>
     <message>
         <source>Numerals printed on the dials: %1 (all).</source>

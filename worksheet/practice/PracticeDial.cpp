@@ -4,6 +4,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 TPracticeDial::TPracticeDial(QWidget* Owner) : TPlatformScale(Owner) {}
 
 void TPracticeDial::CopyBoard(const TPlatformScale& Dial)
@@ -24,6 +27,19 @@ void TPracticeDial::CopyBoard(const TPlatformScale& Dial)
     SetValue(0);
     SetInteractive(true);
     SetRightWeight(std::nullopt);
+}
+
+void TPracticeDial::FitTo(const TPlatformScale& Dial, const QRect& Box, double Scale)
+{
+    const auto scaled = [Scale](int Pixels) {
+        return static_cast<std::uint8_t>(std::clamp(static_cast<int>(std::lround(Pixels * Scale)), 1, 255));
+    };
+    setGeometry(Box);
+    SetDiameter(static_cast<std::uint16_t>(std::min(Box.width(), Box.height())));
+    SetBoardFontSizeSmall(scaled(Dial.BoardFontSizeSmall()));
+    SetBoardFontSizeBig(scaled(Dial.BoardFontSizeBig()));
+    SetWidthBorderLine(scaled(Dial.WidthBorderLine()));
+    SetWidthHand(scaled(Dial.WidthHand()));
 }
 
 void TPracticeDial::SetRightWeight(std::optional<std::uint32_t> Weight)

@@ -25,6 +25,7 @@ class QPushButton;
 class QTableWidget;
 class TLabel;
 class TPracticeOverlay;
+class TPracticeStage;
 class TRadioButton;
 class TRadioGroup;
 class TRandomSource;
@@ -107,6 +108,11 @@ public:
     void ButtonMarkClick(QObject* Sender);
     // "つぎの問題(&X)": a new sheet with the same settings, boxes empty.
     void ButtonNextSheetClick(QObject* Sender);
+    // "大きく表示(&Z)": the sheet fitted to the window, for a projector.
+    void CheckBoxFitViewClick(QObject* Sender);
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
 
 private:
     // The stored layout, in creation order (which is also the stacking order).
@@ -122,6 +128,11 @@ private:
     // The practice controls in the strip and the overlay over the sheet.
     void CreatePractice();
     void WirePractice();
+    // Shows or hides the fitted sheet, with Switch (practice or the projector's view) in
+    // its strip, where it turns the stage off again.
+    void ShowStage(QCheckBox* Switch, bool On);
+    static constexpr QRect PracticeSwitchPlace{64, 4, 70, 19};
+    static constexpr QRect FitViewSwitchPlace{326, 36, 120, 19};
     // Puts the weights in the sheet and mirrors them in the problem table.
     void ShowWeights(const TWeights& Weights);
     // A change in the panel: settles Settings through the one rule, draws a new sheet
@@ -185,5 +196,7 @@ private:
     QCheckBox* CheckBoxPractice = nullptr;
     QPushButton* ButtonMark = nullptr;
     QPushButton* ButtonNextSheet = nullptr;
+    QCheckBox* CheckBoxFitView = nullptr;
+    TPracticeStage* PracticeStage = nullptr;
     TPracticeOverlay* PracticeOverlay = nullptr;
 };

@@ -668,5 +668,13 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <comment>the range of a mixed sheet: every dial whole</comment>
         <translation>whole</translation>
     </message>
+    <message>
+        <source>ステップアップ(&amp;Y)</source>
+        <translation>Step up (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>レベル %1/%2</source>
+        <translation>Level %1/%2</translation>
+    </message>
 </context>
 </TS>

@@ -56,6 +56,10 @@ inline constexpr TText MarkWrong{QT_TRANSLATE_NOOP("Texts", "×")};
 inline constexpr TText PracticeScore{QT_TRANSLATE_NOOP("Texts", "%1問中%2問正解")};
 // %1 the sheets marked since the window opened, %2 the problems right of %3.
 inline constexpr TText PracticeTally{QT_TRANSLATE_NOOP("Texts", "これまで %1枚 %2/%3問")};
+// The program chooses the sheets, level by level. U is the printer setup's, beside it.
+inline constexpr TText CheckBoxStepUp{QT_TRANSLATE_NOOP("Texts", "ステップアップ(&Y)")};
+// %1 the pupil's level, %2 the levels there are.
+inline constexpr TText LadderLevel{QT_TRANSLATE_NOOP("Texts", "レベル %1/%2")};
 
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
 // The faces are listed with FontListSeparator between them.

@@ -47,21 +47,18 @@ private slots:
     {
         const std::span<const TSheetSettings> levels = LadderLevels();
         QVERIFY(levels.front().Capacity == 0 && !levels.front().Dense && levels.back().Mixed);
-        bool extras = false;
+        const auto extra = [](const TSheetSettings& S) { return S.Per200 == pcShow || S.Numerals != snAll || S.Mixed; };
         for (std::size_t i = 0; i < levels.size(); ++i) {
             const QByteArray level = QByteArray::number(static_cast<int>(i) + 1);
             TSheetSettings s = levels[i];
+            const TSheetSettings& easier = levels[i == 0 ? 0 : i - 1];
+            QVERIFY2(s.Capacity >= easier.Capacity && (extra(s) || !extra(easier)), level);
+            QVERIFY2(s.Capacity != easier.Capacity || extra(s) ||
+                         (s.StepGrams() <= easier.StepGrams() && s.Dense >= easier.Dense), level);
             for (const TExercise exercise : {exRead, exDraw}) {
                 s.Exercise = exercise;
                 QVERIFY2(s.IsValid() && Settled(s, s) == s && DrawSheet(s, 2026).has_value(), level);
             }
-            const bool extra = s.Per200 == pcShow || s.Numerals != snAll || s.Mixed;
-            QVERIFY2(extra || !extras, level);
-            extras = extras || extra;
-            const TSheetSettings& easier = levels[i == 0 ? 0 : i - 1];
-            QVERIFY2(s.Capacity >= easier.Capacity, level);
-            if (s.Capacity == easier.Capacity && !extra)
-                QVERIFY2(s.StepGrams() <= easier.StepGrams() && s.Dense >= easier.Dense, level);
         }
     }
 };

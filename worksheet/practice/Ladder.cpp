@@ -31,22 +31,25 @@ constexpr TRung Rungs[] = {
     {1000, 10, Dense},     // counting the small marks in tens
     {2000, 100, Sparse},   // past one kilogram: kilograms and grams
     {2000, 20, Dense},     // small marks on a longer dial, every other one
-    {5000, 200, Sparse},   // marks that stand for 100 g
+    {5000, 200, Sparse},   // marks of 100 g, the weights on every other one
     {5000, 100, Dense},    // small marks of 20 g, not 10 g
     {10000, 500, Sparse},  // numerals in kilograms
     {10000, 100, Dense},
     {20000, 200, Dense},
     {50000, 1000, Dense},  // small marks of 200 g
     {100000, 1000, Dense},
-    {100000, 1000, Dense, pcShow},         // half-kilogram marks not to count as kilograms
-    {100000, 1000, Dense, pcUnchosen, snLarge},  // counting on from 20 kg numerals
-    {100000, 1000, Dense, pcUnchosen, snAll, true},  // each dial its own scale
+    // Half-kilogram marks that are not to be counted as kilograms.
+    {.Capacity = 100000, .Step = 1000, .Dense = Dense, .Per200 = pcShow},
+    // Counting on from the numerals every 20 kg.
+    {.Capacity = 100000, .Step = 1000, .Dense = Dense, .Numerals = snLarge},
+    // Each dial its own capacity and step.
+    {.Capacity = 100000, .Step = 1000, .Dense = Dense, .Mixed = true},
 };
 
-template <typename TRow> int IndexOf(const TRow& Rows, std::int32_t Grams, std::int32_t TRow::value_type::*Field)
+template <typename TRows, typename TField>
+int IndexOf(const TRows& Rows, std::int32_t Grams, TField Field)
 {
-    const auto found = std::ranges::find(Rows, Grams, Field);
-    return static_cast<int>(found - Rows.begin());
+    return static_cast<int>(std::ranges::find(Rows, Grams, Field) - Rows.begin());
 }
 
 TSheetSettings Settings(const TRung& Rung)

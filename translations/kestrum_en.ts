@@ -687,5 +687,25 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <comment>the range of a mixed sheet: every dial whole</comment>
         <translation>whole</translation>
     </message>
+    <message>
+        <source>ステップアップ(&amp;Y)</source>
+        <translation>Step up (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>レベル %1/%2</source>
+        <translation>Level %1/%2</translation>
+    </message>
+    <message>
+        <source>Practice on a ladder of levels, easiest first: the program chooses each sheet and moves the pupil up or down by the scores. Implies --practice; of the setting options only --unit goes with it.</source>
+        <translation>Practice on a ladder of levels, easiest first: the program chooses each sheet and moves the pupil up or down by the scores. Implies --practice; of the setting options only --unit goes with it.</translation>
+    </message>
+    <message>
+        <source>--step-up: practice is on screen; give no --pdf with it</source>
+        <translation>--step-up: practice is on screen; give no --pdf with it</translation>
+    </message>
+    <message>
+        <source>--step-up: the ladder chooses the sheets; give no --%1 with it</source>
+        <translation>--step-up: the ladder chooses the sheets; give no --%1 with it</translation>
+    </message>
 </context>
 </TS>

@@ -63,6 +63,10 @@ inline constexpr TText PracticePerfect{QT_TRANSLATE_NOOP("Texts", "よくでき�
 inline constexpr TText PracticeAskEmpty{QT_TRANSLATE_NOOP("Texts", "まだ答えを書いていないところがあります。答え合わせをしますか？")};
 // Shows the sheet fitted to the window, for a projector.
 inline constexpr TText CheckBoxFitView{QT_TRANSLATE_NOOP("Texts", "大きく表示(&Z)")};
+// The program chooses the sheets, level by level. U is the printer setup's.
+inline constexpr TText CheckBoxStepUp{QT_TRANSLATE_NOOP("Texts", "ステップアップ(&Y)")};
+// %1 the pupil's level, %2 the levels there are.
+inline constexpr TText LadderLevel{QT_TRANSLATE_NOOP("Texts", "レベル %1/%2")};
 
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
 // The faces are listed with FontListSeparator between them.

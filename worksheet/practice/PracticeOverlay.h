@@ -32,7 +32,6 @@ class TSheetView;
 
 // The strip's lines the overlay writes.
 struct TPracticeStatus {
-    QLabel* Level = nullptr;
     QLabel* Score = nullptr;
     QLabel* Praise = nullptr;
     QLabel* Tally = nullptr;

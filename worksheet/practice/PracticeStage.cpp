@@ -43,14 +43,14 @@ TPracticeStage::TPracticeStage(const TSheetView& View, QWidget* Parent) : QWidge
     FStripLayout->setContentsMargins(StripMargin, StripMargin, StripMargin, StripMargin);
     FStripLayout->addStretch();
     TPracticeStatus status;
-    status.Level = MakeStripLabel(FStrip, "LabelLevel");
+    FLevel = MakeStripLabel(FStrip, "LabelLevel");
     status.Score = MakeStripLabel(FStrip, "LabelScore");
     status.Praise = MakeStripLabel(FStrip, "LabelPraise");
     status.Tally = MakeStripLabel(FStrip, "LabelTally");
     QPalette praise = status.Praise->palette();
     praise.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
     status.Praise->setPalette(praise);
-    for (QLabel* label : {status.Level, status.Score, status.Praise, status.Tally}) {
+    for (QLabel* label : {FLevel, status.Score, status.Praise, status.Tally}) {
         FStripLayout->addWidget(label);
         FPracticeOnly << label;
     }
@@ -82,6 +82,8 @@ void TPracticeStage::SetPractising(bool On)
     for (QWidget* label : FPracticeOnly)
         label->setVisible(On);
 }
+
+void TPracticeStage::SetLevel(const QString& Level) { FLevel->setText(Level); }
 
 void TPracticeStage::SheetChanged() { FFitted->update(); }
 

@@ -30,6 +30,8 @@ public:
     QWidget* Strip() const;
     // The boxes and the practice labels over the sheet; off, the fitted sheet alone.
     void SetPractising(bool On);
+    // The ladder's level, or nothing when the teacher chooses the sheets.
+    void SetLevel(const QString& Level);
     // The sheet view has changed: the fitted sheet draws it again.
     void SheetChanged();
 
@@ -44,5 +46,6 @@ private:
     TPracticeOverlay* FOverlay = nullptr;
     QFrame* FStrip = nullptr;
     QBoxLayout* FStripLayout = nullptr;
+    QLabel* FLevel = nullptr;
     QList<QWidget*> FPracticeOnly;  // the strip's status lines, shown in practice only
 };

@@ -6,6 +6,7 @@
 
 #include "window/UnitKestrum.h"
 
+#include "practice/Ladder.h"
 #include "practice/PracticeOverlay.h"
 #include "practice/PracticeStage.h"
 #include "Texts.h"
@@ -37,6 +38,10 @@ void TFormKestrum::CreatePractice()
     ButtonNextSheet = new QPushButton(Texts::ButtonNextSheet);
     ButtonNextSheet->setObjectName(QStringLiteral("ButtonNextSheet"));
     PracticeStage->AddToStrip(ButtonNextSheet);
+    CheckBoxStepUp = new QCheckBox(Texts::CheckBoxStepUp);
+    CheckBoxStepUp->setObjectName(QStringLiteral("CheckBoxStepUp"));
+    PracticeStage->AddToStrip(CheckBoxStepUp);
+    FLadder = std::make_unique<TPracticeLadder>();
 }
 
 void TFormKestrum::WirePractice()
@@ -45,11 +50,20 @@ void TFormKestrum::WirePractice()
     connect(CheckBoxFitView, &QCheckBox::toggled, this, [this] { CheckBoxFitViewClick(CheckBoxFitView); });
     connect(ButtonMark, &QPushButton::clicked, this, [this] { ButtonMarkClick(ButtonMark); });
     connect(ButtonNextSheet, &QPushButton::clicked, this, [this] { ButtonNextSheetClick(ButtonNextSheet); });
+    connect(CheckBoxStepUp, &QCheckBox::toggled, this, [this] { CheckBoxStepUpClick(CheckBoxStepUp); });
 }
 
 bool TFormKestrum::Practising() const { return CheckBoxPractice && CheckBoxPractice->isChecked(); }
 
 void TFormKestrum::StartPractice() { CheckBoxPractice->setChecked(true); }
+
+void TFormKestrum::StartStepUp()
+{
+    StartPractice();
+    CheckBoxStepUp->setChecked(true);
+}
+
+bool TFormKestrum::SteppingUp() const { return Practising() && CheckBoxStepUp->isChecked(); }
 
 void TFormKestrum::ShowStage(QCheckBox* Switch, bool On)
 {
@@ -89,6 +103,9 @@ void TFormKestrum::CheckBoxPracticeClick(QObject*)
     if (on)
         CheckBoxAnswers->setChecked(false);
     CheckBoxAnswers->setEnabled(!on);
+    // The teacher's settings come back with the window's own view.
+    if (!on)
+        CheckBoxStepUp->setChecked(false);
     ShowStage(CheckBoxPractice, on);
     if (on) {
         PracticeOverlay->ShowSheet(FShown);
@@ -102,8 +119,36 @@ void TFormKestrum::ButtonMarkClick(QObject*) { PracticeOverlay->Mark(); }
 
 void TFormKestrum::ButtonNextSheetClick(QObject* Sender)
 {
-    Renew(Sender);
+    if (SteppingUp()) {
+        if (const std::optional<int> score = PracticeOverlay->FirstScore())
+            FLadder->Record(*score);
+        ShowLadderSheet(Sender);
+    } else {
+        Renew(Sender);
+    }
     PracticeOverlay->FocusFirstBox();
+}
+
+void TFormKestrum::CheckBoxStepUpClick(QObject* Sender)
+{
+    const bool on = CheckBoxStepUp->isChecked();
+    PracticeStage->SetLevel(on ? FLadder->LevelText() : QString());
+    if (on) {
+        FTeacherSettings = FSheet.Settings;
+        ShowLadderSheet(Sender);
+    } else {
+        FSheet.Settings = FTeacherSettings;
+        Renew(Sender);
+    }
+    if (Practising())
+        PracticeOverlay->FocusFirstBox();
+}
+
+void TFormKestrum::ShowLadderSheet(QObject* Sender)
+{
+    FSheet.Settings = FLadder->NextSettings(FTeacherSettings.Unit);
+    Renew(Sender);
+    PracticeStage->SetLevel(FLadder->LevelText());
 }
 
 void TFormKestrum::resizeEvent(QResizeEvent* Event)

@@ -5,6 +5,7 @@
 #include "controls/RadioButton.h"
 #include "controls/RadioGroup.h"
 #include "view/SheetPalette.h"
+#include "practice/Ladder.h"
 #include "practice/PracticeOverlay.h"
 #include "practice/PracticeStage.h"
 #include "printing/SheetPrinter.h"

@@ -26,6 +26,7 @@ class QTableWidget;
 class TLabel;
 class TPracticeOverlay;
 class TPracticeStage;
+class TPracticeLadder;
 class TRadioButton;
 class TRadioGroup;
 class TRandomSource;
@@ -110,6 +111,11 @@ public:
     void ButtonNextSheetClick(QObject* Sender);
     // "大きく表示(&Z)": the sheet fitted to the window, for a projector.
     void CheckBoxFitViewClick(QObject* Sender);
+    // "ステップアップ(&Y)": the ladder chooses the practice sheets; off, the teacher's
+    // settings come back.
+    void CheckBoxStepUpClick(QObject* Sender);
+    // Turns practice on the ladder on, as the two check boxes do.
+    void StartStepUp();
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
@@ -133,6 +139,9 @@ private:
     void ShowStage(QCheckBox* Switch, bool On);
     static constexpr QRect PracticeSwitchPlace{64, 4, 70, 19};
     static constexpr QRect FitViewSwitchPlace{326, 36, 120, 19};
+    bool SteppingUp() const;
+    // The ladder's next sheet, in the teacher's unit of the answers.
+    void ShowLadderSheet(QObject* Sender);
     // Puts the weights in the sheet and mirrors them in the problem table.
     void ShowWeights(const TWeights& Weights);
     // A change in the panel: settles Settings through the one rule, draws a new sheet
@@ -197,6 +206,10 @@ private:
     QPushButton* ButtonMark = nullptr;
     QPushButton* ButtonNextSheet = nullptr;
     QCheckBox* CheckBoxFitView = nullptr;
+    QCheckBox* CheckBoxStepUp = nullptr;
+    std::unique_ptr<TPracticeLadder> FLadder;
+    // The teacher's settings while the ladder chooses the pupil's.
+    TSheetSettings FTeacherSettings;
     TPracticeStage* PracticeStage = nullptr;
     TPracticeOverlay* PracticeOverlay = nullptr;
 };

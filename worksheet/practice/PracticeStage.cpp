@@ -41,7 +41,6 @@ TPracticeStage::TPracticeStage(const TSheetView& View, QWidget* Parent) : QWidge
     FStrip->setFont(GothicFont(StripFontHeight));
     FStripLayout = new QBoxLayout(QBoxLayout::TopToBottom, FStrip);
     FStripLayout->setContentsMargins(StripMargin, StripMargin, StripMargin, StripMargin);
-    FStripLayout->addStretch();
     TPracticeStatus status;
     FLevel = MakeStripLabel(FStrip, "LabelLevel");
     status.Score = MakeStripLabel(FStrip, "LabelScore");
@@ -54,6 +53,8 @@ TPracticeStage::TPracticeStage(const TSheetView& View, QWidget* Parent) : QWidge
         FStripLayout->addWidget(label);
         FPracticeOnly << label;
     }
+    // The controls and the status lines stay together at the top.
+    FStripLayout->addStretch();
     FOverlay = new TPracticeOverlay(View, *FFitted, status, FFitted);
 }
 
@@ -61,7 +62,7 @@ void TPracticeStage::AddToStrip(QWidget* Control)
 {
     Control->setParent(FStrip);
     Control->setFont(FStrip->font());
-    // Before the stretch that keeps the status lines at the foot of the strip.
+    // Before the status lines.
     FStripLayout->insertWidget(FStripLayout->count() - 1 - static_cast<int>(FPracticeOnly.size()), Control);
     Control->show();
 }

@@ -219,6 +219,8 @@ void TPlatformScale::paintEvent(QPaintEvent*)
     // The focus frame belongs to the screen only: PaintControl, which prints, has none.
     if (FInteractive && hasFocus())
         PaintFocusFrame(painter);
+    if (FDragging)
+        PaintDragMagnifier(painter);
 }
 
 void TPlatformScale::PaintControl(QPainter& Painter)

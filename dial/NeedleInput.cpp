@@ -162,8 +162,11 @@ void TPlatformScale::PaintDragMagnifier(QPainter& Painter)
         return;
     const double radius = std::min(0.34 * reach, 0.2 * width());
     const QPointF where = tip + inward / reach * (1.45 * radius);
+    // The glass centres on the marks' middle, a little beyond the tip (the tip reaches
+    // 90 % of the board's radius, the marks 96 % to 100 %): both are seen in it.
+    const QPointF spot = tip - inward * (0.95 / 0.9 - 1);
     const QWidget* back = parentWidget() ? parentWidget() : this;
-    PaintMagnified(Painter, where, radius, tip, DragMagnification,
+    PaintMagnified(Painter, where, radius, spot, DragMagnification,
                    back->palette().color(back->backgroundRole()),
                    [this](QPainter& P) { PaintControl(P); });
 }

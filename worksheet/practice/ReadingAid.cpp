@@ -1,0 +1,210 @@
+#include "practice/ReadingAid.h"
+
+#include "dial/MarkPosition.h"
+#include "dial/PlatformScale.h"
+#include "dial/QtCanvas.h"
+#include "dial/TextFit.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+QPointF PointOf(const TPoint& P) { return QPointF(P.X, P.Y); }
+
+double Length(QPointF V) { return std::hypot(V.x(), V.y()); }
+
+// An angle as QPainter::drawArc takes it: degrees counter-clockwise from 3 o'clock.
+double QtAngle(QPointF FromCentre) { return std::atan2(-FromCentre.y(), FromCentre.x()) * 180 / std::numbers::pi; }
+
+// Where the numeral's ink lies, in the dial's pixels: the numeral as the screen sets it,
+// clipped to its box as the dial draws it.
+QRectF InkOf(const TScaleLayout::TNumeral& Numeral)
+{
+    const TQtCanvas::TTextLayout text =
+        TQtCanvas::LayoutText(Numeral.Text, Numeral.Box, Numeral.Format, Numeral.FontSize, 96);
+    const QRect ink = InkBounds(QString::fromStdString(Numeral.Text), text.Font, text.Rect.width(),
+                                text.Rect.height(), text.Flags);
+    const QRect box(QPoint(Numeral.Box.Left, Numeral.Box.Top), QPoint(Numeral.Box.Right - 1, Numeral.Box.Bottom - 1));
+    return QRectF(ink.translated(text.Rect.topLeft()).intersected(box));
+}
+
+bool Covers(const QRectF& Label, const std::vector<QRectF>& Others)
+{
+    return std::any_of(Others.begin(), Others.end(), [&](const QRectF& r) { return r.intersects(Label); });
+}
+
+}  // namespace
+
+TReadingAid::TReadingAid(QWidget* Parent) : QWidget(Parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void TReadingAid::Show(const TPlatformScale& Dial, std::uint32_t From, std::uint32_t Marks, std::uint32_t Mark)
+{
+    FDial = Dial.Properties();
+    // Blue stands apart from the red of the right needle; a light blue on a dark board.
+    const QColor board = TQtCanvas::ToQColor(FDial.BoardColor, Dial.palette());
+    FColour = board.lightness() < 128 ? QColor(0x80, 0xC0, 0xFF) : QColor(0x00, 0x50, 0xD0);
+    FHalo = board;
+    LayOut(FPainter.Layout(FDial), From, Marks, Mark);
+
+    const QWidget* parent = parentWidget();
+    const QPoint place = parent && Dial.parentWidget() != parent ? parent->mapFromGlobal(Dial.mapToGlobal(QPoint()))
+                                                                 : Dial.pos();
+    setGeometry(QRect(place, Dial.size()));
+    raise();
+    show();
+    update();
+}
+
+void TReadingAid::Clear()
+{
+    FCounts.clear();
+    FRing = {};
+    hide();
+}
+
+void TReadingAid::LayOut(const TScaleLayout& Layout, std::uint32_t From, std::uint32_t Marks, std::uint32_t Mark)
+{
+    FCounts.clear();
+    FRing = {};
+    const TRect& board = Layout.Board;
+    FCentre = QPointF((board.Left + board.Right) / 2.0, (board.Top + board.Bottom) / 2.0);
+
+    std::vector<QRectF> numerals;
+    for (const TScaleLayout::TNumeral& numeral : Layout.Numerals)
+        numerals.push_back(InkOf(numeral));
+    if (const TScaleLayout::TNumeral* numeral = NumeralOf(Layout, From)) {
+        FRing = InkOf(*numeral).adjusted(-3, -2, 3, 2);
+        numerals.push_back(FRing);
+    }
+
+    const std::optional<TScaleLayout::TMark> first = MarkOf(Layout, FDial, From);
+    if (Layout.Levels.empty() || Layout.Levels.front().Marks.empty() || !first || FDial.ValueMax == 0)
+        return;
+    // The dots stand just inside the finest marks, on the rays of the marks they count.
+    const double inner = Length(PointOf(Layout.Levels.front().Marks.front().From) - FCentre);
+    const double spacing = inner * 2 * std::numbers::pi * Mark / FDial.ValueMax;
+    FDotRadius = std::clamp(0.3 * spacing, 1.2, 3.0);
+    FDotRing = inner - FDotRadius - 1.5;
+    FArcFrom = QtAngle(PointOf(first->From) - FCentre);
+    FLabelPixels = std::max(9, TQtCanvas::PixelHeight(FDial.BoardFontSizeSmall, 96) * 4 / 5);
+    FLabelRing = FDotRing - FDotRadius - 2 - FLabelPixels * 0.6;
+    for (std::uint32_t i = 1; i <= Marks; ++i) {
+        const std::optional<TScaleLayout::TMark> mark = MarkOf(Layout, FDial, From + i * Mark);
+        if (!mark)
+            break;
+        const QPointF ray = PointOf(mark->From) - FCentre;
+        FCounts.push_back({FCentre + ray / Length(ray) * FDotRing, 0, {}});
+    }
+    PlaceNumbers(numerals);
+}
+
+QRectF TReadingAid::LabelAt(const TCount& Count, double Radius, int Number) const
+{
+    const QPointF ray = Count.Dot - FCentre;
+    const QPointF middle = FCentre + ray / Length(ray) * Radius;
+    QFont font = NumeralFont(FLabelPixels);
+    const QSizeF size = QFontMetricsF(font).tightBoundingRect(QString::number(Number)).size();
+    return QRectF(middle - QPointF(size.width() / 2, size.height() / 2), size).adjusted(-1, -1, 1, 1);
+}
+
+void TReadingAid::PlaceNumbers(const std::vector<QRectF>& Numerals)
+{
+    const int count = static_cast<int>(FCounts.size());
+    if (count == 0)
+        return;
+    // Which counts are numbered: every one if their numbers stand clear of each other.
+    std::vector<int> numbered;
+    for (int n = 1; n <= count; ++n)
+        numbered.push_back(n);
+    for (int n = 1; n < count; ++n) {
+        const QRectF a = LabelAt(FCounts[n - 1], FLabelRing, n), b = LabelAt(FCounts[n], FLabelRing, n + 1);
+        if (a.intersects(b)) {
+            // Too close: every fifth and the last, going back from the last, each clear
+            // of the one after it.
+            numbered = {count};
+            for (int m = (count - 1) / 5 * 5; m >= 5; m -= 5)
+                if (!LabelAt(FCounts[m - 1], FLabelRing, m)
+                         .intersects(LabelAt(FCounts[numbered.front() - 1], FLabelRing, numbered.front())))
+                    numbered.insert(numbered.begin(), m);
+            break;
+        }
+    }
+    // A number over a numeral moves inward until it is clear of every numeral.
+    for (int n : numbered) {
+        TCount& c = FCounts[n - 1];
+        double radius = FLabelRing;
+        QRectF label = LabelAt(c, radius, n);
+        while (Covers(label, Numerals) && radius > FLabelRing - 4 * FLabelPixels) {
+            radius -= 1;
+            label = LabelAt(c, radius, n);
+        }
+        if (Covers(label, Numerals))
+            label = LabelAt(c, FLabelRing, n);
+        c.Number = n;
+        c.Label = label;
+    }
+}
+
+void TReadingAid::paintEvent(QPaintEvent*)
+{
+    if (FCounts.empty() && FRing.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Laid over a dial shown at another size, the aid scales with it.
+    if (FDial.Diameter > 0 && width() != FDial.Diameter)
+        painter.scale(static_cast<double>(width()) / FDial.Diameter, static_cast<double>(height()) / FDial.Diameter);
+    painter.setBrush(Qt::NoBrush);
+
+    if (!FRing.isNull()) {
+        painter.setPen(QPen(FColour, 2));
+        painter.drawRoundedRect(FRing, FRing.height() / 2, FRing.height() / 2);
+    }
+    if (FCounts.empty())
+        return;
+
+    // A thin arc from the numeral's mark through the dots: the way to count along.
+    painter.setPen(QPen(FColour, 1));
+    const double last = QtAngle(FCounts.back().Dot - FCentre);
+    double span = last - FArcFrom;  // clockwise is negative
+    while (span > 0)
+        span -= 360;
+    const QRectF arc(FCentre - QPointF(FDotRing, FDotRing), QSizeF(2 * FDotRing, 2 * FDotRing));
+    painter.drawArc(arc, static_cast<int>(std::lround(FArcFrom * 16)), static_cast<int>(std::lround(span * 16)));
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(FColour);
+    for (const TCount& c : FCounts)
+        painter.drawEllipse(c.Dot, FDotRadius, FDotRadius);
+
+    // The numbers, each ringed in the board's colour so marks beneath do not cross it,
+    // with a line back to its dot where it had to move inward.
+    const QFont font = NumeralFont(FLabelPixels);
+    for (const TCount& c : FCounts) {
+        if (c.Number == 0)
+            continue;
+        const QPointF middle = c.Label.center();
+        if (Length(middle - c.Dot) > FDotRadius + FLabelPixels * 1.2) {
+            painter.setPen(QPen(FColour, 1));
+            painter.drawLine(c.Dot, c.Dot + (middle - c.Dot) * (1 - FLabelPixels * 0.6 / Length(middle - c.Dot)));
+        }
+        QPainterPath text;
+        const QString number = QString::number(c.Number);
+        const QRectF tight = QFontMetricsF(font).tightBoundingRect(number);
+        text.addText(middle - tight.center(), font, number);
+        painter.strokePath(text, QPen(FHalo, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(text, FColour);
+    }
+}

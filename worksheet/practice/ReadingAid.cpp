@@ -83,7 +83,7 @@ void TReadingAid::LayOut(const TScaleLayout& Layout, std::uint32_t From, std::ui
 
     std::vector<QRectF> numerals;
     for (const TScaleLayout::TNumeral& numeral : Layout.Numerals)
-        numerals.push_back(InkOf(numeral));
+        numerals.push_back(InkOf(numeral).adjusted(-2, -2, 2, 2));
     if (const TScaleLayout::TNumeral* numeral = NumeralOf(Layout, From)) {
         FRing = InkOf(*numeral).adjusted(-3, -2, 3, 2);
         numerals.push_back(FRing);
@@ -99,7 +99,7 @@ void TReadingAid::LayOut(const TScaleLayout& Layout, std::uint32_t From, std::ui
     FDotRing = inner - FDotRadius - 1.5;
     FArcFrom = QtAngle(PointOf(first->From) - FCentre);
     FLabelPixels = std::max(9, TQtCanvas::PixelHeight(FDial.BoardFontSizeSmall, 96) * 4 / 5);
-    FLabelRing = FDotRing - FDotRadius - 2 - FLabelPixels * 0.6;
+    FLabelRing = FDotRing - FDotRadius - 3 - FLabelPixels * 0.5 - 2;
     for (std::uint32_t i = 1; i <= Marks; ++i) {
         const std::optional<TScaleLayout::TMark> mark = MarkOf(Layout, FDial, From + i * Mark);
         if (!mark)
@@ -114,9 +114,11 @@ QRectF TReadingAid::LabelAt(const TCount& Count, double Radius, int Number) cons
 {
     const QPointF ray = Count.Dot - FCentre;
     const QPointF middle = FCentre + ray / Length(ray) * Radius;
-    QFont font = NumeralFont(FLabelPixels);
-    const QSizeF size = QFontMetricsF(font).tightBoundingRect(QString::number(Number)).size();
-    return QRectF(middle - QPointF(size.width() / 2, size.height() / 2), size).adjusted(-1, -1, 1, 1);
+    // A badge round the number: a plain digit beside a numeral would read as one more
+    // digit of it ("1.3" and 7 as "1.37").
+    const QSizeF text = QFontMetricsF(NumeralFont(FLabelPixels)).tightBoundingRect(QString::number(Number)).size();
+    const double side = std::max(text.height(), text.width()) + 4;
+    return QRectF(middle - QPointF(side / 2, side / 2), QSizeF(side, side));
 }
 
 void TReadingAid::PlaceNumbers(const std::vector<QRectF>& Numerals)
@@ -141,11 +143,14 @@ void TReadingAid::PlaceNumbers(const std::vector<QRectF>& Numerals)
             break;
         }
     }
-    // A number over a numeral moves inward until it is clear of every numeral.
+    // A number over a numeral is left out, but for the last, the count itself: that one
+    // moves inward until it is clear of every numeral.
     for (int n : numbered) {
         TCount& c = FCounts[n - 1];
         double radius = FLabelRing;
         QRectF label = LabelAt(c, radius, n);
+        if (n != count && Covers(label, Numerals))
+            continue;
         while (Covers(label, Numerals) && radius > FLabelRing - 4 * FLabelPixels) {
             radius -= 1;
             label = LabelAt(c, radius, n);
@@ -189,22 +194,25 @@ void TReadingAid::paintEvent(QPaintEvent*)
     for (const TCount& c : FCounts)
         painter.drawEllipse(c.Dot, FDotRadius, FDotRadius);
 
-    // The numbers, each ringed in the board's colour so marks beneath do not cross it,
-    // with a line back to its dot where it had to move inward.
+    // The numbers in badges of the aid's colour, with a line back to the dot where the
+    // badge had to move inward.
     const QFont font = NumeralFont(FLabelPixels);
     for (const TCount& c : FCounts) {
         if (c.Number == 0)
             continue;
         const QPointF middle = c.Label.center();
-        if (Length(middle - c.Dot) > FDotRadius + FLabelPixels * 1.2) {
+        const double gap = Length(middle - c.Dot);
+        if (gap > FDotRadius + c.Label.width()) {
             painter.setPen(QPen(FColour, 1));
-            painter.drawLine(c.Dot, c.Dot + (middle - c.Dot) * (1 - FLabelPixels * 0.6 / Length(middle - c.Dot)));
+            painter.drawLine(c.Dot, c.Dot + (middle - c.Dot) * (1 - c.Label.width() / 2 / gap));
         }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(FColour);
+        painter.drawEllipse(c.Label);
         QPainterPath text;
         const QString number = QString::number(c.Number);
         const QRectF tight = QFontMetricsF(font).tightBoundingRect(number);
         text.addText(middle - tight.center(), font, number);
-        painter.strokePath(text, QPen(FHalo, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.fillPath(text, FColour);
+        painter.fillPath(text, FHalo);
     }
 }

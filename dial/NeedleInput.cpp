@@ -168,5 +168,5 @@ void TPlatformScale::PaintDragMagnifier(QPainter& Painter)
     const QWidget* back = parentWidget() ? parentWidget() : this;
     PaintMagnified(Painter, where, radius, spot, DragMagnification,
                    back->palette().color(back->backgroundRole()),
-                   [this](QPainter& P) { PaintControl(P); });
+                   [this](QPainter& P) { PaintOnScreen(P); });
 }

@@ -110,6 +110,10 @@ protected:
     virtual void Change();
 
     void paintEvent(QPaintEvent* event) override;
+    // What the screen shows of the dial, without the focus frame: PaintControl, and in a
+    // dial that adds to it (a right needle over the pupil's), that too. The glass over a
+    // dragged needle enlarges the same.
+    virtual void PaintOnScreen(QPainter& Painter);
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -71,6 +71,12 @@ void TPlatformScale::mousePressEvent(QMouseEvent* event)
 void TPlatformScale::mouseMoveEvent(QMouseEvent* event)
 {
     if (!FInteractive || !(event->buttons() & Qt::LeftButton)) {
+        // A release the dial never saw (the button let go outside the window) ends
+        // the drag all the same.
+        if (FDragging) {
+            FDragging = false;
+            update();
+        }
         QWidget::mouseMoveEvent(event);
         return;
     }
@@ -90,6 +96,7 @@ std::optional<std::uint32_t> TPlatformScale::KeyTarget(int Key) const
 {
     const std::uint32_t value = FProperties.Value, last = FProperties.ValueMax;
     const std::uint32_t mark = FinestMark();
+    // Every key stops at either end of the scale rather than jumping round it.
     switch (Key) {
     case Qt::Key_Home:
         return 0u;
@@ -132,7 +139,6 @@ void TPlatformScale::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    // Stops at either end of the scale rather than jumping round it.
     MoveNeedle(*target);
 }
 

@@ -126,20 +126,24 @@ void TReadingAid::PlaceNumbers(const std::vector<QRectF>& Numerals)
     const int count = static_cast<int>(FCounts.size());
     if (count == 0)
         return;
-    // Which counts are numbered: every one if their numbers stand clear of each other.
-    std::vector<int> numbered;
-    for (int n = 1; n <= count; ++n)
-        numbered.push_back(n);
-    for (int n = 1; n < count; ++n) {
-        const QRectF a = LabelAt(FCounts[n - 1], FLabelRing, n), b = LabelAt(FCounts[n], FLabelRing, n + 1);
-        if (a.intersects(b)) {
-            // Too close: every fifth and the last, going back from the last, each clear
-            // of the one after it.
-            numbered = {count};
-            for (int m = (count - 1) / 5 * 5; m >= 5; m -= 5)
-                if (!LabelAt(FCounts[m - 1], FLabelRing, m)
-                         .intersects(LabelAt(FCounts[numbered.front() - 1], FLabelRing, numbered.front())))
-                    numbered.insert(numbered.begin(), m);
+    // Which counts are numbered: every one, or every fifth, tenth, ... and the last,
+    // the first step whose numbers stand clear of each other; a multiple too close to
+    // the last gives way to it. Where none is clear, the last alone.
+    const auto clear = [this](int A, int B) {
+        return !LabelAt(FCounts[A - 1], FLabelRing, A).intersects(LabelAt(FCounts[B - 1], FLabelRing, B));
+    };
+    std::vector<int> numbered = {count};
+    for (const int step : {1, 5, 10, 20, 25, 50, 100}) {
+        std::vector<int> tried;
+        for (int n = step; n < count; n += step)
+            if (clear(n, count))
+                tried.push_back(n);
+        tried.push_back(count);
+        bool apart = true;
+        for (std::size_t i = 1; i < tried.size() && apart; ++i)
+            apart = clear(tried[i - 1], tried[i]);
+        if (apart) {
+            numbered = tried;
             break;
         }
     }

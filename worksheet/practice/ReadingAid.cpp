@@ -55,7 +55,7 @@ void TReadingAid::Show(const TPlatformScale& Dial, std::uint32_t From, std::uint
     // Blue stands apart from the red of the right needle; a light blue on a dark board.
     const QColor board = TQtCanvas::ToQColor(FDial.BoardColor, Dial.palette());
     FColour = board.lightness() < 128 ? QColor(0x80, 0xC0, 0xFF) : QColor(0x00, 0x50, 0xD0);
-    FHalo = board;
+    FBoard = board;
     LayOut(FPainter.Layout(FDial), From, Marks, Mark);
 
     const QWidget* parent = parentWidget();
@@ -217,6 +217,6 @@ void TReadingAid::paintEvent(QPaintEvent*)
         const QString number = QString::number(c.Number);
         const QRectF tight = QFontMetricsF(font).tightBoundingRect(number);
         text.addText(middle - tight.center(), font, number);
-        painter.fillPath(text, FHalo);
+        painter.fillPath(text, FBoard);
     }
 }

@@ -52,7 +52,7 @@ private:
 
     TScaleProperties FDial;
     TScalePainter FPainter;
-    QColor FColour, FHalo;
+    QColor FColour, FBoard;  // the aid's colour, and the board's for the numbers in its badges
     QPointF FCentre;
     double FDotRadius = 0, FDotRing = 0, FLabelRing = 0;
     double FArcFrom = 0;  // the angle of the first mark, Qt's degrees

@@ -60,12 +60,11 @@ TScaleProperties TPracticeDial::RightNeedleProperties() const
     return p;
 }
 
-void TPracticeDial::paintEvent(QPaintEvent* Event)
+void TPracticeDial::PaintOnScreen(QPainter& Painter)
 {
-    TPlatformScale::paintEvent(Event);
+    TPlatformScale::PaintOnScreen(Painter);
     if (!FRightWeight)
         return;
-    QPainter painter(this);
-    TQtCanvas canvas(painter);
+    TQtCanvas canvas(Painter);
     TScalePainter::ReplayNeedle(FRightPainter.Layout(RightNeedleProperties()), canvas);
 }

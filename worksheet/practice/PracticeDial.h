@@ -23,7 +23,7 @@ public:
     void SetRightWeight(std::optional<std::uint32_t> Weight);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void PaintOnScreen(QPainter& Painter) override;
 
 private:
     TScaleProperties RightNeedleProperties() const;

@@ -215,11 +215,15 @@ void TPlatformScale::SetFontSizes(bool Stretched)
 void TPlatformScale::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintControl(painter);
+    PaintOnScreen(painter);
     // The focus frame belongs to the screen only: PaintControl, which prints, has none.
     if (FInteractive && hasFocus())
         PaintFocusFrame(painter);
+    if (FDragging)
+        PaintDragMagnifier(painter);
 }
+
+void TPlatformScale::PaintOnScreen(QPainter& Painter) { PaintControl(Painter); }
 
 void TPlatformScale::PaintControl(QPainter& Painter)
 {

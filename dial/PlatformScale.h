@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -73,9 +74,11 @@ public:
     void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
 
     // Whether the pupil may set the needle: a click or a drag (mouse or touch) puts it
-    // on the nearest mark of the finest graduation drawn, and with the dial focused the
-    // arrow keys move it one such mark. Off by default: a dial never reacts to the
-    // mouse unless the program asks it to.
+    // on the nearest mark of the finest graduation drawn, a glass over the dial showing
+    // the marks round the needle's tip while the button is held. With the dial focused
+    // the arrow keys move it one such mark, Page Up and Page Down to the next and the
+    // previous printed numeral, Home and End to 0 and the capacity. Off by default: a
+    // dial never reacts to the mouse unless the program asks it to.
     bool Interactive() const { return FInteractive; }
     void SetInteractive(bool v);
     // The step in grams of the finest marks the dial draws now; 0 for a capacity
@@ -93,6 +96,8 @@ public:
     double StretchRate() const { return FProperties.StretchRate; }
     // What the next paint draws, worked out from the present properties.
     const TScaleLayout& Layout();
+    // The properties the painter draws from, as the control stands now.
+    TScaleProperties Properties() const;
 
 signals:
     // The pupil has moved the needle (never raised by SetValue from the program).
@@ -105,12 +110,15 @@ protected:
     virtual void Change();
 
     void paintEvent(QPaintEvent* event) override;
+    // What the screen shows of the dial, without the focus frame: PaintControl, and in a
+    // dial that adds to it (a right needle over the pupil's), that too. The glass over a
+    // dragged needle enlarges the same.
+    virtual void PaintOnScreen(QPainter& Painter);
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // The properties the painter draws from, as the control stands now.
-    TScaleProperties Properties() const;
 
 private:
     // The eight-way plain write: equality test, store, repaint, Change.
@@ -123,6 +131,10 @@ private:
     std::uint32_t WeightAt(QPointF Point);
     // Sets the needle as the pupil asked and tells whoever listens.
     void MoveNeedle(std::uint32_t Weight);
+    // Where a navigation key sends the needle; none for any other key.
+    std::optional<std::uint32_t> KeyTarget(int Key) const;
+    // The glass over the needle's tip while it is dragged.
+    void PaintDragMagnifier(QPainter& Painter);
     // The dotted frame of a focused interactive dial.
     void PaintFocusFrame(QPainter& Painter);
 
@@ -133,4 +145,5 @@ private:
     std::uint8_t FStretchRatePercent = 100;
     TNotifyEvent FOnChange;
     bool FInteractive = false;
+    bool FDragging = false;
 };

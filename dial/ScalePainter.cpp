@@ -149,6 +149,7 @@ void LayNumerals(TScaleLayout& L, const TScaleProperties& P, const TZoomMap& Zoo
             continue;
         L.Numerals.push_back({fontSize, NumeralNumber(*table, v, P.DecimalSeparator) + row->Unit, box,
                               AlignFlags(row->Align)});
+        L.NumeralWeights.push_back(v * static_cast<std::uint32_t>(table->Divisor));
     }
 }
 

@@ -65,6 +65,7 @@ struct TScaleLayout {
 
     using TNumeral = TTextInBox;
     std::vector<TNumeral> Numerals;  // in drawing order
+    std::vector<std::uint32_t> NumeralWeights;  // the grams each numeral stands for, same order
 };
 
 class TScalePainter {

@@ -599,41 +599,28 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <source>%1問中%2問正解</source>
         <translation>%2 of %1 right</translation>
     </message>
-    <message>
-        <source>これまで %1枚 %2/%3問</source>
-        <translation>So far: %1 sheets, %2/%3 right</translation>
+    <message numerus="yes">
+        <source>これまで %n枚 %1/%2問</source>
+        <translation>
+            <numerusform>So far: %n sheet, %1/%2 right</numerusform>
+            <numerusform>So far: %n sheets, %1/%2 right</numerusform>
+        </translation>
     </message>
     <message>
-        <source>目もり1つ分ずれています。</source>
-        <translation>One mark off.</translation>
+        <source>×のところを直して、もう一度答え合わせをしましょう。</source>
+        <translation>Correct the answers marked × and check them again.</translation>
     </message>
     <message>
-        <source>kgとgのかきかたをまちがえています。</source>
-        <translation>kg and g are mixed up.</translation>
+        <source>よくできました！</source>
+        <translation>Well done!</translation>
     </message>
     <message>
-        <source>小さい1目もりは%1gです。</source>
-        <translation>Each small mark is %1 g.</translation>
+        <source>まだ答えを書いていないところがあります。答え合わせをしますか？</source>
+        <translation>Some answers are still empty. Check the answers now?</translation>
     </message>
     <message>
-        <source>近くの数字をよんでいます。はりの先を見ましょう。</source>
-        <translation>That is the nearest number. Look at the tip of the needle.</translation>
-    </message>
-    <message>
-        <source>目もりを反対からかぞえています。</source>
-        <translation>The marks were counted from the wrong side.</translation>
-    </message>
-    <message>
-        <source>%1 から 小さい目もり%2つ (1つ%3g) → %4</source>
-        <translation>%1 and %2 small marks (%3 g each) → %4</translation>
-    </message>
-    <message>
-        <source>%1 から 小さい目もり1つ (1つ%2g) → %3</source>
-        <translation>%1 and 1 small mark (%2 g) → %3</translation>
-    </message>
-    <message>
-        <source>数字%1のところ → %2</source>
-        <translation>At the numeral %1 → %2</translation>
+        <source>大きく表示(&amp;Z)</source>
+        <translation>&amp;Zoom to window</translation>
     </message>
     <message>
         <source>Numerals printed on the dials: %1 (all).</source>
@@ -699,6 +686,58 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <source>全体</source>
         <comment>the range of a mixed sheet: every dial whole</comment>
         <translation>whole</translation>
+    </message>
+    <message>
+        <source>ステップアップ(&amp;Y)</source>
+        <translation>Step up (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>レベル %1/%2</source>
+        <translation>Level %1/%2</translation>
+    </message>
+    <message>
+        <source>目もり1つ分ずれています。</source>
+        <translation>One mark off.</translation>
+    </message>
+    <message>
+        <source>kgとgのかきかたをまちがえています。</source>
+        <translation>kg and g are mixed up.</translation>
+    </message>
+    <message>
+        <source>小さい1目もりは%1gです。</source>
+        <translation>Each small mark is %1 g.</translation>
+    </message>
+    <message>
+        <source>近くの数字をよんでいます。はりの先を見ましょう。</source>
+        <translation>That is the nearest number. Look at the tip of the needle.</translation>
+    </message>
+    <message>
+        <source>目もりを反対からかぞえています。</source>
+        <translation>The marks were counted from the wrong side.</translation>
+    </message>
+    <message>
+        <source>%1 から 小さい目もり%2つ (1つ%3g) → %4</source>
+        <translation>%1 and %2 small marks (%3 g each) → %4</translation>
+    </message>
+    <message>
+        <source>%1 から 小さい目もり1つ (1つ%2g) → %3</source>
+        <translation>%1 and 1 small mark (%2 g) → %3</translation>
+    </message>
+    <message>
+        <source>数字%1のところ → %2</source>
+        <translation>At the numeral %1 → %2</translation>
+    </message>
+    <message>
+        <source>Practice on a ladder of levels, easiest first: the program chooses each sheet and moves the pupil up or down by the scores. Implies --practice; of the setting options only --unit goes with it.</source>
+        <translation>Practice on a ladder of levels, easiest first: the program chooses each sheet and moves the pupil up or down by the scores. Implies --practice; of the setting options only --unit goes with it.</translation>
+    </message>
+    <message>
+        <source>--step-up: practice is on screen; give no --pdf with it</source>
+        <translation>--step-up: practice is on screen; give no --pdf with it</translation>
+    </message>
+    <message>
+        <source>--step-up: the ladder chooses the sheets; give no --%1 with it</source>
+        <translation>--step-up: the ladder chooses the sheets; give no --%1 with it</translation>
     </message>
 </context>
 </TS>

@@ -96,6 +96,7 @@ struct TReading {
     bool SettingsGiven = false;  // any option of the sheet's settings
     bool SeedGiven = false;
     bool CodeOnly = false;  // a code says the rest: the options after it have nothing to read
+    QStringList Given;      // the options on the command line, by name
 };
 
 // Reads an option's value into the reading; returns the refusal, or nothing.
@@ -121,6 +122,23 @@ QString ReadPractice(TReading& R, const QString&, const QString&)
 {
     R.Line.Practice = true;
     return R.Line.PdfPath.isEmpty() ? QString() : CommandLineTexts::PracticeWithPdf.Text();
+}
+
+// The ladder chooses the sheets: their settings, seeds and codes. The answers' unit stays
+// the teacher's.
+QString ReadStepUp(TReading& R, const QString&, const QString&)
+{
+    R.Line.Practice = R.Line.StepUp = true;
+    if (!R.Line.PdfPath.isEmpty())
+        return CommandLineTexts::StepUpWithPdf;
+    static const QStringList chosen{QStringLiteral("capacity"), QStringLiteral("step"),     QStringLiteral("density"),
+                                    QStringLiteral("per200"),   QStringLiteral("view"),     QStringLiteral("kind"),
+                                    QStringLiteral("numerals"), QStringLiteral("mix"),      QStringLiteral("min"),
+                                    QStringLiteral("max"),      QStringLiteral("seed"),     QStringLiteral("code")};
+    for (const QString& name : R.Given)
+        if (chosen.contains(name))
+            return CommandLineTexts::StepUpChooses.arg(name);
+    return {};
 }
 
 QString ReadSheets(TReading& R, const QString& Name, const QString& Value)
@@ -260,29 +278,31 @@ QString StepNames() { return Names(StepChoices()); }
 // In the order they are read: each reads what those before it have made. The row with
 // no name runs whether or not an option is given.
 const TOptionRow OptionRows[] = {
-    {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 17, false, ReadLanguage},
+    {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 18, false, ReadLanguage},
     {"pdf", "FILE", CommandLineTexts::HelpPdf, nullptr, 0, false, ReadPdf},
     {"practice", nullptr, CommandLineTexts::HelpPractice, nullptr, 1, false, ReadPractice},
-    {"sheets", "N", CommandLineTexts::HelpSheets, nullptr, 2, false, ReadSheets},
-    {"answers", "PAGES", CommandLineTexts::HelpAnswers, ListOf<AnswerChoices>, 3, false,
+    // Before --code, after which nothing more is read.
+    {"step-up", nullptr, CommandLineTexts::HelpStepUp, nullptr, 2, false, ReadStepUp},
+    {"sheets", "N", CommandLineTexts::HelpSheets, nullptr, 3, false, ReadSheets},
+    {"answers", "PAGES", CommandLineTexts::HelpAnswers, ListOf<AnswerChoices>, 4, false,
      ReadChoice<Fixed<AnswerChoices>, Answers>},
-    {"code", "CODE", CommandLineTexts::HelpCode, nullptr, 16, false, ReadCode},
-    {"seed", "N", CommandLineTexts::HelpSeed, SeedLimit, 15, false, ReadSeed},
-    {"capacity", "KG", CommandLineTexts::HelpCapacity, CapacityNames, 5, true, ReadCapacity},
-    {"density", "DENSITY", CommandLineTexts::HelpDensity, ListOf<DensityChoices>, 8, true,
+    {"code", "CODE", CommandLineTexts::HelpCode, nullptr, 17, false, ReadCode},
+    {"seed", "N", CommandLineTexts::HelpSeed, SeedLimit, 16, false, ReadSeed},
+    {"capacity", "KG", CommandLineTexts::HelpCapacity, CapacityNames, 6, true, ReadCapacity},
+    {"density", "DENSITY", CommandLineTexts::HelpDensity, ListOf<DensityChoices>, 9, true,
      ReadChoice<Fixed<DensityChoices>, Dense>},
-    {"per200", "CHOICE", CommandLineTexts::HelpPer200, ListOf<Per200Choices>, 9, true,
+    {"per200", "CHOICE", CommandLineTexts::HelpPer200, ListOf<Per200Choices>, 10, true,
      ReadChoice<Fixed<Per200Choices>, Per200>},
-    {"view", "VIEW", CommandLineTexts::HelpView, ListOf<ViewChoices>, 10, true, ReadChoice<Fixed<ViewChoices>, Enlarged>},
-    {"unit", "UNIT", CommandLineTexts::HelpUnit, ListOf<UnitChoices>, 11, true, ReadChoice<Fixed<UnitChoices>, Unit>},
-    {"kind", "KIND", CommandLineTexts::HelpKind, ListOf<KindChoices>, 4, true, ReadChoice<Fixed<KindChoices>, Kind>},
-    {"numerals", "WHICH", CommandLineTexts::HelpNumerals, ListOf<NumeralsChoices>, 12, true,
+    {"view", "VIEW", CommandLineTexts::HelpView, ListOf<ViewChoices>, 11, true, ReadChoice<Fixed<ViewChoices>, Enlarged>},
+    {"unit", "UNIT", CommandLineTexts::HelpUnit, ListOf<UnitChoices>, 12, true, ReadChoice<Fixed<UnitChoices>, Unit>},
+    {"kind", "KIND", CommandLineTexts::HelpKind, ListOf<KindChoices>, 5, true, ReadChoice<Fixed<KindChoices>, Kind>},
+    {"numerals", "WHICH", CommandLineTexts::HelpNumerals, ListOf<NumeralsChoices>, 13, true,
      ReadChoice<Fixed<NumeralsChoices>, Numerals>},
-    {"mix", nullptr, CommandLineTexts::HelpMix, nullptr, 6, true, ReadMixed},
+    {"mix", nullptr, CommandLineTexts::HelpMix, nullptr, 7, true, ReadMixed},
     {nullptr, nullptr, {}, nullptr, -1, true, SettleChoices},
-    {"step", "STEP", CommandLineTexts::HelpStep, StepNames, 7, true, ReadStep},
-    {"min", "G", CommandLineTexts::HelpMin, nullptr, 13, true, ReadRange<&TSheetSettings::RangeMin>},
-    {"max", "G", CommandLineTexts::HelpMax, nullptr, 14, true, ReadRange<&TSheetSettings::RangeMax>},
+    {"step", "STEP", CommandLineTexts::HelpStep, StepNames, 8, true, ReadStep},
+    {"min", "G", CommandLineTexts::HelpMin, nullptr, 14, true, ReadRange<&TSheetSettings::RangeMin>},
+    {"max", "G", CommandLineTexts::HelpMax, nullptr, 15, true, ReadRange<&TSheetSettings::RangeMax>},
 };
 
 // The options, as --help lists them. Qt's own help option would bring --help-all, which
@@ -384,6 +404,7 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     reading.SettingsGiven = std::ranges::any_of(
         OptionRows, [&](const TOptionRow& row) { return row.Setting && row.Name && parser.isSet(row.Name); });
     reading.SeedGiven = parser.isSet(QStringLiteral("seed"));
+    reading.Given = parser.optionNames();
     for (const TOptionRow& row : OptionRows) {
         if (reading.CodeOnly || (row.Setting && !reading.SettingsGiven))
             break;

@@ -26,6 +26,7 @@ struct TCommandLine {
     TRequest Request = rqRun;
     QString PdfPath;               // empty: open the window
     bool Practice = false;         // open the window in practice
+    bool StepUp = false;           // practice on the ladder, which chooses the sheets
     int Sheets = 1;
     TAnswerPages Answers = apNone;
     std::optional<TSheetSettings> Settings;  // when any setting option was given

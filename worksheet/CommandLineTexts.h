@@ -14,6 +14,9 @@ inline constexpr TText Refusal{QT_TRANSLATE_NOOP("Texts", "--%1: expected %2, no
 inline constexpr TText HelpPdf{QT_TRANSLATE_NOOP("Texts", "Write the set to FILE (- for standard output) and exit.")};
 inline constexpr TText HelpPractice{QT_TRANSLATE_NOOP("Texts", "Open the window in practice: the pupil answers on screen and "
                                                      "the sheet is marked at once.")};
+inline constexpr TText HelpStepUp{QT_TRANSLATE_NOOP("Texts", "Practice on a ladder of levels, easiest first: the program chooses "
+                                                   "each sheet and moves the pupil up or down by the scores. Implies "
+                                                   "--practice; of the setting options only --unit goes with it.")};
 inline constexpr TText HelpSheets{QT_TRANSLATE_NOOP("Texts", "Number of sheets, 1-60 (1).")};
 inline constexpr TText HelpAnswers{QT_TRANSLATE_NOOP("Texts", "Answer pages: %1 (none).")};
 inline constexpr TText HelpCapacity{QT_TRANSLATE_NOOP("Texts", "Capacity in kg: %1 (2).")};
@@ -42,6 +45,9 @@ inline constexpr TText PdfNoFileName{QT_TRANSLATE_NOOP("Texts", "--pdf: expected
 // %1 the option, given last with no value after it
 inline constexpr TText ValueMissing{QT_TRANSLATE_NOOP("Texts", "--%1: expected a value")};
 inline constexpr TText PracticeWithPdf{QT_TRANSLATE_NOOP("Texts", "--practice: practice is on screen; give no --pdf with it")};
+inline constexpr TText StepUpWithPdf{QT_TRANSLATE_NOOP("Texts", "--step-up: practice is on screen; give no --pdf with it")};
+// %1 the option that chooses what the ladder chooses
+inline constexpr TText StepUpChooses{QT_TRANSLATE_NOOP("Texts", "--step-up: the ladder chooses the sheets; give no --%1 with it")};
 inline constexpr TText SheetsAccepted{QT_TRANSLATE_NOOP("Texts", "a whole number from 1 to 60")};
 inline constexpr TText CodeAlone{QT_TRANSLATE_NOOP("Texts", "--code: a code carries its own settings and seed; give no setting "
                                                  "options or --seed with it")};

@@ -54,8 +54,19 @@ inline constexpr TText MarkRight{QT_TRANSLATE_NOOP("Texts", "○")};
 inline constexpr TText MarkWrong{QT_TRANSLATE_NOOP("Texts", "×")};
 // %1 the problems, %2 those answered right.
 inline constexpr TText PracticeScore{QT_TRANSLATE_NOOP("Texts", "%1問中%2問正解")};
-// %1 the sheets marked since the window opened, %2 the problems right of %3.
-inline constexpr TText PracticeTally{QT_TRANSLATE_NOOP("Texts", "これまで %1枚 %2/%3問")};
+// %n the sheets marked since the window opened, %1 the problems right at the first try of %2.
+inline constexpr TText PracticeTally{QT_TRANSLATE_N_NOOP("Texts", "これまで %n枚 %1/%2問")};
+// After a first marking with wrong answers, and for a sheet all right at the first try.
+inline constexpr TText PracticeTryAgain{QT_TRANSLATE_NOOP("Texts", "×のところを直して、もう一度答え合わせをしましょう。")};
+inline constexpr TText PracticePerfect{QT_TRANSLATE_NOOP("Texts", "よくできました！")};
+// Enter in the last box while others are still empty.
+inline constexpr TText PracticeAskEmpty{QT_TRANSLATE_NOOP("Texts", "まだ答えを書いていないところがあります。答え合わせをしますか？")};
+// Shows the sheet fitted to the window, for a projector.
+inline constexpr TText CheckBoxFitView{QT_TRANSLATE_NOOP("Texts", "大きく表示(&Z)")};
+// The program chooses the sheets, level by level. U is the printer setup's.
+inline constexpr TText CheckBoxStepUp{QT_TRANSLATE_NOOP("Texts", "ステップアップ(&Y)")};
+// %1 the pupil's level, %2 the levels there are.
+inline constexpr TText LadderLevel{QT_TRANSLATE_NOOP("Texts", "レベル %1/%2")};
 // The mistake a wrong answer shows; %1 of the mark size is the dial's finest mark in grams.
 inline constexpr TText MistakeOneMarkOff{QT_TRANSLATE_NOOP("Texts", "目もり1つ分ずれています。")};
 inline constexpr TText MistakeUnits{QT_TRANSLATE_NOOP("Texts", "kgとgのかきかたをまちがえています。")};

@@ -21,6 +21,11 @@ struct TText {
 
     operator QString() const { return QCoreApplication::translate(TextContext, Source, Disambiguation); }
     QString Text() const { return *this; }
+    // A text counting Count things ("%n"), in the plural form the language gives Count.
+    QString Counting(int Count) const
+    {
+        return QCoreApplication::translate(TextContext, Source, Disambiguation, Count);
+    }
     template <typename... TArgs> QString arg(TArgs&&... Args) const
     {
         return Text().arg(std::forward<TArgs>(Args)...);

@@ -130,6 +130,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(sheet.Form.get()));
         QTest::mouseClick(sheet.Find<QPushButton>("ButtonStart"), Qt::LeftButton);
         QVERIFY(sheet.Find<QGroupBox>("GroupBoxStart")->isVisible());
+        // The panel's title is translated apart from the button that opens it.
+        QCOMPARE(sheet.Find<QGroupBox>("GroupBoxStart")->title(), QStringLiteral("Settin&gs"));
         TDialogPrintSet dialog(sheet.Form->Sheet(), sheet.Form->SheetPrinter(), sheet.Form.get());
         dialog.show();
 

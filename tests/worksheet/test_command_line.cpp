@@ -182,6 +182,7 @@ private slots:
             {{QStringLiteral("--capacity"), QStringLiteral("1"), QStringLiteral("--mix")}, QStringLiteral("--mix")},
             {{QStringLiteral("--mix"), QStringLiteral("--step"), QStringLiteral("100g")}, QStringLiteral("--step")},
             {{QStringLiteral("--mix"), QStringLiteral("--min"), QStringLiteral("100")}, QStringLiteral("--min")},
+            {{QStringLiteral("--step-up")}, QStringLiteral("--step-up: practice is on screen")},
         };
         for (const auto& [arguments, named] : cases) {
             const TRun run = Kestrum(QStringList{QStringLiteral("--pdf"), out} + arguments);
@@ -219,6 +220,9 @@ private slots:
             {words("--pdf x.pdf --capacity 2 --max 3000"), QStringLiteral("--max: expected grams from 0 to the capacity, 2000")},
             {words("--pdf x.pdf --max 131071"), QStringLiteral("--max")},
             {words("--sheets 3"), QStringLiteral("no display: use --pdf FILE")},
+            // The ladder takes the unit and language as given and gets as far as the window.
+            {words("--practice --step-up --unit kg --lang en"), QStringLiteral("no display")},
+            {words("--step-up --capacity 5"), QStringLiteral("--step-up: the ladder chooses the sheets; give no --capacity")},
             {words("--pdf --help"), QStringLiteral("--pdf")},
             {words("--seed -v --seed 3 --pdf x.pdf"), QStringLiteral("--seed")},
             {words("--unit --pdf=x.pdf --unit kg"), QStringLiteral("--unit")},

@@ -4,6 +4,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 TPracticeDial::TPracticeDial(QWidget* Owner) : TPlatformScale(Owner) {}
 
 void TPracticeDial::CopyBoard(const TPlatformScale& Dial)
@@ -26,6 +29,19 @@ void TPracticeDial::CopyBoard(const TPlatformScale& Dial)
     SetRightWeight(std::nullopt);
 }
 
+void TPracticeDial::FitTo(const TPlatformScale& Dial, const QRect& Box, double Scale)
+{
+    const auto scaled = [Scale](int Pixels) {
+        return static_cast<std::uint8_t>(std::clamp(static_cast<int>(std::lround(Pixels * Scale)), 1, 255));
+    };
+    setGeometry(Box);
+    SetDiameter(static_cast<std::uint16_t>(std::min(Box.width(), Box.height())));
+    SetBoardFontSizeSmall(scaled(Dial.BoardFontSizeSmall()));
+    SetBoardFontSizeBig(scaled(Dial.BoardFontSizeBig()));
+    SetWidthBorderLine(scaled(Dial.WidthBorderLine()));
+    SetWidthHand(scaled(Dial.WidthHand()));
+}
+
 void TPracticeDial::SetRightWeight(std::optional<std::uint32_t> Weight)
 {
     if (Weight == FRightWeight)
@@ -44,12 +60,11 @@ TScaleProperties TPracticeDial::RightNeedleProperties() const
     return p;
 }
 
-void TPracticeDial::paintEvent(QPaintEvent* Event)
+void TPracticeDial::PaintOnScreen(QPainter& Painter)
 {
-    TPlatformScale::paintEvent(Event);
+    TPlatformScale::PaintOnScreen(Painter);
     if (!FRightWeight)
         return;
-    QPainter painter(this);
-    TQtCanvas canvas(painter);
+    TQtCanvas canvas(Painter);
     TScalePainter::ReplayNeedle(FRightPainter.Layout(RightNeedleProperties()), canvas);
 }

@@ -17,11 +17,13 @@ public:
     // Takes the board of Dial (capacity, graduation, size, widths, colour), with a
     // black needle at 0 g for the pupil to move.
     void CopyBoard(const TPlatformScale& Dial);
+    // Scales the board Dial gives to Box, Scale times the sheet's size; the needle stays.
+    void FitTo(const TPlatformScale& Dial, const QRect& Box, double Scale);
     // The right needle drawn over the pupil's; none hides it.
     void SetRightWeight(std::optional<std::uint32_t> Weight);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void PaintOnScreen(QPainter& Painter) override;
 
 private:
     TScaleProperties RightNeedleProperties() const;

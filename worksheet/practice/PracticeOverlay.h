@@ -1,15 +1,19 @@
 #pragma once
-// The practice layer over the window's sheet: input boxes in the answer blanks' places,
-// in each blank's form, the marks beside them, the score and the tally. It lies over
-// the TSheetView without being part of it, so whatever records the view (every print)
-// never sees the pupil's entries or marks.
+// The practice layer over the fitted sheet: input boxes in the answer blanks' places, in
+// each blank's form, the marks beside them, and under each row the words that name a
+// pupil's mistake. It lies over the sheet without being part of it, so whatever records
+// the sheet view (every print) never sees the pupil's entries or marks.
 //
 // On a draw sheet the boxes give way to dials the pupil sets the needles on, over the
 // sheet's empty ones; a wrong needle is marked with the right one in red over it.
 //
+// The first marking of a sheet counts: it shows ○ or × and names the mistake, without
+// the right answer. The pupil may change the wrong answers and mark once more; only then
+// are the right answers shown. The score and the tally keep the first marking.
+//
 // Its controls keep the names tools drive them by: EditAnswer1…6 (grams alone),
 // EditKilograms1…6 and EditGrams1…6, PracticeScale1…6 (the pupil's dials),
-// LabelMark1…6, LabelScore and LabelTally.
+// LabelMark1…6, LabelMistake1…6, and in the strip LabelScore, LabelTally, LabelPraise.
 
 #include "practice/Marking.h"
 #include "sheet/Sheet.h"
@@ -19,13 +23,22 @@
 #include <array>
 #include <optional>
 
+class QLabel;
 class QLineEdit;
+class TFittedSheet;
 class TPracticeDial;
 class TLabel;
 class TSheetView;
 
-// The sheets marked while the window is open: each sheet counts once, with the
-// score of its last marking.
+// The strip's lines the overlay writes.
+struct TPracticeStatus {
+    QLabel* Score = nullptr;
+    QLabel* Praise = nullptr;
+    QLabel* Tally = nullptr;
+};
+
+// The sheets marked while the window is open: each sheet counts once, with the score of
+// its first marking.
 struct TPracticeTally {
     int Sheets = 0;
     int Right = 0;
@@ -36,14 +49,19 @@ class TPracticeOverlay : public QWidget {
     Q_OBJECT
 
 public:
-    // View: the sheet the overlay lies over; Parent: the window that holds both.
-    TPracticeOverlay(const TSheetView& View, QWidget* Parent);
+    // View: the sheet; Fit: where it stands on screen, and the parent of the overlay.
+    TPracticeOverlay(const TSheetView& View, const TFittedSheet& Fit, const TPracticeStatus& Status,
+                     QWidget* Parent);
 
-    // Lays the boxes out for Sheet, empty, when it is another sheet than the one
-    // shown; the sheet before goes into the tally if it was marked.
+    // Empties the boxes for Sheet when it is another sheet than the one shown; the sheet
+    // before goes into the tally if it was marked.
     void ShowSheet(const TSheet& Sheet);
+    // Places the boxes, dials and labels where the fitted sheet now stands.
+    void LayOut();
     // Marks every box against the sheet's weights: the marks, the score, the tally.
     void Mark();
+    // The score of the sheet's first marking; none before it is marked.
+    std::optional<int> FirstScore() const;
     TPracticeTally Tally() const;
     // Puts the focus in the first box (or dial) in reading order. A new sheet leaves the
     // focus where it is: the teacher may be in the settings panel.
@@ -59,28 +77,33 @@ private:
         QLineEdit* Grams = nullptr;      // grams beside kilograms
         TPracticeDial* Dial = nullptr;   // on a draw sheet
         TLabel* Mark = nullptr;
-        int MarkRight = 0;  // where the mark ends, just left of the first box
+        QLabel* Mistake = nullptr;       // in the band under the row
     };
 
     void CreateProblem(int Index);
-    // Shows the boxes of problem Index in its blank's form, over its blank, or on a
-    // draw sheet the pupil's dial over the sheet's.
-    void LayOutProblem(int Index);
-    // The shown boxes and dials in the order the pupil fills them in.
+    // The boxes problem Index uses in its blank's form; none on a draw sheet.
+    QList<QLineEdit*> UsedBoxes(int Index) const;
+    // Empties problem Index's boxes for a new sheet, their undo history with them.
+    void ClearProblem(int Index);
+    void PlaceProblem(int Index);
+    void PlaceMark(int Index);
     QList<QWidget*> InputsInOrder() const;
-    // Enter: on to the next box, or marks after the last.
+    // Enter: on to the next box, or marks after the last, asking first while boxes are empty.
     void InputEntered(QWidget* Input);
+    bool AnyBoxEmpty() const;
     TTypedAnswer TypedAnswer(int Index) const;
+    TMarking MarkNow() const;
+    void ShowMarks(const TMarking& Marking, bool AnswersShown);
     void ShowTally();
-    // Clicks go through the overlay to the sheet except on its own controls.
-    void UpdateMask();
 
     const TSheetView& FView;
+    const TFittedSheet& FFit;
+    TPracticeStatus FStatus;
     TSheet FSheet;
     bool FSheetShown = false;
-    std::optional<TMarking> FMarking;
+    // The first marking of the sheet, and how often it has been marked.
+    std::optional<TMarking> FFirst;
+    int FMarkings = 0;
     TPracticeTally FDone;  // the sheets before this one
     std::array<TProblemBoxes, ProblemCount> FBoxes{};
-    TLabel* LabelScore = nullptr;
-    TLabel* LabelTally = nullptr;
 };

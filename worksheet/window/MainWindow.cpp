@@ -65,7 +65,9 @@ void StartWindow(const TCommandLine& Line, TMainWindow& Window)
 {
     if (const std::optional<TSheet> sheet = CommandLineSheet(Line))
         Window.Form().ApplySheet(*sheet);
-    if (Line.Practice)
+    if (Line.StepUp)
+        Window.Form().StartStepUp();
+    else if (Line.Practice)
         Window.Form().StartPractice();
     Window.show();
     WarnOfMissingFonts(Window);

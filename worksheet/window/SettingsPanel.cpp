@@ -22,6 +22,8 @@ void TFormKestrum::ButtonStartClick(QObject*)
     if (!GroupBoxStart->isHidden())
         return;
     ButtonStart->hide();
+    // It stands where the open panel lies.
+    CheckBoxFitView->hide();
     ButtonRadioGroupStartClose->show();
     GroupBoxStart->show();
 }
@@ -31,6 +33,7 @@ void TFormKestrum::ButtonRadioGroupStartCloseClick(QObject*)
     ButtonRadioGroupStartClose->hide();
     GroupBoxStart->hide();
     ButtonStart->show();
+    CheckBoxFitView->show();
 }
 
 void TFormKestrum::RadioGroupKindClick(QObject* Sender)

@@ -5,7 +5,9 @@
 #include "controls/RadioButton.h"
 #include "controls/RadioGroup.h"
 #include "view/SheetPalette.h"
+#include "practice/Ladder.h"
 #include "practice/PracticeOverlay.h"
+#include "practice/PracticeStage.h"
 #include "printing/SheetPrinter.h"
 #include "sheet/Settling.h"
 #include "controls/SpinEdit.h"
@@ -116,6 +118,7 @@ void TFormKestrum::FormCreate(QObject* Sender)
     StringGrid1->item(1, 0)->setText(Texts::TableWeight);
 
     ButtonStart->hide();
+    CheckBoxFitView->hide();
     StringGrid1->hide();
     ListBoxWeight->hide();
     // Printing always fits the sheet to the page; there is nothing to choose here.
@@ -170,6 +173,7 @@ void TFormKestrum::SetCaptions()
     SheetView->SetSheet(FShown);
     if (Practising())
         PracticeOverlay->ShowSheet(FShown);
+    PracticeStage->SheetChanged();
 }
 
 void TFormKestrum::ButtonPrinterSetupClick(QObject*) { SheetPrinter().RunSetupDialog(this); }

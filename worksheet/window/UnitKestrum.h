@@ -25,6 +25,8 @@ class QPushButton;
 class QTableWidget;
 class TLabel;
 class TPracticeOverlay;
+class TPracticeStage;
+class TPracticeLadder;
 class TRadioButton;
 class TRadioGroup;
 class TRandomSource;
@@ -107,6 +109,16 @@ public:
     void ButtonMarkClick(QObject* Sender);
     // "つぎの問題(&X)": a new sheet with the same settings, boxes empty.
     void ButtonNextSheetClick(QObject* Sender);
+    // "大きく表示(&Z)": the sheet fitted to the window, for a projector.
+    void CheckBoxFitViewClick(QObject* Sender);
+    // "ステップアップ(&Y)": the ladder chooses the practice sheets; off, the teacher's
+    // settings come back.
+    void CheckBoxStepUpClick(QObject* Sender);
+    // Turns practice on the ladder on, as the two check boxes do.
+    void StartStepUp();
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
 
 private:
     // The stored layout, in creation order (which is also the stacking order).
@@ -122,6 +134,14 @@ private:
     // The practice controls in the strip and the overlay over the sheet.
     void CreatePractice();
     void WirePractice();
+    // Shows or hides the fitted sheet, with Switch (practice or the projector's view) in
+    // its strip, where it turns the stage off again.
+    void ShowStage(QCheckBox* Switch, bool On);
+    static constexpr QRect PracticeSwitchPlace{64, 4, 70, 19};
+    static constexpr QRect FitViewSwitchPlace{326, 36, 120, 19};
+    bool SteppingUp() const;
+    // The ladder's next sheet, in the teacher's unit of the answers.
+    void ShowLadderSheet(QObject* Sender);
     // Puts the weights in the sheet and mirrors them in the problem table.
     void ShowWeights(const TWeights& Weights);
     // A change in the panel: settles Settings through the one rule, draws a new sheet
@@ -185,5 +205,11 @@ private:
     QCheckBox* CheckBoxPractice = nullptr;
     QPushButton* ButtonMark = nullptr;
     QPushButton* ButtonNextSheet = nullptr;
+    QCheckBox* CheckBoxFitView = nullptr;
+    QCheckBox* CheckBoxStepUp = nullptr;
+    std::unique_ptr<TPracticeLadder> FLadder;
+    // The teacher's settings while the ladder chooses the pupil's.
+    TSheetSettings FTeacherSettings;
+    TPracticeStage* PracticeStage = nullptr;
     TPracticeOverlay* PracticeOverlay = nullptr;
 };

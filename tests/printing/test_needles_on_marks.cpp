@@ -161,8 +161,8 @@ std::vector<TWord> WordsOf(const QString& Pdf, int Page)
 
 std::optional<std::uint32_t> Grams(const QString& Answer)
 {
-    const auto m = QRegularExpression(QStringLiteral("^(?:(\\d+)kg )?(\\d+)g$")).match(Answer);
-    if (!m.hasMatch())
+    const auto m = QRegularExpression(QStringLiteral("^(?:(\\d+)kg)?(?:(?:^| )(\\d+)g)?$")).match(Answer);
+    if (!m.hasMatch() || Answer.isEmpty())
         return std::nullopt;
     return m.captured(1).toUInt() * 1000 + m.captured(2).toUInt();
 }
@@ -203,15 +203,15 @@ std::vector<TAnswer> KeyAnswers(const QString& Pdf)
     return answers;
 }
 
-// A weight as the issue writes it under a dial: "1250g"; "1.25kg"; "1kg 250g", or
-// "250g" below a kilogram.
+// A weight as the issue writes it under a dial: "1250g"; "1.25kg"; "1kg 250g", "4kg",
+// or "250g" below a kilogram.
 QString WeightText(TAnswerUnit Unit, std::uint32_t Grams)
 {
     const std::uint32_t kg = Grams / 1000, g = Grams % 1000;
     if (Unit == auGrams || (Unit == auKilogramsAndGrams && kg == 0))
         return QStringLiteral("%1g").arg(Grams);
     if (Unit == auKilogramsAndGrams)
-        return QStringLiteral("%1kg %2g").arg(kg).arg(g);
+        return g == 0 ? QStringLiteral("%1kg").arg(kg) : QStringLiteral("%1kg %2g").arg(kg).arg(g);
     QString fraction = QStringLiteral("%1").arg(g, 3, 10, QLatin1Char('0'));
     while (fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);

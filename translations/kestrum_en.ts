@@ -716,6 +716,33 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>The marks were counted from the wrong side.</translation>
     </message>
     <message>
+        <source>目もり1つずれ</source>
+        <translation>one mark off</translation>
+    </message>
+    <message>
+        <source>kgとg</source>
+        <translation>kg and g</translation>
+    </message>
+    <message>
+        <source>1目もりの大きさ</source>
+        <translation>size of a small mark</translation>
+    </message>
+    <message>
+        <source>近くの数字</source>
+        <translation>the nearest number</translation>
+    </message>
+    <message>
+        <source>反対からかぞえる</source>
+        <translation>counted from the wrong side</translation>
+    </message>
+    <message numerus="yes">
+        <source> (多いまちがい: %1 %n)</source>
+        <translation>
+            <numerusform> (most common mistake: %1, %n time)</numerusform>
+            <numerusform> (most common mistake: %1, %n times)</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>%1 から 小さい目もり%2つ (1つ%3g) → %4</source>
         <translation>%1 and %2 small marks (%3 g each) → %4</translation>
     </message>

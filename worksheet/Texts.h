@@ -73,6 +73,13 @@ inline constexpr TText MistakeUnits{QT_TRANSLATE_NOOP("Texts", "kgとgのかき�
 inline constexpr TText MistakeMarkSize{QT_TRANSLATE_NOOP("Texts", "小さい1目もりは%1gです。")};
 inline constexpr TText MistakeNumeral{QT_TRANSLATE_NOOP("Texts", "近くの数字をよんでいます。はりの先を見ましょう。")};
 inline constexpr TText MistakeWrongSide{QT_TRANSLATE_NOOP("Texts", "目もりを反対からかぞえています。")};
+// The mistakes' short names, for the tally's most frequent one: %1 its name, %n how often.
+inline constexpr TText NameOneMarkOff{QT_TRANSLATE_NOOP("Texts", "目もり1つずれ")};
+inline constexpr TText NameUnits{QT_TRANSLATE_NOOP("Texts", "kgとg")};
+inline constexpr TText NameMarkSize{QT_TRANSLATE_NOOP("Texts", "1目もりの大きさ")};
+inline constexpr TText NameNumeral{QT_TRANSLATE_NOOP("Texts", "近くの数字")};
+inline constexpr TText NameWrongSide{QT_TRANSLATE_NOOP("Texts", "反対からかぞえる")};
+inline constexpr TText PracticeMostMistaken{QT_TRANSLATE_N_NOOP("Texts", " (多いまちがい: %1 %n)")};
 // The way to read the right weight: %1 the numeral with its unit, then the small marks
 // past it (their count and size in grams), then the weight as the blank writes it.
 inline constexpr TText ReadingWayMarks{QT_TRANSLATE_NOOP("Texts", "%1 から 小さい目もり%2つ (1つ%3g) → %4")};

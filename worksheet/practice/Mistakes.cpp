@@ -221,6 +221,25 @@ QString MistakeWords(TMistake Mistake, std::uint32_t FinestMark)
     return {};
 }
 
+QString MistakeName(TMistake Mistake)
+{
+    switch (Mistake) {
+    case TMistake::None:
+        break;
+    case TMistake::OneMarkOff:
+        return Texts::NameOneMarkOff;
+    case TMistake::KilogramsAndGrams:
+        return Texts::NameUnits;
+    case TMistake::MarkSize:
+        return Texts::NameMarkSize;
+    case TMistake::Numeral:
+        return Texts::NameNumeral;
+    case TMistake::WrongSide:
+        return Texts::NameWrongSide;
+    }
+    return {};
+}
+
 TReadingWay ReadingWay(const TDialDrawing& Dial, std::uint32_t Right)
 {
     const std::uint32_t from = Neighbours(Dial, Right).Below.value_or(0);

@@ -23,6 +23,7 @@ enum class TMistake : std::uint8_t {
     Numeral,            // the nearest numeral instead of the needle
     WrongSide,          // the marks counted back from the next numeral
 };
+inline constexpr int MistakeKindCount = 6;
 
 // What a pupil sees on one dial: its finest mark and its printed numerals, in grams.
 struct TDialDrawing {
@@ -47,6 +48,8 @@ TMistake NameMistake(const TDialDrawing& Dial, std::uint32_t Right, TBlankForm F
 // The words for the mistake, translated; FinestMark fills the mark size's words.
 // Empty for TMistake::None.
 QString MistakeWords(TMistake Mistake, std::uint32_t FinestMark);
+// The mistake's short name, for a tally ("1目もりの大きさ"); empty for TMistake::None.
+QString MistakeName(TMistake Mistake);
 
 // How the right weight is read: the numeral at or below it, then Marks marks of Mark
 // grams past it.

@@ -3,7 +3,9 @@
 #include "controls/Label.h"
 #include "dial/Numerals.h"
 #include "practice/FittedSheet.h"
+#include "practice/NeedleLens.h"
 #include "practice/PracticeDial.h"
+#include "practice/ReadingAid.h"
 #include "view/Fonts.h"
 #include "view/SheetView.h"
 #include "Texts.h"
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -26,8 +29,14 @@ constexpr int MarkGap = 4;
 constexpr int BoxFontHeight = 22;
 constexpr int MarkFontHeight = 24;
 // The words under a row: the largest type that fits the column, down to the smallest.
-constexpr int MistakeFontHeight = 18;
-constexpr int MistakeMinFontHeight = 11;
+constexpr int MistakeFontHeight = 19;
+// Never smaller on screen than this, whatever the scale.
+constexpr int MistakeMinScreenHeight = 10;
+const QColor ReadingColour(0x00, 0x50, 0xD0);
+// A wrong needle's glass: inside its dial, across the pivot from the needles, so that
+// it covers neither of them.
+constexpr double LensRadius = 0.36;  // of the dial's radius
+constexpr double LensCentre = 0.47;
 
 int Scaled(int PagePixels, double Scale) { return std::max(1, static_cast<int>(std::lround(PagePixels * Scale))); }
 
@@ -51,12 +60,30 @@ QLineEdit* MakeBox(QWidget* Parent, const QString& Name)
     return box;
 }
 
-// Red, the colour a teacher marks with.
-void MakeRed(QWidget* Label)
+// Red, the colour a teacher marks with; the way to read a dial in the aid's blue.
+void Colour(QWidget* Label, const QColor& Colour)
 {
-    QPalette red = Label->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    Label->setPalette(red);
+    QPalette palette = Label->palette();
+    palette.setColor(QPalette::WindowText, Colour);
+    Label->setPalette(palette);
+}
+
+QLabel* MakeBandLabel(QWidget* Parent, const QString& Name, const QColor& Colour)
+{
+    auto* label = new QLabel(Parent);
+    label->setObjectName(Name);
+    ::Colour(label, Colour);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    return label;
+}
+
+// The largest type up to the band's that writes Text within Width, at least the smallest.
+void FitFont(QLabel* Label, int Width, int Largest, int Smallest)
+{
+    int height = Largest;
+    while (height > Smallest && QFontMetrics(GothicFont(height)).horizontalAdvance(Label->text()) > Width)
+        --height;
+    Label->setFont(GothicFont(height));
 }
 
 }  // namespace
@@ -93,13 +120,17 @@ void TPracticeOverlay::CreateProblem(int Index)
     // Clear, so it hides nothing under it.
     boxes.Mark = new TLabel(this);
     boxes.Mark->setObjectName(QStringLiteral("LabelMark") + number);
-    MakeRed(boxes.Mark);
+    Colour(boxes.Mark, Qt::red);
     boxes.Mark->setAutoFillBackground(false);
     boxes.Mark->hide();
-    boxes.Mistake = new QLabel(this);
-    boxes.Mistake->setObjectName(QStringLiteral("LabelMistake") + number);
-    MakeRed(boxes.Mistake);
-    boxes.Mistake->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    boxes.Mistake = MakeBandLabel(this, QStringLiteral("LabelMistake") + number, Qt::red);
+    boxes.Reading = MakeBandLabel(this, QStringLiteral("LabelReading") + number, ReadingColour);
+    boxes.Aid = new TReadingAid(this);
+    boxes.Aid->setObjectName(QStringLiteral("ReadingAid") + number);
+    boxes.Aid->hide();
+    boxes.Lens = new TNeedleLens(this);
+    boxes.Lens->setObjectName(QStringLiteral("NeedleLens") + number);
+    boxes.Lens->hide();
 }
 
 void TPracticeOverlay::ShowSheet(const TSheet& Sheet)
@@ -156,6 +187,7 @@ void TPracticeOverlay::ClearProblem(int Index)
         box->show();
     boxes.Mark->hide();
     boxes.Mistake->clear();
+    ShowReadingWay(Index, false);
     const bool draw = FSheet.Settings.Exercise == exDraw;
     if (draw)
         boxes.Dial->CopyBoard(FView.Dial(Index));
@@ -185,8 +217,16 @@ void TPracticeOverlay::PlaceProblem(int Index)
         used[k]->setGeometry(FFit.Map(QRect(left, place.y(), right - left, place.height())));
     }
     boxes.Mark->setFont(GothicFont(Scaled(MarkFontHeight, scale)));
-    boxes.Mistake->setGeometry(FFit.BandOf(Index));
+    // The words on the band's upper half, the way to read the dial on its lower.
+    const QRect band = FFit.BandOf(Index);
+    const int half = band.height() / 2;
+    boxes.Mistake->setGeometry(band.x(), band.y(), band.width(), half);
+    boxes.Reading->setGeometry(band.x(), band.y() + half, band.width(), band.height() - half);
+    const int smallest = std::min(MistakeMinScreenHeight, Scaled(MistakeFontHeight, scale));
+    for (QLabel* label : {boxes.Mistake, boxes.Reading})
+        FitFont(label, band.width(), Scaled(MistakeFontHeight, scale), smallest);
     PlaceMark(Index);
+    PlaceReadingWay(Index);
 }
 
 void TPracticeOverlay::PlaceMark(int Index)
@@ -263,11 +303,31 @@ TMarking TPracticeOverlay::MarkNow() const
     return MarkAnswers(FSheet.Settings.Unit, FSheet.Weights, answers);
 }
 
+const TPlatformScale& TPracticeOverlay::DialOf(int Index) const
+{
+    if (FSheet.Settings.Exercise == exDraw)
+        return *FBoxes[Index].Dial;
+    return FView.Dial(Index);
+}
+
+TMistake TPracticeOverlay::MistakeOf(int Index) const
+{
+    const TDialDrawing drawing = DialDrawing(DialOf(Index));
+    const std::uint32_t right = FSheet.Weights[Index];
+    if (FSheet.Settings.Exercise == exDraw)
+        return NameMistake(drawing, right, FBoxes[Index].Dial->Value());
+    return NameMistake(drawing, right, BlankForm(FSheet.Settings.Unit, right), TypedAnswer(Index));
+}
+
 void TPracticeOverlay::Mark()
 {
     const TMarking marking = MarkNow();
-    if (!FFirst)
+    if (!FFirst) {
         FFirst = marking;
+        for (int i = 0; i < ProblemCount; ++i)
+            if (!marking.Right[i])
+                ++FMistakes[static_cast<std::size_t>(MistakeOf(i))];
+    }
     ++FMarkings;
     // The first marking leaves the pupil one more try before the answers are shown.
     const bool answersShown = FMarkings >= 2;
@@ -296,7 +356,48 @@ void TPracticeOverlay::ShowMarks(const TMarking& Marking, bool AnswersShown)
                                                  : Texts::MarkWrong + AnswerText(FSheet.Settings.Unit, FSheet.Weights[i], separator));
         PlaceMark(i);
         boxes.Mark->show();
+        const TMistake mistake = right ? TMistake::None : MistakeOf(i);
+        boxes.Mistake->setText(MistakeWords(mistake, DialDrawing(DialOf(i)).FinestMark));
+        ShowReadingWay(i, answer);
+        PlaceProblem(i);
     }
+}
+
+void TPracticeOverlay::ShowReadingWay(int Index, bool Shown)
+{
+    TProblemBoxes& boxes = FBoxes[Index];
+    boxes.Reading->clear();
+    boxes.Aid->Clear();
+    boxes.Aid->hide();
+    boxes.Lens->Clear();
+    boxes.Lens->hide();
+    if (!Shown)
+        return;
+    const std::uint32_t right = FSheet.Weights[Index];
+    const TReadingWay way = ReadingWay(DialDrawing(DialOf(Index)), right);
+    boxes.Reading->setText(ReadingWayText(way, FSheet.Settings.Unit, right,
+                                          QString::fromStdString(LocaleDecimalSeparator())));
+    boxes.Aid->Show(DialOf(Index), way.From, way.Marks, way.Mark);
+    if (FSheet.Settings.Exercise == exDraw)
+        boxes.Lens->Show(*boxes.Dial, boxes.Dial->Value(), right);
+    boxes.Lens->setVisible(FSheet.Settings.Exercise == exDraw);
+}
+
+void TPracticeOverlay::PlaceReadingWay(int Index)
+{
+    TProblemBoxes& boxes = FBoxes[Index];
+    // Over the dial as the fitted sheet shows it; the pupil's dial is that already.
+    const QRect dial = FSheet.Settings.Exercise == exDraw ? boxes.Dial->geometry()
+                                                          : FFit.Map(FView.Dial(Index).geometry());
+    boxes.Aid->setGeometry(dial);
+    boxes.Aid->raise();
+    // Across the pivot from the right needle.
+    const double radius = dial.width() / 2.0;
+    const double angle = 2 * std::numbers::pi * FSheet.Weights[Index] / std::max<std::uint32_t>(1, DialOf(Index).ValueMax());
+    const QPointF centre = QRectF(dial).center() - LensCentre * radius * QPointF(std::sin(angle), -std::cos(angle));
+    const double lens = LensRadius * radius;
+    boxes.Lens->setGeometry(QRectF(centre.x() - lens, centre.y() - lens, 2 * lens, 2 * lens).toRect());
+    boxes.Lens->raise();
 }
 
 std::optional<int> TPracticeOverlay::FirstScore() const
@@ -307,6 +408,7 @@ std::optional<int> TPracticeOverlay::FirstScore() const
 TPracticeTally TPracticeOverlay::Tally() const
 {
     TPracticeTally tally = FDone;
+    tally.Mistakes = FMistakes;
     if (FFirst) {
         ++tally.Sheets;
         tally.Right += FFirst->Score;
@@ -318,8 +420,17 @@ TPracticeTally TPracticeOverlay::Tally() const
 void TPracticeOverlay::ShowTally()
 {
     const TPracticeTally tally = Tally();
-    FStatus.Tally->setText(tally.Sheets == 0 ? QString()
-                                             : Texts::PracticeTally.Counting(tally.Sheets).arg(tally.Right).arg(tally.Asked));
+    if (tally.Sheets == 0) {
+        FStatus.Tally->clear();
+        return;
+    }
+    QString text = Texts::PracticeTally.Counting(tally.Sheets).arg(tally.Right).arg(tally.Asked);
+    // The mistake named most often, the first of equals in the order they are tried.
+    const auto most = std::max_element(tally.Mistakes.begin() + 1, tally.Mistakes.end());
+    if (*most > 0)
+        text += Texts::PracticeMostMistaken.Counting(*most).arg(
+            MistakeName(static_cast<TMistake>(most - tally.Mistakes.begin())));
+    FStatus.Tally->setText(text);
 }
 
 bool TPracticeOverlay::eventFilter(QObject* Watched, QEvent* Event)

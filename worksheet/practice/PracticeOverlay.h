@@ -13,9 +13,11 @@
 //
 // Its controls keep the names tools drive them by: EditAnswer1…6 (grams alone),
 // EditKilograms1…6 and EditGrams1…6, PracticeScale1…6 (the pupil's dials),
-// LabelMark1…6, LabelMistake1…6, and in the strip LabelScore, LabelTally, LabelPraise.
+// LabelMark1…6, LabelMistake1…6 and LabelReading1…6 (the way to read a wrong dial), and
+// in the strip LabelScore, LabelTally, LabelPraise.
 
 #include "practice/Marking.h"
+#include "practice/Mistakes.h"
 #include "sheet/Sheet.h"
 
 #include <QWidget>
@@ -26,6 +28,9 @@
 class QLabel;
 class QLineEdit;
 class TFittedSheet;
+class TNeedleLens;
+class TReadingAid;
+class TPlatformScale;
 class TPracticeDial;
 class TLabel;
 class TSheetView;
@@ -43,6 +48,8 @@ struct TPracticeTally {
     int Sheets = 0;
     int Right = 0;
     int Asked = 0;
+    // The named mistakes of the first markings, by kind.
+    std::array<int, MistakeKindCount> Mistakes{};
 };
 
 class TPracticeOverlay : public QWidget {
@@ -78,6 +85,9 @@ private:
         TPracticeDial* Dial = nullptr;   // on a draw sheet
         TLabel* Mark = nullptr;
         QLabel* Mistake = nullptr;       // in the band under the row
+        QLabel* Reading = nullptr;       // under it, once the answers are shown
+        TReadingAid* Aid = nullptr;      // over the dial, likewise
+        TNeedleLens* Lens = nullptr;     // a wrong needle enlarged, on a draw sheet
     };
 
     void CreateProblem(int Index);
@@ -93,7 +103,13 @@ private:
     bool AnyBoxEmpty() const;
     TTypedAnswer TypedAnswer(int Index) const;
     TMarking MarkNow() const;
+    // The dial problem Index is read or drawn on.
+    const TPlatformScale& DialOf(int Index) const;
+    TMistake MistakeOf(int Index) const;
     void ShowMarks(const TMarking& Marking, bool AnswersShown);
+    // The way to the right reading over a wrong dial, and under its row; hidden for a right one.
+    void ShowReadingWay(int Index, bool Shown);
+    void PlaceReadingWay(int Index);
     void ShowTally();
 
     const TSheetView& FView;
@@ -105,5 +121,6 @@ private:
     std::optional<TMarking> FFirst;
     int FMarkings = 0;
     TPracticeTally FDone;  // the sheets before this one
+    std::array<int, MistakeKindCount> FMistakes{};  // every first marking's, this sheet's too
     std::array<TProblemBoxes, ProblemCount> FBoxes{};
 };

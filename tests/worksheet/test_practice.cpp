@@ -7,6 +7,7 @@
 #include "view/SheetView.h"
 
 #include "CommandLine.h"
+#include "practice/Marking.h"
 #include "practice/PracticeDial.h"
 #include "window/MainWindow.h"
 
@@ -228,6 +229,89 @@ private slots:
         QCOMPARE(first->Value(), 0u);
         QCOMPARE(RedPixels(*driver.Find<TPracticeDial>("PracticeScale2")), 0);
         QVERIFY(driver.Find<QLabel>("LabelMark2")->isHidden());
+    }
+
+    // A 5 kg dial densely graduated: a mark every 20 g, a numeral every 200 g.
+    void mistakesAreNamedAndTheLadderFollows()
+    {
+        Sheet driver;
+        driver.Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(driver.Form.get()));
+        TSheet sheet = driver.Form->Sheet();
+        sheet.Settings.Capacity = 2;
+        sheet.Weights = {3860, 1260, 2660, 4340, 1720, 3000};
+        driver.Form->ApplySheet(sheet);
+        QTest::mouseClick(driver.Find<QCheckBox>("CheckBoxPractice"), Qt::LeftButton);
+        struct TRow {
+            const char* Kilograms;
+            const char* Grams;
+            QString Words;
+        };
+        const TRow rows[ProblemCount] = {
+            {"3", "840", "目もり1つ分ずれています。"},
+            {"1", "26", "kgとgのかきかたをまちがえています。"},
+            {"2", "630", "小さい1目もりは20gです。"},  // three marks of 10 g
+            {"4", "400", "近くの数字をよんでいます。はりの先を見ましょう。"},
+            {"1", "680", "目もりを反対からかぞえています。"},
+            {"3", "", ""},  // a whole kilogram needs no grams
+        };
+        for (int i = 0; i < ProblemCount; ++i) {
+            const QByteArray n = QByteArray::number(i + 1);
+            QTest::keyClicks(driver.Find<QLineEdit>(("EditKilograms" + n).constData()), rows[i].Kilograms);
+            QTest::keyClicks(driver.Find<QLineEdit>(("EditGrams" + n).constData()), rows[i].Grams);
+        }
+        const auto label = [&](const char* Name, int Problem) {
+            return driver.Find<QLabel>(QByteArray(Name + QByteArray::number(Problem)).constData());
+        };
+        driver.Click("ButtonMark");
+        for (int i = 1; i <= ProblemCount; ++i) {
+            QCOMPARE(label("LabelMistake", i)->text(), rows[i - 1].Words);
+            QCOMPARE(label("LabelMark", i)->text(), i == 6 ? QStringLiteral("○") : QStringLiteral("×"));
+            QCOMPARE(label("LabelReading", i)->text(), QString());
+            // Under the blank, clear of every dial and box of the fitted sheet.
+            for (QWidget* other : driver.Find<QWidget>("PracticeOverlay")->findChildren<QWidget*>())
+                if (other->isVisible() && (qobject_cast<QLineEdit*>(other) || other->objectName().startsWith("Label")))
+                    QVERIFY(other == label("LabelMistake", i) || !other->geometry().intersects(label("LabelMistake", i)->geometry()));
+        }
+        QCOMPARE(driver.Text("LabelScore"), QStringLiteral("6問中1問正解"));
+
+        // The second try shows the right answers and the way to them; the first try's score stays.
+        driver.Click("ButtonMark");
+        QCOMPARE(label("LabelMark", 1)->text(), QStringLiteral("×3kg 860g"));
+        QCOMPARE(label("LabelReading", 1)->text(), QStringLiteral("3.8kg から 小さい目もり3つ (1つ20g) → 3kg 860g"));
+        QVERIFY(driver.Find<QWidget>("ReadingAid1")->isVisible());
+        QVERIFY(!driver.Find<QWidget>("ReadingAid6")->isVisible());
+        QCOMPARE(driver.Text("LabelScore"), QStringLiteral("6問中1問正解"));
+
+        // A new sheet is a new page: the boxes forget the last sheet's answers.
+        driver.Click("ButtonNextSheet");
+        auto* first = driver.Find<QLineEdit>("EditKilograms1");
+        QTest::keyClick(first, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(first->text(), QString());
+        QCOMPARE(label("LabelMistake", 1)->text(), QString());
+
+        // On the ladder: two sheets all right move up a level, one poor sheet down again.
+        QTest::mouseClick(driver.Find<QCheckBox>("CheckBoxStepUp"), Qt::LeftButton);
+        QCOMPARE(driver.Text("LabelLevel"), QStringLiteral("レベル 1/15"));
+        const std::pair<bool, const char*> ladder[] = {{true, "レベル 1/15"}, {true, "レベル 2/15"}, {false, "レベル 1/15"}};
+        for (const auto& [good, level] : ladder) {
+            const TSheet& shown = driver.Form->Sheet();
+            for (int i = 0; good && i < ProblemCount; ++i) {
+                const QByteArray n = QByteArray::number(i + 1);
+                const std::uint32_t w = shown.Weights[i];
+                if (shown.Settings.Exercise == exDraw) {
+                    driver.Find<TPracticeDial>(("PracticeScale" + n).constData())->SetValue(w);
+                } else if (BlankForm(shown.Settings.Unit, w) == bfGrams) {
+                    QTest::keyClicks(driver.Find<QLineEdit>(("EditAnswer" + n).constData()), QString::number(w));
+                } else {
+                    QTest::keyClicks(driver.Find<QLineEdit>(("EditKilograms" + n).constData()), QString::number(w / 1000));
+                    QTest::keyClicks(driver.Find<QLineEdit>(("EditGrams" + n).constData()), QString::number(w % 1000));
+                }
+            }
+            driver.Click("ButtonMark");
+            driver.Click("ButtonNextSheet");
+            QCOMPARE(driver.Text("LabelLevel"), QString::fromUtf8(level));
+        }
     }
 
     void theCommandLineStartsPractice()

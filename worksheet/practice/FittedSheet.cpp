@@ -48,9 +48,13 @@ QRect TFittedSheet::BandOf(int Index) const
     // The column runs from its dial's left edge to the next column's.
     const QRect dial = FView.Dial(Index).geometry();
     const int columnWidth = FView.Dial(2).x() - FView.Dial(0).x();
-    const int top = Index % 2 == 0 ? TopCut() : BottomCut();
-    const QRect page(dial.x() - (columnWidth - dial.width()) / 2, top, columnWidth, FBand);
-    return Map(page);
+    // The band opens at the cut, under the bands above it.
+    const int top = Index % 2 == 0 ? TopCut() : BottomCut() + FBand;
+    // Within the page: the outer columns end at its edges.
+    const int left = std::max(0, dial.x() - (columnWidth - dial.width()) / 2);
+    const int right = std::min(FView.width(), dial.x() + (columnWidth + dial.width()) / 2);
+    const auto scaled = [this](double Pixels) { return static_cast<int>(std::lround(Pixels * FScale)); };
+    return QRect(QPoint(scaled(left), scaled(top)), QPoint(scaled(right) - 1, scaled(top + FBand) - 1));
 }
 
 void TFittedSheet::FitInto(const QRect& Area)

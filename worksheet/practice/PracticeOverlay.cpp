@@ -28,10 +28,12 @@ constexpr int BoxGap = 2;
 constexpr int MarkGap = 4;
 constexpr int BoxFontHeight = 22;
 constexpr int MarkFontHeight = 24;
-// The words under a row: the largest type that fits the column, down to the smallest.
-constexpr int MistakeFontHeight = 19;
-// Never smaller on screen than this, whatever the scale.
-constexpr int MistakeMinScreenHeight = 10;
+// The band under a row: the mistake's words in two lines at most, then the way to read
+// the dial in one, in the largest type that fits it, down to the smallest.
+constexpr int MistakeFontHeight = 16;
+constexpr int MistakeLines = 2;
+constexpr int ReadingFontHeight = 15;
+constexpr int ReadingMinFontHeight = 11;
 const QColor ReadingColour(0x00, 0x50, 0xD0);
 // A wrong needle's glass: inside its dial, across the pivot from the needles, so that
 // it covers neither of them.
@@ -74,10 +76,11 @@ QLabel* MakeBandLabel(QWidget* Parent, const QString& Name, const QColor& Colour
     label->setObjectName(Name);
     ::Colour(label, Colour);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    label->setWordWrap(true);
     return label;
 }
 
-// The largest type up to the band's that writes Text within Width, at least the smallest.
+// The largest type up to Largest that writes Label's text within Width, at least Smallest.
 void FitFont(QLabel* Label, int Width, int Largest, int Smallest)
 {
     int height = Largest;
@@ -217,14 +220,13 @@ void TPracticeOverlay::PlaceProblem(int Index)
         used[k]->setGeometry(FFit.Map(QRect(left, place.y(), right - left, place.height())));
     }
     boxes.Mark->setFont(GothicFont(Scaled(MarkFontHeight, scale)));
-    // The words on the band's upper half, the way to read the dial on its lower.
     const QRect band = FFit.BandOf(Index);
-    const int half = band.height() / 2;
-    boxes.Mistake->setGeometry(band.x(), band.y(), band.width(), half);
-    boxes.Reading->setGeometry(band.x(), band.y() + half, band.width(), band.height() - half);
-    const int smallest = std::min(MistakeMinScreenHeight, Scaled(MistakeFontHeight, scale));
-    for (QLabel* label : {boxes.Mistake, boxes.Reading})
-        FitFont(label, band.width(), Scaled(MistakeFontHeight, scale), smallest);
+    const QFont words = GothicFont(Scaled(MistakeFontHeight, scale));
+    const int wordsHeight = std::min(band.height(), MistakeLines * QFontMetrics(words).lineSpacing());
+    boxes.Mistake->setFont(words);
+    boxes.Mistake->setGeometry(band.x(), band.y(), band.width(), wordsHeight);
+    boxes.Reading->setGeometry(band.x(), band.y() + wordsHeight, band.width(), band.height() - wordsHeight);
+    FitFont(boxes.Reading, band.width(), Scaled(ReadingFontHeight, scale), Scaled(ReadingMinFontHeight, scale));
     PlaceMark(Index);
     PlaceReadingWay(Index);
 }

@@ -13,8 +13,9 @@
 
 namespace {
 
-// Room for the practice words under each row of dials, in page pixels: two lines.
-constexpr int BandHeight = 44;
+// Room for the practice words under each row of dials, in page pixels: two lines of
+// the mistake's words and one of the way to read the dial.
+constexpr int BandHeight = 56;
 // The strip: wide enough for its buttons in a child's type, and the type itself.
 constexpr int StripMinWidth = 190;
 constexpr int StripFontHeight = 20;

@@ -182,7 +182,7 @@ QString MistakeId(TMistake Mistake)
     case TMistake::WrongSide: return QStringLiteral("wrong-side");
     case TMistake::None: break;
     }
-    return {};
+    return QStringLiteral("");  // empty, not null: the column holds no nulls
 }
 
 QString TResultStore::DefaultPath()

@@ -92,6 +92,8 @@ private slots:
             QVERIFY(first && second);
             RecordSheet(*opening.Store, second, QStringLiteral("ゆい"), 20);
             RecordSheet(*opening.Store, *first, name, 10);
+            // Her first sheet made ゆい pupil 1; coming back, she is pupil 1 again.
+            QCOMPARE(opening.Store->AddPupil(second, QStringLiteral("ゆい")).value_or(0), 1);
             // A marking of a pupil nobody added is not kept, nor any of its answers.
             QVERIFY(!opening.Store->RecordMarking({999, SheetCode, morning, {}}));
         }

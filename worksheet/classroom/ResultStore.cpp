@@ -235,10 +235,17 @@ std::optional<qint64> TResultStore::AddClass(const QString& Code, const QDateTim
 std::optional<qint64> TResultStore::AddPupil(qint64 Class, const QString& Name)
 {
     QSqlQuery query(FDatabase);
-    query.prepare(QStringLiteral("INSERT INTO pupils (class_id, name) VALUES (?, ?)"));
+    query.prepare(QStringLiteral("INSERT OR IGNORE INTO pupils (class_id, name) VALUES (?, ?)"));
     query.addBindValue(Class);
     query.addBindValue(Name);
-    return Inserted(query);
+    if (!query.exec())
+        return std::nullopt;
+    query.prepare(QStringLiteral("SELECT id FROM pupils WHERE class_id = ? AND name = ?"));
+    query.addBindValue(Class);
+    query.addBindValue(Name);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
 }
 
 bool TResultStore::RecordMarking(const TMarkingRecord& Marking)

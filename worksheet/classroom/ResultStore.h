@@ -3,7 +3,8 @@
 // Qt SQL. Each marking is written in one transaction and is on disk (WAL, synchronous
 // FULL) when RecordMarking returns, so a reply sent after it survives a kill -9 and a
 // power cut. A file that is not a results file of ours, is damaged, or comes from a
-// newer Kestrum is refused with a message and never written to.
+// newer Kestrum is refused with a message and never written to. Like any Qt SQL
+// connection, a store is used from the thread that opened it.
 
 #include "practice/Mistakes.h"
 #include "sheet/Problems.h"
@@ -65,6 +66,8 @@ public:
 
     // The new row's id; none where the write failed.
     std::optional<qint64> AddClass(const QString& Code, const QDateTime& Started);
+    // The id of the class's pupil of that name, added if new: a pupil who comes back
+    // (a tablet restarted) goes on under the same name.
     std::optional<qint64> AddPupil(qint64 Class, const QString& Name);
     // The marking and its answers, all or nothing; true once it is on disk.
     bool RecordMarking(const TMarkingRecord& Marking);

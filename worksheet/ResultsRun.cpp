@@ -42,7 +42,9 @@ int RunResults(const TCommandLine& Line)
     // or a kill leaves the old CSV, or none, and never half of one.
     const QByteArray target = ArgumentBytes(Line.ResultsPath);
     const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArrayLiteral(".") : slash == 0 ? QByteArrayLiteral("/") : target.left(slash);
+    const QByteArray folder = slash < 0    ? QByteArrayLiteral(".")
+                              : slash == 0 ? QByteArrayLiteral("/")
+                                           : target.left(slash);
     const std::unique_ptr<TPartFile> part = TPartFile::Create(folder, target.mid(slash + 1));
     if (!part)
         return CannotWrite(Line, SystemReason());

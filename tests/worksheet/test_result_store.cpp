@@ -138,8 +138,9 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("classes.sqlite"));
         if (refusal.isEmpty()) {
             const TStoreOpening opening = TResultStore::Open(path);
-            RecordSheet(*opening.Store, opening.Store->AddClass(QStringLiteral("4-1"), QDateTime::currentDateTime()).value_or(0),
-                        QStringLiteral("はると"), 10);
+            const std::optional<qint64> added =
+                opening.Store->AddClass(QStringLiteral("4-1"), QDateTime::currentDateTime());
+            RecordSheet(*opening.Store, added.value_or(0), QStringLiteral("はると"), 10);
         } else if (!statements.isEmpty()) {
             {
                 QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
@@ -163,7 +164,8 @@ private slots:
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         program.setProcessEnvironment(env);
         const QString csv = dir.filePath(QStringLiteral("out.csv"));
-        program.start(QStringLiteral(KESTRUM_BINARY), {QStringLiteral("--results"), csv, QStringLiteral("--data"), path});
+        program.start(QStringLiteral(KESTRUM_BINARY),
+                      {QStringLiteral("--results"), csv, QStringLiteral("--data"), path});
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
                  refusal.isEmpty() ? QString() : QStringLiteral("kestrum: %1\n").arg(expected));
@@ -171,8 +173,9 @@ private slots:
         QStringList left{QStringLiteral("classes.sqlite")};
         if (refusal.isEmpty()) {
             left.append(QStringLiteral("out.csv"));
-            QCOMPARE(Bytes(csv), Bom + (Heading + SheetRows.arg(QStringLiteral("2026-12-10T09:10:00+09:00"),
-                                                                QStringLiteral("4-1"), QStringLiteral("はると"))).toUtf8());
+            const QString rows = SheetRows.arg(QStringLiteral("2026-12-10T09:10:00+09:00"), QStringLiteral("4-1"),
+                                               QStringLiteral("はると"));
+            QCOMPARE(Bytes(csv), Bom + (Heading + rows).toUtf8());
         } else {
             QCOMPARE(Bytes(path), before);
         }

@@ -1,8 +1,8 @@
 // The program's start: the command line first, then one worksheet window, open until the
 // user closes it, or with --pdf a class set written to a file without any window, or
 // with --results the class results written as CSV.
-// Nothing is read or saved; every start has the same settings unless the command line
-// gives others.
+// The window reads and saves nothing; every start has the same settings unless the
+// command line gives others.
 
 #include "CommandLine.h"
 #include "PdfRun.h"

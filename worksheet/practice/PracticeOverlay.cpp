@@ -221,12 +221,21 @@ void TPracticeOverlay::PlaceProblem(int Index)
     }
     boxes.Mark->setFont(GothicFont(Scaled(MarkFontHeight, scale)));
     const QRect band = FFit.BandOf(Index);
+    // Words that fit one line leave the way to read two, in a larger type.
     const QFont words = GothicFont(Scaled(MistakeFontHeight, scale));
-    const int wordsHeight = std::min(band.height(), MistakeLines * QFontMetrics(words).lineSpacing());
+    const QFontMetrics wordsMetrics(words);
+    const int wordsLines = wordsMetrics.horizontalAdvance(boxes.Mistake->text()) > band.width() ? MistakeLines : 1;
+    const int wordsHeight = std::min(band.height(), wordsLines * wordsMetrics.lineSpacing());
     boxes.Mistake->setFont(words);
     boxes.Mistake->setGeometry(band.x(), band.y(), band.width(), wordsHeight);
-    boxes.Reading->setGeometry(band.x(), band.y() + wordsHeight, band.width(), band.height() - wordsHeight);
-    FitFont(boxes.Reading, band.width(), Scaled(ReadingFontHeight, scale), Scaled(ReadingMinFontHeight, scale));
+    const QRect reading(band.x(), band.y() + wordsHeight, band.width(), band.height() - wordsHeight);
+    boxes.Reading->setGeometry(reading);
+    const QFont readingFont = GothicFont(Scaled(ReadingFontHeight, scale));
+    const QRect wrapped = QFontMetrics(readingFont).boundingRect(reading, Qt::TextWordWrap, boxes.Reading->text());
+    if (wrapped.height() <= reading.height())
+        boxes.Reading->setFont(readingFont);
+    else
+        FitFont(boxes.Reading, band.width(), Scaled(ReadingFontHeight, scale), Scaled(ReadingMinFontHeight, scale));
     PlaceMark(Index);
     PlaceReadingWay(Index);
 }

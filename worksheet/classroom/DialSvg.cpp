@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -13,15 +14,37 @@
 namespace {
 
 // The generator names a font on every group it opens and sizes the document in
-// millimetres; neither belongs in a drawing of outlines that fills its box.
+// millimetres; neither belongs in a drawing of outlines that fills its box. An
+// identity transform and the default vector effect say nothing.
 bool Kept(const QXmlStreamAttribute& Attribute)
 {
     const QStringView name = Attribute.name();
-    return !name.startsWith(u"font-") && name != u"width" && name != u"height";
+    const QStringView value = Attribute.value();
+    return !name.startsWith(u"font-") && name != u"width" && name != u"height" &&
+           !(name == u"transform" && value == u"matrix(1,0,0,1,0,0)") &&
+           !(name == u"vector-effect" && value == u"none");
 }
 
-// The generator's document, without its title and description and with only the kept
-// attributes, written again without indentation.
+// Coordinates to a tenth of a dial pixel: finer than any screen shows the dial, and
+// a third of the bytes the generator writes for an outline.
+QString Rounded(const QString& Coordinates)
+{
+    static const QRegularExpression fine(QStringLiteral("-?\\d+\\.\\d\\d+"));
+    QString out;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& match : fine.globalMatch(Coordinates)) {
+        out += Coordinates.mid(done, match.capturedStart() - done);
+        QString number = QString::number(match.captured().toDouble(), 'f', 1);
+        if (number.endsWith(u".0"))
+            number.chop(2);
+        out += number == u"-0" ? QStringLiteral("0") : number;
+        done = match.capturedEnd();
+    }
+    return out + Coordinates.mid(done);
+}
+
+// The generator's document, without its title and description, with only the kept
+// attributes and rounded coordinates, written again without indentation.
 QByteArray Compacted(const QByteArray& Svg)
 {
     QByteArray out;
@@ -37,10 +60,20 @@ QByteArray Compacted(const QByteArray& Svg)
                 ++skipped;
                 break;
             }
-            writer.writeStartElement(reader.namespaceUri().toString(), reader.name().toString());
-            for (const QXmlStreamAttribute& attribute : reader.attributes())
-                if (Kept(attribute))
-                    writer.writeAttribute(attribute);
+            writer.writeStartElement(reader.qualifiedName().toString());
+            // SVG's own namespace only: the generator's xlink is not used by any shape.
+            for (const QXmlStreamNamespaceDeclaration& space : reader.namespaceDeclarations())
+                if (space.prefix().isEmpty())
+                    writer.writeDefaultNamespace(space.namespaceUri().toString());
+            for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+                if (!Kept(attribute))
+                    continue;
+                const QStringView name = attribute.name();
+                if (name == u"d" || name == u"points")
+                    writer.writeAttribute(attribute.qualifiedName().toString(), Rounded(attribute.value().toString()));
+                else
+                    writer.writeAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+            }
             break;
         }
         case QXmlStreamReader::EndElement:

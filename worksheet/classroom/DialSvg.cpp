@@ -43,8 +43,30 @@ QString Rounded(const QString& Coordinates)
     return out + Coordinates.mid(done);
 }
 
+// A mark as the generator writes it: an open polyline with nothing of its own but
+// its points, which a path of its group can carry as well.
+bool PlainPolyline(const QXmlStreamReader& Reader)
+{
+    const QXmlStreamAttributes attributes = Reader.attributes();
+    const qsizetype own = attributes.hasAttribute(QStringLiteral("vector-effect")) ? 3 : 2;
+    return Reader.name() == u"polyline" && attributes.value(QStringLiteral("fill")) == u"none" &&
+           attributes.hasAttribute(QStringLiteral("points")) && attributes.size() == own;
+}
+
+// Polyline points ("x,y x,y") as path data ("Mx yLx y").
+QString PathData(QStringView Points)
+{
+    QString data;
+    for (const QStringView point : Points.split(u' ', Qt::SkipEmptyParts)) {
+        data += data.isEmpty() ? u'M' : u'L';
+        data += point.toString().replace(u',', u' ');
+    }
+    return data;
+}
+
 // The generator's document, without its title and description, with only the kept
-// attributes and rounded coordinates, written again without indentation.
+// attributes and rounded coordinates, and the marks of one group in one path (a
+// third of the bytes of a polyline each), written again without indentation.
 QByteArray Compacted(const QByteArray& Svg)
 {
     QByteArray out;
@@ -52,14 +74,29 @@ QByteArray Compacted(const QByteArray& Svg)
     QXmlStreamWriter writer(&out);
     writer.writeStartDocument();
     int skipped = 0;  // depth inside a left-out element
+    QString marks;    // path data of the polylines since the last other element
+    const auto writeMarks = [&] {
+        if (marks.isEmpty())
+            return;
+        writer.writeEmptyElement(QStringLiteral("path"));
+        writer.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+        writer.writeAttribute(QStringLiteral("d"), Rounded(marks));
+        marks.clear();
+    };
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
             const bool leftOut = reader.name() == u"title" || reader.name() == u"desc";
+            if (skipped == 0 && PlainPolyline(reader)) {
+                marks += PathData(reader.attributes().value(QStringLiteral("points")));
+                ++skipped;
+                break;
+            }
             if (skipped > 0 || leftOut) {
                 ++skipped;
                 break;
             }
+            writeMarks();
             writer.writeStartElement(reader.qualifiedName().toString());
             // SVG's own namespace only: the generator's xlink is not used by any shape.
             for (const QXmlStreamNamespaceDeclaration& space : reader.namespaceDeclarations())
@@ -77,10 +114,12 @@ QByteArray Compacted(const QByteArray& Svg)
             break;
         }
         case QXmlStreamReader::EndElement:
-            if (skipped > 0)
+            if (skipped > 0) {
                 --skipped;
-            else
+            } else {
+                writeMarks();
                 writer.writeEndElement();
+            }
             break;
         case QXmlStreamReader::Characters:
             if (skipped == 0 && !reader.isWhitespace())

@@ -45,12 +45,8 @@ private slots:
         const auto sheet = [](int Capacity, bool Dense, TPer200Choice Per200, bool Enlarged,
                               TTypeShowNumerals Numerals, TExercise Exercise) {
             TSheet s;
-            s.Settings.Capacity = Capacity;
-            s.Settings.Dense = Dense;
-            s.Settings.Per200 = Per200;
-            s.Settings.Enlarged = Enlarged;
-            s.Settings.Numerals = Numerals;
-            s.Settings.Exercise = Exercise;
+            s.Settings = {.Capacity = Capacity, .Dense = Dense, .Per200 = Per200, .Enlarged = Enlarged,
+                          .Exercise = Exercise, .Numerals = Numerals};
             s.Weights = {1350, 700, 3300, 4100, 60500, 250};
             return s;
         };
@@ -93,9 +89,9 @@ private slots:
         view.SetSheet(sheet);
         auto* dial = view.findChild<TPlatformScale*>(QStringLiteral("PlatformScale%1").arg(index + 1));
         QVERIFY(dial != nullptr);
-        QImage painted(285, 285, QImage::Format_RGB32), drawn(285, 285, QImage::Format_RGB32);
+        QImage painted(285, 285, QImage::Format_RGB32);
         painted.fill(Qt::white);
-        drawn.fill(Qt::white);
+        QImage drawn = painted;
         {
             QPainter painter(&painted);
             TQtCanvas canvas(painter);

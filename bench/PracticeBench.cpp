@@ -6,7 +6,10 @@
 // BM_PracticeMark is the click on "答え合わせ(&O)" in a window in practice: the
 // answers read from the boxes, marked, and the marks, score and tally set. BM_PracticeNextSheet
 // is the click on "つぎの問題(&X)": six new weights and the boxes laid out empty for
-// them. The windows are never shown, so no paint follows.
+// them. Those windows are never shown, so no paint follows. BM_PracticeMarkWithAids is
+// the marking a pupil sees after the second try: the right answers, the words and the
+// reading aids over every wrong dial, and the whole practice stage painted at
+// 1366 × 768. BM_NameMistakes (MistakeBench.cpp) is the naming alone.
 
 #include "AlternatingRandom.h"
 #include "practice/Marking.h"
@@ -62,8 +65,22 @@ void BM_PracticeNextSheet(benchmark::State& state)
         next->click();
 }
 
+void BM_PracticeMarkWithAids(benchmark::State& state)
+{
+    const std::unique_ptr<TFormKestrum> form = PractisingForm();
+    form->resize(1366, 768);
+    auto* mark = form->findChild<QPushButton*>(QStringLiteral("ButtonMark"));
+    auto* stage = form->findChild<QWidget*>(QStringLiteral("PracticeStage"));
+    mark->click();  // the first try; every marking after it shows the answers and the aids
+    for (auto _ : state) {
+        mark->click();
+        benchmark::DoNotOptimize(stage->grab());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_PracticeMarkWithAids)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkAnswers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PracticeMark)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PracticeNextSheet)->Unit(benchmark::kMicrosecond);

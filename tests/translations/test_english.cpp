@@ -4,6 +4,7 @@
 
 #include "../common/WorksheetDriver.h"
 #include "../printing/PdfProbe.h"
+#include "Texts.h"
 #include "Translations.h"
 #include "window/DialogPrintSet.h"
 
@@ -125,6 +126,9 @@ private slots:
     void englishWindow()
     {
         QVERIFY(InstallTranslations(*qApp, lgEnglish));
+        // Counts take the plural forms.
+        QCOMPARE(Texts::PracticeTally.Counting(1).arg(5).arg(6), QStringLiteral("So far: 1 sheet, 5/6 right"));
+        QCOMPARE(Texts::PracticeTally.Counting(3).arg(16).arg(18), QStringLiteral("So far: 3 sheets, 16/18 right"));
         Sheet sheet;
         sheet.Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(sheet.Form.get()));

@@ -150,6 +150,11 @@ private slots:
                 QCOMPARE(driver.Text("LabelMark4"), QStringLiteral("○"));
                 QCOMPARE(driver.Text("LabelScore"), QStringLiteral("6問中5問正解"));
                 QCOMPARE(driver.Text("LabelTally"), tallies[0]);
+                // Away from practice and back: the answers stay, and the sheet counts once.
+                QTest::mouseClick(practice, Qt::LeftButton);
+                QTest::mouseClick(practice, Qt::LeftButton);
+                QCOMPARE(wrong->text(), QStringLiteral("300"));
+                QCOMPARE(driver.Text("LabelTally"), tallies[0]);
             }
 
             driver.Click("ButtonNextSheet");
@@ -255,6 +260,9 @@ private slots:
             {"1", "680", "目もりを反対からかぞえています。"},
             {"3", "", ""},  // a whole kilogram needs no grams
         };
+        // A kg-g blank's kilograms are whole.
+        QTest::keyClicks(driver.Find<QLineEdit>("EditKilograms6"), ".");
+        QCOMPARE(driver.Find<QLineEdit>("EditKilograms6")->text(), QString());
         for (int i = 0; i < ProblemCount; ++i) {
             const QByteArray n = QByteArray::number(i + 1);
             QTest::keyClicks(driver.Find<QLineEdit>(("EditKilograms" + n).constData()), rows[i].Kilograms);
@@ -300,7 +308,9 @@ private slots:
                 const QByteArray n = QByteArray::number(i + 1);
                 const std::uint32_t w = shown.Weights[i];
                 if (shown.Settings.Exercise == exDraw) {
-                    driver.Find<TPracticeDial>(("PracticeScale" + n).constData())->SetValue(w);
+                    auto* dial = driver.Find<TPracticeDial>(("PracticeScale" + n).constData());
+                    QCOMPARE(dial->TypeBoardScale(), driver.Dial(i + 1)->TypeBoardScale());
+                    dial->SetValue(w);
                 } else if (BlankForm(shown.Settings.Unit, w) == bfGrams) {
                     QTest::keyClicks(driver.Find<QLineEdit>(("EditAnswer" + n).constData()), QString::number(w));
                 } else {
@@ -312,6 +322,16 @@ private slots:
             driver.Click("ButtonNextSheet");
             QCOMPARE(driver.Text("LabelLevel"), QString::fromUtf8(level));
         }
+
+        // The teacher's fitted view shows the sheet alone, and gives the window back.
+        QTest::mouseClick(driver.Find<QCheckBox>("CheckBoxPractice"), Qt::LeftButton);
+        QCOMPARE(driver.Form->Sheet().Settings, sheet.Settings);
+        auto* fit = driver.Find<QCheckBox>("CheckBoxFitView");
+        QTest::mouseClick(fit, Qt::LeftButton);
+        QVERIFY(driver.Find<QWidget>("FittedSheet")->isVisible());
+        QVERIFY(!driver.Find<QWidget>("EditKilograms1")->isVisible());
+        QTest::mouseClick(fit, Qt::LeftButton);
+        QVERIFY(!driver.Find<QWidget>("FittedSheet")->isVisible());
     }
 
     void theCommandLineStartsPractice()
@@ -327,6 +347,12 @@ private slots:
         QVERIFY(form.findChild<QWidget*>("GroupBoxStart")->isHidden());
         QCOMPARE(form.Sheet().Settings.CapacityGrams(), 5000);
         QVERIFY(form.findChild<QLineEdit*>("EditKilograms1")->isVisible());
+
+        // On the ladder, from its first level.
+        TMainWindow ladder;
+        StartWindow(ParseCommandLine({"kestrum", "--step-up"}), ladder);
+        QVERIFY(ladder.Form().Practising());
+        QCOMPARE(ladder.Form().findChild<QLabel*>("LabelLevel")->text(), QStringLiteral("レベル 1/15"));
     }
 };
 

@@ -29,6 +29,8 @@ public:
     // The size the sheet with its bands takes at scale 1.
     QSize PageSize() const;
 
+    // Opens or closes the bands: a sheet shown without practice needs none.
+    void SetBand(int Band) { FBand = Band; }
     // The area the sheet may fill: it is scaled to fit it, centred across.
     void FitInto(const QRect& Area);
 

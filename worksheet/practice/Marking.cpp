@@ -4,20 +4,6 @@
 
 namespace {
 
-// Whole grams or kilograms from a box of digits alone; none past what 32 bits hold.
-std::optional<std::uint64_t> WholeNumber(const QString& Digits)
-{
-    if (Digits.isEmpty() || Digits.size() > 9)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : Digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c.unicode() - u'0');
-    }
-    return value;
-}
-
 std::optional<std::uint32_t> Grams(std::uint64_t Value)
 {
     if (Value > std::numeric_limits<std::uint32_t>::max())
@@ -38,16 +24,29 @@ std::optional<std::uint32_t> DecimalKilograms(const QString& Text)
         fraction.chop(1);
     if (fraction.size() > 3)
         return std::nullopt;
-    const std::optional<std::uint64_t> kilograms = whole.isEmpty() ? std::uint64_t{0} : WholeNumber(whole);
+    const std::optional<std::uint64_t> kilograms = whole.isEmpty() ? std::uint64_t{0} : DigitsValue(whole);
     const std::optional<std::uint64_t> thousandths =
         fraction.isEmpty() ? std::uint64_t{0}
-                           : WholeNumber(fraction.leftJustified(3, QLatin1Char('0')));
+                           : DigitsValue(fraction.leftJustified(3, QLatin1Char('0')));
     if (!kilograms || !thousandths)
         return std::nullopt;
     return Grams(*kilograms * 1000 + *thousandths);
 }
 
 }  // namespace
+
+std::optional<std::uint64_t> DigitsValue(const QString& Digits, int MaxDigits)
+{
+    if (Digits.isEmpty() || Digits.size() > MaxDigits)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : Digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c.unicode() - u'0');
+    }
+    return value;
+}
 
 TBlankForm BlankForm(TAnswerUnit Unit, std::uint32_t Weight)
 {
@@ -78,15 +77,15 @@ std::optional<std::uint32_t> AnswerGrams(TBlankForm Form, const TTypedAnswer& An
 {
     switch (Form) {
     case bfGrams:
-        if (const auto grams = WholeNumber(HalfWidthDigits(Answer.Grams)))
+        if (const auto grams = DigitsValue(HalfWidthDigits(Answer.Grams)))
             return Grams(*grams);
         return std::nullopt;
     case bfKilograms:
         return DecimalKilograms(HalfWidthDigits(Answer.Kilograms));
     case bfKilogramsAndGrams: {
         // "1" kg with the grams left empty is 1 kg 0 g, as a pupil writes a whole kilogram.
-        const auto kilograms = WholeNumber(HalfWidthDigits(Answer.Kilograms));
-        const auto grams = Answer.Grams.isEmpty() ? std::uint64_t{0} : WholeNumber(HalfWidthDigits(Answer.Grams));
+        const auto kilograms = DigitsValue(HalfWidthDigits(Answer.Kilograms));
+        const auto grams = Answer.Grams.isEmpty() ? std::uint64_t{0} : DigitsValue(HalfWidthDigits(Answer.Grams));
         if (!kilograms || !grams || *grams >= 1000)
             return std::nullopt;
         return Grams(*kilograms * 1000 + *grams);

@@ -32,6 +32,10 @@ struct TTypedAnswer {
 // their ASCII form; everything else as it stands.
 QString HalfWidthDigits(const QString& Text);
 
+// A box of ASCII digits alone as a whole number; none for an empty box, any other
+// character, or more than MaxDigits digits (nine keep it within 32 bits).
+std::optional<std::uint64_t> DigitsValue(const QString& Digits, int MaxDigits = 9);
+
 // The weight in grams an answer in the form stands for: "1.25", "1.250" and "１．２５"
 // kilograms are all 1250 g. None for an empty box, anything but digits and one point
 // where the form allows it, grams of 1000 or more beside kilograms, or a fraction of a

@@ -109,19 +109,7 @@ bool PointMoved(const std::optional<TDigits>& Typed, const std::optional<TDigits
 }
 
 // A box of digits alone read as a whole number; an empty box is none.
-std::optional<std::uint64_t> Whole(const QString& Typed)
-{
-    const QString text = HalfWidthDigits(Typed);
-    if (text.isEmpty() || text.size() > 18)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c.unicode() - u'0');
-    }
-    return value;
-}
+std::optional<std::uint64_t> Whole(const QString& Typed) { return DigitsValue(HalfWidthDigits(Typed), 18); }
 
 // "1.5" or "1.50" for 1.05 kg, "1.026" for 1.26 kg: the right kilograms, and the digits
 // after the point right but for zeros at either end.

@@ -6,6 +6,7 @@
 #include "view/SheetView.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 
@@ -64,15 +65,18 @@ void TPracticeStage::AddToStrip(QWidget* Control)
     Control->setParent(FStrip);
     Control->setFont(FStrip->font());
     // Before the status lines.
-    FStripLayout->insertWidget(FStripLayout->count() - 1 - static_cast<int>(FPracticeOnly.size()), Control);
-    Control->show();
+    // A check box keeps its own width: it takes clicks on its box and caption only.
+    const bool checkBox = qobject_cast<QCheckBox*>(Control) != nullptr;
+    FStripLayout->insertWidget(FStripLayout->indexOf(FLevel), Control, 0, checkBox ? Qt::AlignLeft : Qt::Alignment());
+    FPracticeOnly << Control;
 }
 
 void TPracticeStage::PutSwitch(QWidget* Switch)
 {
     Switch->setParent(FStrip);
     Switch->setFont(FStrip->font());
-    FStripLayout->insertWidget(0, Switch);
+    FStripLayout->insertWidget(0, Switch, 0, Qt::AlignLeft);
+    Switch->setAutoFillBackground(false);
     Switch->show();
 }
 
@@ -80,6 +84,8 @@ QWidget* TPracticeStage::Strip() const { return FStrip; }
 
 void TPracticeStage::SetPractising(bool On)
 {
+    FFitted->SetBand(On ? BandHeight : 0);
+    LayOut();
     FOverlay->setVisible(On);
     for (QWidget* label : FPracticeOnly)
         label->setVisible(On);
@@ -102,7 +108,8 @@ void TPracticeStage::LayOut()
     const QSize page = FFitted->PageSize();
     const bool beside = width() * page.height() >= height() * page.width();
     if (beside) {
-        const int sheetWidth = std::min(width() - StripMinWidth, height() * page.width() / page.height());
+        const int strip = std::max(StripMinWidth, FStrip->sizeHint().width());
+        const int sheetWidth = std::min(width() - strip, height() * page.width() / page.height());
         FFitted->FitInto(QRect(0, 0, sheetWidth, height()));
         const int left = FFitted->geometry().right() + 1;
         FStrip->setGeometry(left, 0, width() - left, height());

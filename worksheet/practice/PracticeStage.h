@@ -23,7 +23,7 @@ public:
     TPracticeStage(const TSheetView& View, QWidget* Parent);
 
     TPracticeOverlay& Overlay() const { return *FOverlay; }
-    // Puts a control of the window's into the strip, in order, and shows it there.
+    // Puts a practice control of the window's into the strip, in order: it shows in practice.
     void AddToStrip(QWidget* Control);
     // The check box that turned the stage on goes first in the strip, to turn it off.
     void PutSwitch(QWidget* Switch);
@@ -47,5 +47,5 @@ private:
     QFrame* FStrip = nullptr;
     QBoxLayout* FStripLayout = nullptr;
     QLabel* FLevel = nullptr;
-    QList<QWidget*> FPracticeOnly;  // the strip's status lines, shown in practice only
+    QList<QWidget*> FPracticeOnly;  // the strip's controls and status lines, shown in practice only
 };

@@ -6,6 +6,7 @@
 #include "dial/TextFit.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -28,8 +29,19 @@ QRectF InkOf(const TScaleLayout::TNumeral& Numeral)
 {
     const TQtCanvas::TTextLayout text =
         TQtCanvas::LayoutText(Numeral.Text, Numeral.Box, Numeral.Format, Numeral.FontSize, 96);
-    const QRect ink = InkBounds(QString::fromStdString(Numeral.Text), text.Font, text.Rect.width(),
-                                text.Rect.height(), text.Flags);
+    // Measuring ink draws the text; the same numerals come back on every dial of a
+    // sheet and every marking, so each is measured once.
+    static QHash<QString, QRect> measured;
+    const QString text16 = QString::fromStdString(Numeral.Text);
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(text16, text.Font.key())
+                            .arg(text.Rect.width())
+                            .arg(text.Rect.height())
+                            .arg(text.Flags);
+    auto found = measured.constFind(key);
+    if (found == measured.constEnd())
+        found = measured.insert(key, InkBounds(text16, text.Font, text.Rect.width(), text.Rect.height(), text.Flags));
+    const QRect ink = *found;
     const QRect box(QPoint(Numeral.Box.Left, Numeral.Box.Top), QPoint(Numeral.Box.Right - 1, Numeral.Box.Bottom - 1));
     return QRectF(ink.translated(text.Rect.topLeft()).intersected(box));
 }

@@ -89,8 +89,10 @@ void TFormKestrum::ShowStage(QCheckBox* Switch, bool On)
     Switch->setGeometry(Switch == CheckBoxPractice ? PracticeSwitchPlace : FitViewSwitchPlace);
     Switch->setFont(font());
     Switch->show();
-    if (Switch == CheckBoxFitView)
+    if (Switch == CheckBoxFitView) {
+        Switch->setAutoFillBackground(true);
         Switch->stackUnder(GroupBoxStart);
+    }
     PracticeStage->hide();
     setMinimumSize(SheetDesignSize);
     Switch->setFocus(Qt::OtherFocusReason);

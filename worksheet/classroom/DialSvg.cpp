@@ -16,11 +16,12 @@ namespace {
 // The generator names a font on every group it opens and sizes the document in
 // millimetres; neither belongs in a drawing of outlines that fills its box. An
 // identity transform and the default vector effect say nothing.
-bool Kept(const QXmlStreamAttribute& Attribute)
+bool Kept(QStringView Element, const QXmlStreamAttribute& Attribute)
 {
     const QStringView name = Attribute.name();
     const QStringView value = Attribute.value();
-    return !name.startsWith(u"font-") && name != u"width" && name != u"height" &&
+    const bool size = Element == u"svg" && (name == u"width" || name == u"height");
+    return !name.startsWith(u"font-") && !size &&
            !(name == u"transform" && value == u"matrix(1,0,0,1,0,0)") &&
            !(name == u"vector-effect" && value == u"none");
 }
@@ -103,7 +104,7 @@ QByteArray Compacted(const QByteArray& Svg)
                 if (space.prefix().isEmpty())
                     writer.writeDefaultNamespace(space.namespaceUri().toString());
             for (const QXmlStreamAttribute& attribute : reader.attributes()) {
-                if (!Kept(attribute))
+                if (!Kept(reader.name(), attribute))
                     continue;
                 const QStringView name = attribute.name();
                 if (name == u"d" || name == u"points")

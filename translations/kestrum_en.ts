@@ -766,5 +766,53 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <source>--step-up: the ladder chooses the sheets; give no --%1 with it</source>
         <translation>--step-up: the ladder chooses the sheets; give no --%1 with it</translation>
     </message>
+    <message>
+        <source>Write every class&apos;s answers from the results file to FILE as CSV, one row per answer, and exit.</source>
+        <translation>Write every class&apos;s answers from the results file to FILE as CSV, one row per answer, and exit.</translation>
+    </message>
+    <message>
+        <source>The class results file for --results (classes.sqlite in the program&apos;s data folder).</source>
+        <translation>The class results file for --results (classes.sqlite in the program&apos;s data folder).</translation>
+    </message>
+    <message>
+        <source>--%1: expected a file name</source>
+        <translation>--%1: expected a file name</translation>
+    </message>
+    <message>
+        <source>--results: writes the class results alone; give no --%1 with it</source>
+        <translation>--results: writes the class results alone; give no --%1 with it</translation>
+    </message>
+    <message>
+        <source>--data: names the results file for --results; give --results with it</source>
+        <translation>--data: names the results file for --results; give --results with it</translation>
+    </message>
+    <message>
+        <source>--results: cannot write %1: %2</source>
+        <translation>--results: cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>the results file could not be read</source>
+        <translation>the results file could not be read</translation>
+    </message>
+    <message>
+        <source>%1 はKestrumの成績ファイルではないので開きません。ファイルはそのままです。</source>
+        <translation>%1 is not a Kestrum results file, so it is not opened. The file is left as it is.</translation>
+    </message>
+    <message>
+        <source>%1 は新しいKestrumの成績ファイルなので、このKestrumでは開けません。ファイルはそのままです。</source>
+        <translation>%1 is a results file of a newer Kestrum, which this Kestrum cannot open. The file is left as it is.</translation>
+    </message>
+    <message>
+        <source>%1 はこわれているので開けません。ファイルはそのままです。</source>
+        <translation>%1 is damaged and cannot be opened. The file is left as it is.</translation>
+    </message>
+    <message>
+        <source>成績ファイル %1 がありません。</source>
+        <translation>There is no results file %1.</translation>
+    </message>
+    <message>
+        <source>成績ファイル %1 を開けません: %2</source>
+        <translation>Cannot open the results file %1: %2</translation>
+    </message>
 </context>
 </TS>

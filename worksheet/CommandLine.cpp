@@ -118,6 +118,28 @@ QString ReadPdf(TReading& R, const QString&, const QString& Value)
     return Value.isEmpty() ? CommandLineTexts::PdfNoFileName.Text() : QString();
 }
 
+// The results are written alone: any other option would ask for a window or a sheet
+// that this run does not make.
+QString ReadResults(TReading& R, const QString& Name, const QString& Value)
+{
+    R.Line.ResultsPath = Value;
+    if (Value.isEmpty())
+        return CommandLineTexts::NoFileName.arg(Name);
+    static const QStringList alongside{QStringLiteral("results"), QStringLiteral("data"), QStringLiteral("lang")};
+    for (const QString& name : R.Given)
+        if (!alongside.contains(name))
+            return CommandLineTexts::ResultsAlone.arg(name);
+    return {};
+}
+
+QString ReadData(TReading& R, const QString& Name, const QString& Value)
+{
+    R.Line.DataPath = Value;
+    if (Value.isEmpty())
+        return CommandLineTexts::NoFileName.arg(Name);
+    return R.Line.ResultsPath.isEmpty() ? CommandLineTexts::DataWithoutResults.Text() : QString();
+}
+
 QString ReadPractice(TReading& R, const QString&, const QString&)
 {
     R.Line.Practice = true;
@@ -279,6 +301,9 @@ QString StepNames() { return Names(StepChoices()); }
 // no name runs whether or not an option is given.
 const TOptionRow OptionRows[] = {
     {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 18, false, ReadLanguage},
+    // Before the settings, whose rows are not reached when none is given.
+    {"results", "FILE", CommandLineTexts::HelpResults, nullptr, 19, false, ReadResults},
+    {"data", "FILE", CommandLineTexts::HelpData, nullptr, 20, false, ReadData},
     {"pdf", "FILE", CommandLineTexts::HelpPdf, nullptr, 0, false, ReadPdf},
     {"practice", nullptr, CommandLineTexts::HelpPractice, nullptr, 1, false, ReadPractice},
     // Before --code, after which nothing more is read.

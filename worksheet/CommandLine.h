@@ -1,6 +1,7 @@
 #pragma once
 // The command line: `kestrum --pdf FILE` writes a class set as a PDF without
-// opening a window, through the same document the set dialog prints; the setting
+// opening a window, through the same document the set dialog prints; `kestrum
+// --results FILE` writes the class results as CSV, also with no window; the setting
 // options also start the window with those settings. Bad input is refused with one
 // line on standard error and exit status 2, and no file is written.
 
@@ -25,6 +26,8 @@ struct TCommandLine {
     QString Error;                 // one line naming the option and what it takes
     TRequest Request = rqRun;
     QString PdfPath;               // empty: open the window
+    QString ResultsPath;           // the CSV of --results; empty: none
+    QString DataPath;              // the results file of --data; empty: the default
     bool Practice = false;         // open the window in practice
     bool StepUp = false;           // practice on the ladder, which chooses the sheets
     int Sheets = 1;

@@ -69,6 +69,19 @@ inline constexpr TText TooFewWeights{QT_TRANSLATE_NOOP("Texts", "the settings le
 // %1 the missing faces, %2 the package that brings them
 inline constexpr TText FontsMissing{QT_TRANSLATE_NOOP("Texts", "the worksheet's fonts are missing (%1): install the package %2")};
 // %1 the file, %2 why
+inline constexpr TText HelpResults{QT_TRANSLATE_NOOP("Texts", "Write every class's answers from the results file to FILE as CSV, "
+                                                 "one row per answer, and exit.")};
+inline constexpr TText HelpData{QT_TRANSLATE_NOOP("Texts", "The class results file for --results (classes.sqlite in the program's "
+                                                 "data folder).")};
+// %1 the option
+inline constexpr TText NoFileName{QT_TRANSLATE_NOOP("Texts", "--%1: expected a file name")};
+// %1 the other option given
+inline constexpr TText ResultsAlone{QT_TRANSLATE_NOOP("Texts", "--results: writes the class results alone; give no --%1 with it")};
+inline constexpr TText DataWithoutResults{QT_TRANSLATE_NOOP("Texts", "--data: names the results file for --results; give "
+                                                 "--results with it")};
+// %1 the file, %2 why
+inline constexpr TText ResultsCannotWrite{QT_TRANSLATE_NOOP("Texts", "--results: cannot write %1: %2")};
+inline constexpr TText ResultsUnreadable{QT_TRANSLATE_NOOP("Texts", "the results file could not be read")};
 inline constexpr TText CannotWrite{QT_TRANSLATE_NOOP("Texts", "--pdf: cannot write %1: %2")};
 
 }  // namespace CommandLineTexts

@@ -1,10 +1,12 @@
 // The program's start: the command line first, then one worksheet window, open until the
-// user closes it, or with --pdf a class set written to a file without any window.
-// Nothing is read or saved; every start has the same settings unless the command line
-// gives others.
+// user closes it, or with --pdf a class set written to a file without any window, or
+// with --results the class results written as CSV.
+// The window reads and saves nothing; every start has the same settings unless the
+// command line gives others.
 
 #include "CommandLine.h"
 #include "PdfRun.h"
+#include "ResultsRun.h"
 #include "dial/FontSubstitutions.h"
 #include "window/MainWindow.h"
 #include "Translations.h"
@@ -32,6 +34,12 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         InstallTranslations(app, language);
         ShowHelpOrVersion(line);
+    }
+    if (!line.ResultsPath.isEmpty()) {
+        // Reading a file and writing another needs no window system either.
+        QCoreApplication app(argc, argv);
+        InstallTranslations(app, language);
+        return RunResults(line);
     }
 
     const std::unique_ptr<QApplication> app =

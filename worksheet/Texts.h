@@ -225,4 +225,12 @@ inline constexpr TText CodeWrongLengths{QT_TRANSLATE_NOOP("Texts", "コードは
 inline constexpr TText CodeWrongCharacter{QT_TRANSLATE_NOOP("Texts", "コードに使われない文字「%1」があります。")};
 inline constexpr TText CodeNoSheet{QT_TRANSLATE_NOOP("Texts", "このコードのシートはありません。打ち間違いがないか確かめてください。")};
 
+// Why the class results file is not opened: %1 the file. Each says the file is left as
+// it is, since a teacher may fear a refused file was lost. %2 the system's reason.
+inline constexpr TText StoreNotOurs{QT_TRANSLATE_NOOP("Texts", "%1 はKestrumの成績ファイルではないので開きません。ファイルはそのままです。")};
+inline constexpr TText StoreNewer{QT_TRANSLATE_NOOP("Texts", "%1 は新しいKestrumの成績ファイルなので、このKestrumでは開けません。ファイルはそのままです。")};
+inline constexpr TText StoreBroken{QT_TRANSLATE_NOOP("Texts", "%1 はこわれているので開けません。ファイルはそのままです。")};
+inline constexpr TText StoreMissing{QT_TRANSLATE_NOOP("Texts", "成績ファイル %1 がありません。")};
+inline constexpr TText StoreCannotOpen{QT_TRANSLATE_NOOP("Texts", "成績ファイル %1 を開けません: %2")};
+
 }  // namespace Texts

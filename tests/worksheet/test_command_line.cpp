@@ -228,6 +228,11 @@ private slots:
             {words("--unit --pdf=x.pdf --unit kg"), QStringLiteral("--unit")},
             // 1500 g to 1800 g in steps of 100 g: four weights, fewer than a sheet's six.
             {words("--pdf x.pdf --min 1500 --max 1800"), QStringLiteral("six")},
+            {words("--results x.csv --pdf y.pdf"), QStringLiteral("--results: writes the class results alone; give no --pdf")},
+            {words("--data d.sqlite"), QStringLiteral("--data: names the results file for --results")},
+            {words("--results x.csv --results"), QStringLiteral("--results: expected a value")},
+            // An export makes no results file where the name is wrong.
+            {words("--results x.csv --data typo.sqlite"), QStringLiteral("typo.sqlite がありません")},
             {{QStringLiteral("--pdf"), QStringLiteral("x.pdf"), QStringLiteral("--unit"), noisy},
              QStringLiteral("\"kg\\n\\x1b[31mredxxx")},
         };

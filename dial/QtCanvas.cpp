@@ -2,6 +2,7 @@
 
 #include "dial/TextFit.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
@@ -254,6 +255,10 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     // and must not clip a second time.
     const QRect line = layout.Rect.translated(Box.Left, Box.Top);
     const int flags = layout.Flags | Qt::TextDontClip;
+    if (FTextAsOutlines) {
+        FillTextOutline(text->Text, layout, line, QRect(Box.Left, Box.Top, width, height));
+        return;
+    }
 
     // Where the ink was measured to fit, the clip would take nothing away and only
     // cost a save, a clip region and a restore per numeral: on a page, where every
@@ -277,6 +282,39 @@ void TQtCanvas::DrawText(const std::string& Text, const TRect& Box, unsigned For
     }
     FPainter.drawText(line, flags, text->Text);
     FPainter.restore();
+}
+
+QPainterPath TQtCanvas::TextOutline(const QString& Text, const QFont& Font, const QRect& Line,
+                                    int Flags)
+{
+    // One line set from the top of its rectangle, aligned by its advance, as drawText
+    // sets a single line.
+    const QFontMetricsF metrics(Font);
+    const qreal advance = metrics.horizontalAdvance(Text);
+    qreal left = Line.left();
+    if (Flags & Qt::AlignHCenter)
+        left += (Line.width() - advance) / 2;
+    else if (Flags & Qt::AlignRight)
+        left += Line.width() - advance;
+    QPainterPath path;
+    path.addText(QPointF(left, Line.top() + metrics.ascent()), Font, Text);
+    return path;
+}
+
+void TQtCanvas::FillTextOutline(const QString& Text, const TTextLayout& Layout, const QRect& Line,
+                                const QRect& Box)
+{
+    QPainterPath outline = TextOutline(Text, Layout.Font, Line, Layout.Flags);
+    // The box clips the outline itself: a device that keeps no clip (an SVG) still
+    // shows no more of the text than the box.
+    if (!Layout.InkInside) {
+        QPainterPath box;
+        box.addRect(Box);
+        outline = outline.intersected(box);
+    }
+    // Only the ink: the numerals are drawn on a clear brush, with no background.
+    // fillPath leaves the painter's pen and brush as they were.
+    FPainter.fillPath(outline, ColorOf(Font.Color));
 }
 
 void TQtCanvas::BeginPreparedTexts(TPreparedTexts& Kept, const std::vector<TTextInBox>& Texts)

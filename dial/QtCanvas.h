@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainterPath>
 #include <QPalette>
 #include <QPoint>
 #include <QRect>
@@ -27,6 +28,9 @@ public:
     void SetSystemPalette(const QPalette& Palette) { FPalette = Palette; }
 
     int Dpi() const { return FDpi; }
+    // Texts drawn as the filled outlines of their glyphs instead of as text: for a
+    // drawing that must show the same figures where the face is not installed.
+    void SetTextAsOutlines(bool v) { FTextAsOutlines = v; }
 
     void Ellipse(int X1, int Y1, int X2, int Y2) override;
     void MoveTo(int X, int Y) override;
@@ -63,6 +67,9 @@ public:
         int Flags;
         bool InkInside = false;
     };
+    // The outlines of a text as drawing it into Line with Flags would set its glyphs.
+    static QPainterPath TextOutline(const QString& Text, const QFont& Font, const QRect& Line,
+                                    int Flags);
     static TTextLayout LayoutText(const std::string& Text, const TRect& Box, unsigned Format,
                                   int Points, int Dpi);
 
@@ -89,6 +96,8 @@ public:
 private:
     void ApplyPenAndBrush();
     void ApplyTextState(const QFont& Font);
+    void FillTextOutline(const QString& Text, const TTextLayout& Layout, const QRect& Line,
+                         const QRect& Box);
 
     QColor ColorOf(TColor Color) const { return ToQColor(Color, FPalette); }
 
@@ -101,6 +110,7 @@ private:
     // Text lands on the same pixels as when it was measured: a raster device under a
     // whole-pixel translation. Only there can a text whose ink fits skip the clip.
     bool FMeasuredPixels;
+    bool FTextAsOutlines = false;
 
     // What this canvas last set on the painter, so that a mark drawn with the pen of
     // the mark before it sets nothing. Empty: not known, set it.

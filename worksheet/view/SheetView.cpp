@@ -6,6 +6,7 @@
 #include "dial/PlatformScale.h"
 #include "sheet/SettingsTables.h"
 #include "sheet/SheetCode.h"
+#include "view/SheetDial.h"
 #include "view/SheetPalette.h"
 #include "Texts.h"
 
@@ -95,11 +96,8 @@ void TSheetView::CreateSheet()
     for (int i = 0; i < ProblemCount; ++i) {
         auto* dial = new TPlatformScale(this);
         dial->setObjectName(QStringLiteral("PlatformScale%1").arg(i + 1));
-        dial->setGeometry(56 + (i / 2) * 336, 48 + (i % 2) * 344, 285, 285);
-        dial->SetBoardColor(clWhite);
-        dial->SetDiameter(285);
-        dial->SetWidthBorderLine(2);
-        dial->SetWidthHand(12);
+        dial->setGeometry(56 + (i / 2) * 336, 48 + (i % 2) * 344, SheetDialSide, SheetDialSide);
+        ShapeSheetDial(*dial);
         PlatformScale[i] = dial;
     }
 }
@@ -159,20 +157,8 @@ QFont TSheetView::CodeFont() const { return LabelSheetCode->PageFont(); }
 void TSheetView::SetSheet(const TSheet& Sheet)
 {
     FSheet = Sheet;
-    const TSheetSettings& s = FSheet.Settings;
-    for (int i = 0; i < ProblemCount; ++i) {
-        TPlatformScale* dial = PlatformScale[i];
-        if (const int capacity = DialCapacity(FSheet, i); capacity >= 0 && capacity < CapacityCount) {
-            const TCapacityRow& row = CapacityRows()[capacity];
-            dial->SetTypeValueMax(row.Type);
-            dial->SetValueMax(static_cast<std::uint32_t>(row.Capacity));
-        }
-        dial->SetTypeBoardScale(BoardScale(s));
-        dial->SetTypeShowScalePer200(ShowScalePer200(s));
-        dial->SetTypeShowNumerals(s.Numerals);
-        dial->SetStretchRatePercent(s.Enlarged ? 150 : 100);
-        dial->SetValue(FSheet.Weights[i]);
-    }
+    for (int i = 0; i < ProblemCount; ++i)
+        SetSheetDial(*PlatformScale[i], FSheet, i);
     ShowCaptions();
 }
 
@@ -243,10 +229,8 @@ void TSheetView::ShowAnswersAndCode()
     const QString separator = QString::fromStdString(LocaleDecimalSeparator());
     // A draw sheet's answer is the needle itself, in red; its weights are written already.
     const bool draw = FSheet.Settings.Exercise == exDraw;
-    for (TPlatformScale* dial : PlatformScale) {
-        dial->SetHandVisible(!draw || shown);
-        dial->SetHandColor(draw ? clRed : clBlack);
-    }
+    for (TPlatformScale* dial : PlatformScale)
+        ShowSheetNeedle(*dial, FSheet, FAnswersShown);
     for (int i = 0; i < ProblemCount; ++i) {
         TLabel* key = LabelKey[i];
         if (shown && !draw) {

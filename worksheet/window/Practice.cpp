@@ -74,6 +74,9 @@ void TFormKestrum::ShowStage(QCheckBox* Switch, bool On)
         if (!GroupBoxStart->isHidden())
             ButtonRadioGroupStartCloseClick(Switch);
         PracticeStage->PutSwitch(Switch);
+        // The window's own buttons lie under the stage: their keys must not reach them.
+        PanelButtons->setEnabled(false);
+        PanelSheetButtons->setEnabled(false);
         // The stage fits the sheet to whatever room the window has: no scrolling.
         setMinimumSize(0, 0);
         PracticeStage->setGeometry(rect());
@@ -94,6 +97,8 @@ void TFormKestrum::ShowStage(QCheckBox* Switch, bool On)
         Switch->stackUnder(GroupBoxStart);
     }
     PracticeStage->hide();
+    PanelButtons->setEnabled(true);
+    PanelSheetButtons->setEnabled(true);
     setMinimumSize(SheetDesignSize);
     Switch->setFocus(Qt::OtherFocusReason);
 }

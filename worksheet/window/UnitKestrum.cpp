@@ -137,9 +137,6 @@ void TFormKestrum::Renew(QObject* Sender)
         return;
     if (!CanDraw())
         SheetPrinter().ReportError(this, Texts::SetCannotFill.arg(1));
-    // In practice, "更新" is the next sheet: the pupil starts on it at once.
-    else if (Practising())
-        PracticeOverlay->FocusFirstBox();
 }
 
 void TFormKestrum::SetProblems()

@@ -14,6 +14,7 @@ packages=(
   g++ cmake ninja-build make
   qt6-base-dev                 # Widgets, PrintSupport (with its CUPS plugin), offscreen platform
   libqt6sql6-sqlite            # Qt SQL's SQLite driver: the class results file
+  libcpp-httplib-dev           # cpp-httplib, header only: the class server's HTTP
   qt6-svg-dev                  # Qt's SVG generator: the scalable icon
   qt6-translations-l10n        # Qt's own dialogs and message boxes in Japanese
   qt6-tools-dev                # Qt6LinguistTools for CMake: the program's English texts

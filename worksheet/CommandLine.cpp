@@ -132,12 +132,45 @@ QString ReadResults(TReading& R, const QString& Name, const QString& Value)
     return {};
 }
 
+// The server serves one class with the settings' sheets: a code, a seed, a set or a
+// window would have nothing to do.
+QString ReadServe(TReading& R, const QString&, const QString&)
+{
+    R.Line.Serve = true;
+    static const QStringList apart{QStringLiteral("results"), QStringLiteral("pdf"),    QStringLiteral("practice"),
+                                   QStringLiteral("step-up"), QStringLiteral("sheets"), QStringLiteral("answers"),
+                                   QStringLiteral("code"),    QStringLiteral("seed")};
+    for (const QString& name : R.Given)
+        if (apart.contains(name))
+            return CommandLineTexts::ServeApart.arg(name);
+    return {};
+}
+
+QString ReadPort(TReading& R, const QString& Name, const QString& Value)
+{
+    if (!R.Line.Serve)
+        return CommandLineTexts::ServeOnly.arg(Name);
+    const std::optional<std::int64_t> port = Whole(Value, 0, 65535);
+    if (!port)
+        return Refusal(Name, CommandLineTexts::PortAccepted, Value);
+    R.Line.Port = static_cast<int>(*port);
+    return {};
+}
+
+QString ReadBind(TReading& R, const QString& Name, const QString& Value)
+{
+    if (!R.Line.Serve)
+        return CommandLineTexts::ServeOnly.arg(Name);
+    R.Line.Bind = Value;
+    return Value.isEmpty() ? CommandLineTexts::BindNoAddress.Text() : QString();
+}
+
 QString ReadData(TReading& R, const QString& Name, const QString& Value)
 {
     R.Line.DataPath = Value;
     if (Value.isEmpty())
         return CommandLineTexts::NoFileName.arg(Name);
-    return R.Line.ResultsPath.isEmpty() ? CommandLineTexts::DataWithoutResults.Text() : QString();
+    return R.Line.ResultsPath.isEmpty() && !R.Line.Serve ? CommandLineTexts::DataWithoutResults.Text() : QString();
 }
 
 QString ReadPractice(TReading& R, const QString&, const QString&)
@@ -303,6 +336,9 @@ const TOptionRow OptionRows[] = {
     {"lang", "LANG", CommandLineTexts::HelpLang, ListOf<LanguageChoices>, 18, false, ReadLanguage},
     // Before the settings, whose rows are not reached when none is given.
     {"results", "FILE", CommandLineTexts::HelpResults, nullptr, 19, false, ReadResults},
+    {"serve", nullptr, CommandLineTexts::HelpServe, nullptr, 21, false, ReadServe},
+    {"port", "N", CommandLineTexts::HelpPort, nullptr, 22, false, ReadPort},
+    {"bind", "ADDRESS", CommandLineTexts::HelpBind, nullptr, 23, false, ReadBind},
     {"data", "FILE", CommandLineTexts::HelpData, nullptr, 20, false, ReadData},
     {"pdf", "FILE", CommandLineTexts::HelpPdf, nullptr, 0, false, ReadPdf},
     {"practice", nullptr, CommandLineTexts::HelpPractice, nullptr, 1, false, ReadPractice},

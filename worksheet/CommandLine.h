@@ -1,7 +1,8 @@
 #pragma once
 // The command line: `kestrum --pdf FILE` writes a class set as a PDF without
 // opening a window, through the same document the set dialog prints; `kestrum
-// --results FILE` writes the class results as CSV, also with no window; the setting
+// --results FILE` writes the class results as CSV, also with no window; `kestrum
+// --serve` serves a class to the pupils' tablets over HTTP, with no window; the setting
 // options also start the window with those settings. Bad input is refused with one
 // line on standard error and exit status 2, and no file is written.
 
@@ -19,6 +20,9 @@
 // Exit status for input the command line refuses.
 constexpr int CommandLineError = 2;
 
+// The port --serve listens on unless --port names another.
+constexpr int DefaultPort = 8642;
+
 // What a command line asks for besides its settings.
 enum TRequest : std::uint8_t { rqRun, rqHelp, rqVersion };
 
@@ -28,6 +32,9 @@ struct TCommandLine {
     QString PdfPath;               // empty: open the window
     QString ResultsPath;           // the CSV of --results; empty: none
     QString DataPath;              // the results file of --data; empty: the default
+    bool Serve = false;            // --serve: the class over HTTP, no window
+    int Port = DefaultPort;        // --port; 0: a free one
+    QString Bind = QStringLiteral("0.0.0.0");  // --bind; the default: every address
     bool Practice = false;         // open the window in practice
     bool StepUp = false;           // practice on the ladder, which chooses the sheets
     int Sheets = 1;

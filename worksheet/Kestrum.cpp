@@ -1,12 +1,14 @@
 // The program's start: the command line first, then one worksheet window, open until the
 // user closes it, or with --pdf a class set written to a file without any window, or
-// with --results the class results written as CSV.
+// with --results the class results written as CSV, or with --serve a class served to
+// the pupils' tablets, also without a window.
 // The window reads and saves nothing; every start has the same settings unless the
 // command line gives others.
 
 #include "CommandLine.h"
 #include "PdfRun.h"
 #include "ResultsRun.h"
+#include "ServeRun.h"
 #include "dial/FontSubstitutions.h"
 #include "window/MainWindow.h"
 #include "Translations.h"
@@ -42,14 +44,17 @@ int main(int argc, char** argv)
         return RunResults(line);
     }
 
-    const std::unique_ptr<QApplication> app =
-        line.PdfPath.isEmpty() ? OpenDisplay(argv[0]) : OpenOffscreen(argv[0]);
+    // The server draws its dials offscreen, as the PDF does.
+    const bool offscreen = !line.PdfPath.isEmpty() || line.Serve;
+    const std::unique_ptr<QApplication> app = offscreen ? OpenOffscreen(argv[0]) : OpenDisplay(argv[0]);
     if (!app)
         return CommandLineError;
     InstallTranslations(*app, language);
     RegisterFontSubstitutions();
     if (!line.PdfPath.isEmpty())
         return RunPdf(line);
+    if (line.Serve)
+        return RunServe(line);
     TMainWindow window;
     StartWindow(line, window);
     return QApplication::exec();

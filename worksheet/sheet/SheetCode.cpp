@@ -12,7 +12,7 @@
 namespace {
 
 // 32 characters without look-alikes: the digits 2 to 9 and the capitals except I, O.
-constexpr char Alphabet[] = "23456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+constexpr auto& Alphabet = SheetCodeAlphabet;
 constexpr int Base = 32;
 constexpr int DataLength = 13;
 constexpr int CodeLength = DataLength + 1;

@@ -25,6 +25,9 @@
 
 #include <optional>
 
+// The characters a code is written in; a class code uses them too.
+inline constexpr char SheetCodeAlphabet[] = "23456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+
 enum TSheetCodeError : std::uint8_t {
     ceNone,
     ceLength,      // not fourteen or fifteen characters once the separators are left out

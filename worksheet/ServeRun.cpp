@@ -1,0 +1,94 @@
+#include "ServeRun.h"
+
+#include "CommandLineTexts.h"
+#include "classroom/ClassServer.h"
+#include "classroom/Classroom.h"
+#include "classroom/ResultStore.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+
+#include <ifaddrs.h>
+#include <netinet/in.h>
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int SignalPipe[2] = {-1, -1};
+
+// Only what is safe in a signal handler: the event loop reads the byte and quits.
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(SignalPipe[1], &byte, 1);
+}
+
+int Failed(const QString& Message)
+{
+    std::fprintf(stderr, "kestrum: %s\n", qPrintable(Message));
+    return CommandLineError;
+}
+
+// The address a tablet types: the one bound to, or where every address is, the first
+// of this machine's own on the network.
+QString HostFor(const QString& Bind)
+{
+    if (Bind != QStringLiteral("0.0.0.0"))
+        return Bind;
+    QString host = QStringLiteral("127.0.0.1");
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0)
+        return host;
+    for (const ifaddrs* a = list; a; a = a->ifa_next) {
+        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET)
+            continue;
+        char text[INET_ADDRSTRLEN] = {};
+        const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
+        if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof(text)) && QLatin1String(text) != "127.0.0.1") {
+            host = QLatin1String(text);
+            break;
+        }
+    }
+    ::freeifaddrs(list);
+    return host;
+}
+
+}  // namespace
+
+int RunServe(const TCommandLine& Line)
+{
+    const QString data = Line.DataPath.isEmpty() ? TResultStore::DefaultPath() : Line.DataPath;
+    const TStoreOpening opening = TResultStore::Open(data, TResultStore::crCreate);
+    if (!opening.Store)
+        return Failed(opening.Refusal);
+    std::optional<TClassroom> room = TClassroom::Open(*opening.Store, Line.Settings.value_or(TSheetSettings{}));
+    if (!room)
+        return Failed(CommandLineTexts::ServeNoClass);
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, SignalPipe) != 0)
+        return Failed(CommandLineTexts::ServeNoClass);
+    QSocketNotifier notifier(SignalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+
+    TClassServer server(*room, *opening.Store);
+    const int port = server.Listen(Line.Bind, Line.Port);
+    if (port == 0)
+        return Failed(CommandLineTexts::ServeCannotListen.arg(Line.Bind).arg(Line.Port));
+    const QString origin = QStringLiteral("http://%1:%2").arg(HostFor(Line.Bind)).arg(port);
+    std::printf("pupils: %s/?class=%s\n", qPrintable(origin), qPrintable(room->Code()));
+    std::printf("teacher: %s/teacher#%s\n", qPrintable(origin), qPrintable(room->TeacherKey()));
+    std::fflush(stdout);
+    QCoreApplication::exec();
+    server.Stop();
+    return 0;
+}

@@ -1,0 +1,187 @@
+#include "classroom/ClassApi.h"
+
+#include "classroom/DialSvg.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int MaxNameLength = 20;
+
+TApiReply Json(const QJsonObject& Object, int Status = 200)
+{
+    return {Status, "application/json", QJsonDocument(Object).toJson(QJsonDocument::Compact)};
+}
+
+TApiReply Refuse(int Status, const char* Why)
+{
+    return Json({{QStringLiteral("error"), QLatin1String(Why)}}, Status);
+}
+
+QString Bearer(const QByteArray& Authorization)
+{
+    static const QByteArray prefix = "Bearer ";
+    return Authorization.startsWith(prefix) ? QString::fromLatin1(Authorization.mid(prefix.size()).trimmed()) : QString();
+}
+
+std::optional<QJsonObject> BodyObject(const QByteArray& Body)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(Body, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+bool GoodName(const QString& Name)
+{
+    if (Name.isEmpty() || Name.size() > MaxNameLength)
+        return false;
+    for (const QChar c : Name)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+    return true;
+}
+
+const char* UnitName(TAnswerUnit Unit)
+{
+    switch (Unit) {
+    case auGrams: return "g";
+    case auKilograms: return "kg";
+    case auKilogramsAndGrams: return "kg-g";
+    }
+    return "kg-g";
+}
+
+QJsonObject TallyObject(const TTally& Tally)
+{
+    return {{QStringLiteral("sheets"), Tally.Sheets},
+            {QStringLiteral("right"), Tally.Right},
+            {QStringLiteral("total"), Tally.Total}};
+}
+
+// The dials in reading order. A reading sheet's weights are the question's answers:
+// only a draw sheet, where they are the question, names them.
+TApiReply SheetReply(const TClassPupil& Pupil)
+{
+    const TSheet& sheet = Pupil.Sheet;
+    const bool draw = sheet.Settings.Exercise == exDraw;
+    QJsonArray dials;
+    for (const int index : ReadingOrder) {
+        QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
+        if (draw)
+            dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
+        dials.append(dial);
+    }
+    return Json({{QStringLiteral("sheet"), Pupil.SheetNumber},
+                 {QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read")},
+                 {QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit))},
+                 {QStringLiteral("dials"), dials}});
+}
+
+TApiReply Join(TClassroom& Class, const QByteArray& Body)
+{
+    const std::optional<QJsonObject> body = BodyObject(Body);
+    if (!body || !(*body)[QStringLiteral("class")].isString() || !(*body)[QStringLiteral("name")].isString())
+        return Refuse(400, "expected {\"class\": CODE, \"name\": NAME}");
+    if ((*body)[QStringLiteral("class")].toString().trimmed().toUpper() != Class.Code())
+        return Refuse(403, "no such class");
+    const QString name = (*body)[QStringLiteral("name")].toString().trimmed();
+    if (!GoodName(name))
+        return Refuse(400, "a name of 1 to 20 characters, no control characters");
+    const std::optional<QString> key = Class.Join(name);
+    if (!key)
+        return Refuse(503, "the results file refused the pupil");
+    return Json({{QStringLiteral("pupil"), *key}});
+}
+
+TApiReply Mark(TClassroom& Class, TClassPupil& Pupil, const QByteArray& Body)
+{
+    const std::optional<QJsonObject> body = BodyObject(Body);
+    const QJsonArray answers = body ? (*body)[QStringLiteral("answers")].toArray() : QJsonArray();
+    std::array<QString, ProblemCount> typed;
+    if (answers.size() != ProblemCount)
+        return Refuse(400, "expected {\"answers\": [6 strings]}");
+    for (int i = 0; i < ProblemCount; ++i) {
+        if (!answers[i].isString())
+            return Refuse(400, "expected {\"answers\": [6 strings]}");
+        typed[i] = answers[i].toString();
+    }
+    const TMarkReply reply = Class.Mark(Pupil, typed);
+    if (!reply.Recorded)
+        return Refuse(503, "the results file refused the marking");
+    QJsonArray marks;
+    for (const TMarkedAnswer& mark : reply.Marks)
+        marks.append(QJsonObject{{QStringLiteral("right"), mark.Right},
+                                 {QStringLiteral("answer"), mark.Answer},
+                                 {QStringLiteral("mistake"), mark.Mistake}});
+    return Json({{QStringLiteral("marks"), marks},
+                 {QStringLiteral("score"), reply.Score},
+                 {QStringLiteral("tally"), TallyObject(reply.Tally)}});
+}
+
+TApiReply Board(const TClassroom& Class)
+{
+    QJsonArray pupils;
+    for (const TClassPupil& pupil : Class.Pupils()) {
+        QJsonObject mistakes;
+        for (const auto& [id, count] : pupil.Mistakes())
+            mistakes.insert(id, count);
+        QJsonObject row = TallyObject(pupil.Tally());
+        row.insert(QStringLiteral("name"), pupil.Name);
+        row.insert(QStringLiteral("level"), pupil.SheetNumber);
+        row.insert(QStringLiteral("mistakes"), mistakes);
+        pupils.append(row);
+    }
+    return Json({{QStringLiteral("pupils"), pupils}});
+}
+
+TApiReply Csv(const TClassroom& Class, const TResultStore& Store)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!Store.WriteCsv(buffer, Class.StoreId()))
+        return Refuse(503, "the results file could not be read");
+    return {200, "text/csv; charset=utf-8", buffer.data()};
+}
+
+}  // namespace
+
+TApiReply AnswerRequest(TClassroom& Class, TResultStore& Store, const TApiRequest& Request)
+{
+    const QByteArray& path = Request.Path;
+    const bool get = Request.Method == "GET" || Request.Method == "HEAD";
+    const bool post = Request.Method == "POST";
+    static const QList<QByteArray> pupilRoutes{"/api/sheet", "/api/mark", "/api/next"};
+    static const QList<QByteArray> teacherRoutes{"/api/board", "/api/results.csv"};
+    if (path == "/api/join")
+        return post ? Join(Class, Request.Body) : Refuse(405, "POST only");
+    const QString key = Bearer(Request.Authorization);
+    if (pupilRoutes.contains(path)) {
+        if (path == "/api/sheet" ? !get : !post)
+            return Refuse(405, path == "/api/sheet" ? "GET only" : "POST only");
+        if (key.isEmpty())
+            return Refuse(401, "no key");
+        TClassPupil* pupil = Class.Pupil(key);
+        if (!pupil)
+            return Refuse(403, "not a pupil's key");
+        if (path == "/api/mark")
+            return Mark(Class, *pupil, Request.Body);
+        if (path == "/api/next")
+            Class.Next(*pupil);
+        return SheetReply(*pupil);
+    }
+    if (teacherRoutes.contains(path)) {
+        if (!get)
+            return Refuse(405, "GET only");
+        if (key.isEmpty())
+            return Refuse(401, "no key");
+        if (!Class.IsTeacher(key))
+            return Refuse(403, "not the teacher's key");
+        return path == "/api/board" ? Board(Class) : Csv(Class, Store);
+    }
+    return Refuse(404, "no such page");
+}

@@ -1,0 +1,84 @@
+#include "classroom/ClassServer.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <httplib.h>
+
+namespace {
+
+// A request holds its body whole in memory: answers and names are short.
+constexpr std::size_t MaxBody = 16 * 1024;
+constexpr time_t Timeout = 10;   // seconds, reading, writing and an idle connection
+constexpr std::size_t Threads = 8;
+
+}  // namespace
+
+TClassServer::TClassServer(TClassroom& Class, TResultStore& Store)
+    : FClass(Class), FStore(Store), FServer(std::make_unique<httplib::Server>())
+{
+    httplib::Server& server = *FServer;
+    server.new_task_queue = [] { return new httplib::ThreadPool(Threads); };
+    server.set_payload_max_length(MaxBody);
+    server.set_read_timeout(Timeout);
+    server.set_write_timeout(Timeout);
+    server.set_keep_alive_timeout(Timeout);
+    const httplib::Server::Handler handler = [this](const httplib::Request& In, httplib::Response& Out) {
+        const auto authorization = In.get_header_value("Authorization");
+        const TApiReply reply = Answer({QByteArray::fromStdString(In.method), QByteArray::fromStdString(In.path),
+                                        QByteArray::fromStdString(authorization), QByteArray::fromStdString(In.body)});
+        Out.status = reply.Status;
+        Out.set_content(reply.Body.toStdString(), reply.ContentType.constData());
+    };
+    // Every method reaches the API, which answers a wrong one with 405.
+    const std::string every = ".*";
+    server.Get(every, handler);
+    server.Post(every, handler);
+    server.Put(every, handler);
+    server.Patch(every, handler);
+    server.Delete(every, handler);
+    server.Options(every, handler);
+}
+
+TClassServer::~TClassServer() { Stop(); }
+
+TApiReply TClassServer::Answer(const TApiRequest& Request)
+{
+    TApiReply reply{503, "application/json", R"({"error":"the server is stopping"})"};
+    if (FStopping)
+        return reply;
+    QMetaObject::invokeMethod(
+        this, [&] { reply = AnswerRequest(FClass, FStore, Request); }, Qt::BlockingQueuedConnection);
+    return reply;
+}
+
+int TClassServer::Listen(const QString& Address, int Port)
+{
+    httplib::Server& server = *FServer;
+    const std::string host = Address.toStdString();
+    const int port = Port == 0 ? server.bind_to_any_port(host) : (server.bind_to_port(host, Port) ? Port : 0);
+    if (port <= 0)
+        return 0;
+    FListening = true;
+    FListener = std::thread([this] {
+        FServer->listen_after_bind();
+        FListening = false;
+    });
+    // Stop finds nothing to stop before the listener runs.
+    while (FListening && !server.is_running())
+        QThread::msleep(1);
+    return port;
+}
+
+void TClassServer::Stop()
+{
+    if (!FListener.joinable())
+        return;
+    FStopping = true;
+    FServer->stop();
+    while (FListening) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    FListener.join();
+}

@@ -1,0 +1,168 @@
+#include "classroom/Classroom.h"
+
+#include "classroom/ClassKeys.h"
+#include "dial/Numerals.h"
+#include "dial/PlatformScale.h"
+#include "practice/Marking.h"
+#include "practice/Mistakes.h"
+#include "sheet/SheetCode.h"
+#include "view/SheetDial.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+namespace {
+
+void Add(std::map<QString, int>& Sum, const std::map<QString, int>& More)
+{
+    for (const auto& [id, count] : More)
+        Sum[id] += count;
+}
+
+// A typed answer in the boxes of its blank. Kilograms and grams come as "1 260", the
+// two boxes apart; a blank below a kilogram has the grams box alone.
+struct TTypedBlank {
+    TBlankForm Form;
+    TTypedAnswer Answer;
+};
+
+TTypedBlank TypedBlank(TAnswerUnit Unit, std::uint32_t Weight, const QString& Text)
+{
+    const TBlankForm form = BlankForm(Unit, Weight);
+    if (form == bfGrams && Unit != auKilogramsAndGrams)
+        return {form, {QString(), Text.trimmed()}};
+    if (form == bfKilograms)
+        return {form, {Text.trimmed(), QString()}};
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    const QStringList boxes = Text.trimmed().split(space, Qt::SkipEmptyParts);
+    if (boxes.size() == 2)
+        return {bfKilogramsAndGrams, {boxes[0], boxes[1]}};
+    const QString box = boxes.value(0);
+    return form == bfGrams ? TTypedBlank{form, {QString(), box}} : TTypedBlank{form, {box, QString()}};
+}
+
+}  // namespace
+
+TTally TClassPupil::Tally() const
+{
+    TTally tally = Done;
+    if (Marked) {
+        tally.Sheets += Marked->Sheets;
+        tally.Right += Marked->Right;
+        tally.Total += Marked->Total;
+    }
+    return tally;
+}
+
+std::map<QString, int> TClassPupil::Mistakes() const
+{
+    std::map<QString, int> mistakes = DoneMistakes;
+    Add(mistakes, MarkedMistakes);
+    return mistakes;
+}
+
+TClassroom::TClassroom(TResultStore& Store, const TSheetSettings& Settings, qint64 StoreId)
+    : FStore(&Store), FSettings(Settings), FStoreId(StoreId), FCode(NewClassCode()), FTeacherKey(NewKey())
+{
+}
+
+std::optional<TClassroom> TClassroom::Open(TResultStore& Store, const TSheetSettings& Settings)
+{
+    if (!DrawSheet(Settings, 0))
+        return std::nullopt;
+    TClassroom room(Store, Settings, 0);
+    const std::optional<qint64> id = Store.AddClass(room.FCode, QDateTime::currentDateTimeUtc());
+    if (!id)
+        return std::nullopt;
+    room.FStoreId = *id;
+    return room;
+}
+
+bool TClassroom::IsTeacher(const QString& Key) const { return SameKey(Key, FTeacherKey); }
+
+TSheet TClassroom::FreshSheet() const
+{
+    return *DrawSheet(FSettings, QRandomGenerator::system()->bounded(SheetSeedLimit));
+}
+
+std::optional<QString> TClassroom::Join(const QString& Name)
+{
+    for (TClassPupil& pupil : FPupils)
+        if (pupil.Name == Name)
+            return pupil.Key = NewKey();
+    const std::optional<qint64> id = FStore->AddPupil(FStoreId, Name);
+    if (!id)
+        return std::nullopt;
+    TClassPupil pupil;
+    pupil.Name = Name;
+    pupil.Key = NewKey();
+    pupil.StoreId = *id;
+    pupil.Sheet = FreshSheet();
+    FPupils.push_back(pupil);
+    return pupil.Key;
+}
+
+TClassPupil* TClassroom::Pupil(const QString& Key)
+{
+    TClassPupil* found = nullptr;
+    for (TClassPupil& pupil : FPupils)
+        if (SameKey(Key, pupil.Key))
+            found = &pupil;
+    return found;
+}
+
+TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, ProblemCount>& Answers)
+{
+    const TSheet& sheet = Pupil.Sheet;
+    const QString separator = QString::fromStdString(LocaleDecimalSeparator());
+    TMarkingRecord record;
+    record.Pupil = Pupil.StoreId;
+    record.SheetCode = SheetCode(sheet);
+    record.MarkedAt = QDateTime::currentDateTimeUtc();
+    TMarkReply reply;
+    std::map<QString, int> mistakes;
+    for (int place = 0; place < ProblemCount; ++place) {
+        const int index = ReadingOrder[place];
+        const std::uint32_t right = sheet.Weights[index];
+        TPlatformScale dial;
+        ShapeSheetDial(dial);
+        SetSheetDial(dial, sheet, index);
+        const TDialDrawing drawing = DialDrawing(dial);
+        TAnswerRecord& answer = record.Answers[place];
+        answer.RightAnswer = AnswerText(sheet.Settings.Unit, right, separator);
+        answer.PupilAnswer = Answers[place];
+        if (sheet.Settings.Exercise == exDraw) {
+            const std::optional<std::uint64_t> needle = DigitsValue(HalfWidthDigits(Answers[place].trimmed()));
+            answer.Right = needle == right;
+            if (needle && !answer.Right && *needle <= UINT32_MAX)
+                answer.Mistake = NameMistake(drawing, right, static_cast<std::uint32_t>(*needle));
+        } else {
+            const TTypedBlank typed = TypedBlank(sheet.Settings.Unit, right, Answers[place]);
+            answer.Right = AnswerGrams(typed.Form, typed.Answer) == right;
+            if (!answer.Right)
+                answer.Mistake = NameMistake(drawing, right, typed.Form, typed.Answer);
+        }
+        reply.Marks[place] = {answer.Right, answer.RightAnswer, MistakeId(answer.Mistake)};
+        reply.Score += answer.Right ? 1 : 0;
+        if (answer.Mistake != TMistake::None)
+            ++mistakes[MistakeId(answer.Mistake)];
+    }
+    // The reply promises the marking is kept: nothing counts until it is on disk.
+    if (!FStore->RecordMarking(record))
+        return reply;
+    reply.Recorded = true;
+    Pupil.Marked = TTally{1, reply.Score, ProblemCount};
+    Pupil.MarkedMistakes = mistakes;
+    reply.Tally = Pupil.Tally();
+    return reply;
+}
+
+void TClassroom::Next(TClassPupil& Pupil)
+{
+    Pupil.Done = Pupil.Tally();
+    Add(Pupil.DoneMistakes, Pupil.MarkedMistakes);
+    Pupil.Marked.reset();
+    Pupil.MarkedMistakes.clear();
+    Pupil.Sheet = FreshSheet();
+    ++Pupil.SheetNumber;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// A class practising on tablets: the pupils who joined, each with a sheet of their own
+// and a tally of their marked sheets. Plain data and one thread: the server hands every
+// request to the thread that owns the class and its results file.
+
+#include "classroom/ResultStore.h"
+#include "sheet/Sheet.h"
+
+#include <QString>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <vector>
+
+struct TTally {
+    int Sheets = 0;  // sheets marked
+    int Right = 0;   // answers right over those sheets
+    int Total = 0;   // answers marked
+};
+
+// One marked answer as the pupil is shown it, in reading order.
+struct TMarkedAnswer {
+    bool Right = false;
+    QString Answer;   // the right answer as the sheet writes it
+    QString Mistake;  // the mistake's name, empty when right or unnamed
+};
+
+struct TMarkReply {
+    bool Recorded = false;  // false: the results file refused it, nothing counted
+    std::array<TMarkedAnswer, ProblemCount> Marks;
+    int Score = 0;
+    TTally Tally;
+};
+
+struct TClassPupil {
+    QString Name;
+    QString Key;
+    qint64 StoreId = 0;
+    TSheet Sheet;
+    int SheetNumber = 1;
+    // The sheets before this one; this one counts with its last marking, once.
+    TTally Done;
+    std::map<QString, int> DoneMistakes;
+    std::optional<TTally> Marked;
+    std::map<QString, int> MarkedMistakes;
+
+    TTally Tally() const;
+    std::map<QString, int> Mistakes() const;
+};
+
+class TClassroom {
+public:
+    // Adds the class to Store, which outlives it; none where the store refuses it or
+    // the settings leave fewer than six weights.
+    static std::optional<TClassroom> Open(TResultStore& Store, const TSheetSettings& Settings);
+
+    const QString& Code() const { return FCode; }
+    const QString& TeacherKey() const { return FTeacherKey; }
+    bool IsTeacher(const QString& Key) const;
+    qint64 StoreId() const { return FStoreId; }
+
+    // The new pupil's key; a name that joined before gets a new key and goes on with
+    // its sheet. None where the store refuses the pupil.
+    std::optional<QString> Join(const QString& Name);
+    // The pupil of the key, or none.
+    TClassPupil* Pupil(const QString& Key);
+    const std::vector<TClassPupil>& Pupils() const { return FPupils; }
+
+    // Marks the pupil's answers, in reading order: what was typed into a blank, or the
+    // needle's grams on a draw sheet. Recorded in the store before it returns.
+    TMarkReply Mark(TClassPupil& Pupil, const std::array<QString, ProblemCount>& Answers);
+    // A fresh sheet with the class's settings.
+    void Next(TClassPupil& Pupil);
+
+private:
+    TClassroom(TResultStore& Store, const TSheetSettings& Settings, qint64 StoreId);
+    TSheet FreshSheet() const;
+
+    TResultStore* FStore;
+    TSheetSettings FSettings;
+    qint64 FStoreId;
+    QString FCode;
+    QString FTeacherKey;
+    std::vector<TClassPupil> FPupils;
+};

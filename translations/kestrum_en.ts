@@ -771,8 +771,44 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>Write every class&apos;s answers from the results file to FILE as CSV, one row per answer, and exit.</translation>
     </message>
     <message>
-        <source>The class results file for --results (classes.sqlite in the program&apos;s data folder).</source>
-        <translation>The class results file for --results (classes.sqlite in the program&apos;s data folder).</translation>
+        <source>The class results file for --results or --serve (classes.sqlite in the program&apos;s data folder).</source>
+        <translation>The class results file for --results or --serve (classes.sqlite in the program&apos;s data folder).</translation>
+    </message>
+    <message>
+        <source>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets.</source>
+        <translation>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets.</translation>
+    </message>
+    <message>
+        <source>The port --serve listens on (8642; 0: any free port).</source>
+        <translation>The port --serve listens on (8642; 0: any free port).</translation>
+    </message>
+    <message>
+        <source>The address --serve listens on (0.0.0.0: every address).</source>
+        <translation>The address --serve listens on (0.0.0.0: every address).</translation>
+    </message>
+    <message>
+        <source>--serve: serves a class alone; give no --%1 with it</source>
+        <translation>--serve: serves a class alone; give no --%1 with it</translation>
+    </message>
+    <message>
+        <source>--%1: for --serve; give --serve with it</source>
+        <translation>--%1: for --serve; give --serve with it</translation>
+    </message>
+    <message>
+        <source>a port from 0 to 65535</source>
+        <translation>a port from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>--bind: expected an address</source>
+        <translation>--bind: expected an address</translation>
+    </message>
+    <message>
+        <source>--serve: the class could not be started</source>
+        <translation>--serve: the class could not be started</translation>
+    </message>
+    <message>
+        <source>--serve: cannot listen on %1 port %2</source>
+        <translation>--serve: cannot listen on %1 port %2</translation>
     </message>
     <message>
         <source>--%1: expected a file name</source>
@@ -783,8 +819,8 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>--results: writes the class results alone; give no --%1 with it</translation>
     </message>
     <message>
-        <source>--data: names the results file for --results; give --results with it</source>
-        <translation>--data: names the results file for --results; give --results with it</translation>
+        <source>--data: names the results file for --results or --serve; give one of them with it</source>
+        <translation>--data: names the results file for --results or --serve; give one of them with it</translation>
     </message>
     <message>
         <source>--results: cannot write %1: %2</source>

@@ -1,0 +1,251 @@
+// `kestrum --serve` as a tablet and the teacher meet it: a pupil joins, draws the needles
+// of a sheet with one of them a mark off, marks it again, goes on to the next sheet, and
+// the teacher's board shows it; a reading sheet gives none of its weights away until it
+// is marked; every kind of wrong request is refused and the server goes on; SIGTERM ends
+// it with status 0 and every marking in the results file.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <httplib.h>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+struct TReply {
+    int Status = 0;
+    QJsonObject Json;
+    QByteArray Body;
+};
+
+// A running server and the keys it printed.
+struct TServer {
+    std::unique_ptr<QProcess> Process = std::make_unique<QProcess>();
+    int Port = 0;
+    QString Class;
+    QString Teacher;
+};
+
+}  // namespace
+
+class TestClassServer : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+    TServer FDraw;
+    QString FPupil;  // a pupil of the draw sheets' class
+
+    TServer Start(const QStringList& Settings)
+    {
+        TServer server;
+        server.Process->start(QStringLiteral(KESTRUM_BINARY),
+                              QStringList{QStringLiteral("--serve"), QStringLiteral("--port"), QStringLiteral("0"),
+                                          QStringLiteral("--data"), FDir.filePath(QStringLiteral("class.sqlite"))} +
+                                  Settings);
+        const QRegularExpression pupils(QStringLiteral("^pupils: http://[^:/]+:(\\d+)/\\?class=([2-9A-Z]{5})\n$"));
+        const QRegularExpression teacher(QStringLiteral("^teacher: http://[^:/]+:(\\d+)/teacher#([0-9a-f]{32,})\n$"));
+        for (int i = 0; i < 100 && !server.Process->canReadLine(); ++i)
+            server.Process->waitForReadyRead(100);
+        const QRegularExpressionMatch first = pupils.match(QString::fromUtf8(server.Process->readLine()));
+        server.Process->waitForReadyRead(1000);
+        const QRegularExpressionMatch second = teacher.match(QString::fromUtf8(server.Process->readLine()));
+        if (first.hasMatch() && second.hasMatch() && first.captured(1) == second.captured(1)) {
+            server.Port = first.captured(1).toInt();
+            server.Class = first.captured(2);
+            server.Teacher = second.captured(2);
+        }
+        return server;
+    }
+
+    static TReply Call(const TServer& Server, const char* Method, const char* Path, const QString& Key = {},
+                       const QByteArray& Body = {})
+    {
+        httplib::Client client("127.0.0.1", Server.Port);
+        httplib::Headers headers;
+        if (!Key.isEmpty())
+            headers.emplace("Authorization", "Bearer " + Key.toStdString());
+        httplib::Request request;
+        request.method = Method;
+        request.path = Path;
+        request.headers = headers;
+        request.body = Body.toStdString();
+        request.set_header("Content-Type", "application/json");
+        const httplib::Result result = client.send(request);
+        if (!result)
+            return {};
+        const QByteArray body = QByteArray::fromStdString(result->body);
+        return {result->status, QJsonDocument::fromJson(body).object(), body};
+    }
+
+    static QByteArray Answers(const QStringList& Texts)
+    {
+        return QJsonDocument(QJsonObject{{QStringLiteral("answers"), QJsonArray::fromStringList(Texts)}}).toJson();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(FDir.isValid());
+        FDraw = Start({QStringLiteral("--kind"), QStringLiteral("draw"), QStringLiteral("--unit"), QStringLiteral("g")});
+        QVERIFY2(FDraw.Port > 0, "the server did not print its two lines");
+        const QByteArray join = QStringLiteral("{\"class\": \"%1\", \"name\": \"はると\"}").arg(FDraw.Class).toUtf8();
+        const TReply joined = Call(FDraw, "POST", "/api/join", {}, join);
+        QCOMPARE(joined.Status, 200);
+        FPupil = joined.Json[QStringLiteral("pupil")].toString();
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]{32,}$")).match(FPupil).hasMatch());
+    }
+
+    void refusesWrongRequests_data()
+    {
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("key");  // "pupil", "teacher", or the key itself
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        const QByteArray named = "{\"class\": \"CLASS\", \"name\": %1}";
+        QTest::newRow("wrong class") << QByteArray("POST") << QByteArray("/api/join") << QString()
+                                     << QByteArray("{\"class\": \"22222\", \"name\": \"aki\"}") << 403;
+        QTest::newRow("empty name") << QByteArray("POST") << QByteArray("/api/join") << QString()
+                                    << QByteArray(named).replace("%1", "\"\"") << 400;
+        QTest::newRow("21 characters") << QByteArray("POST") << QByteArray("/api/join") << QString()
+                                       << QByteArray(named).replace("%1", "\"abcdefghijklmnopqrstu\"") << 400;
+        QTest::newRow("control character") << QByteArray("POST") << QByteArray("/api/join") << QString()
+                                           << QByteArray(named).replace("%1", "\"a\\u0007b\"") << 400;
+        QTest::newRow("malformed json") << QByteArray("POST") << QByteArray("/api/join") << QString()
+                                        << QByteArray("{\"class\": ") << 400;
+        QTest::newRow("over 16 KiB") << QByteArray("POST") << QByteArray("/api/join") << QString()
+                                     << QByteArray(17 * 1024, ' ') << 413;
+        QTest::newRow("five answers") << QByteArray("POST") << QByteArray("/api/mark") << QStringLiteral("pupil")
+                                      << Answers({"1", "2", "3", "4", "5"}) << 400;
+        QTest::newRow("sheet, no key") << QByteArray("GET") << QByteArray("/api/sheet") << QString() << QByteArray() << 401;
+        QTest::newRow("sheet, wrong key") << QByteArray("GET") << QByteArray("/api/sheet")
+                                          << QStringLiteral("0123456789abcdef0123456789abcdef") << QByteArray() << 403;
+        QTest::newRow("sheet, teacher's key") << QByteArray("GET") << QByteArray("/api/sheet") << QStringLiteral("teacher")
+                                              << QByteArray() << 403;
+        QTest::newRow("board, no key") << QByteArray("GET") << QByteArray("/api/board") << QString() << QByteArray() << 401;
+        QTest::newRow("board, pupil's key") << QByteArray("GET") << QByteArray("/api/board") << QStringLiteral("pupil")
+                                            << QByteArray() << 403;
+        QTest::newRow("csv, pupil's key") << QByteArray("GET") << QByteArray("/api/results.csv")
+                                          << QStringLiteral("pupil") << QByteArray() << 403;
+        QTest::newRow("mark by GET") << QByteArray("GET") << QByteArray("/api/mark") << QStringLiteral("pupil")
+                                     << QByteArray() << 405;
+        QTest::newRow("join by PUT") << QByteArray("PUT") << QByteArray("/api/join") << QString() << QByteArray() << 405;
+        QTest::newRow("unknown route") << QByteArray("GET") << QByteArray("/api/nothing") << QString() << QByteArray() << 404;
+        QTest::newRow("no page yet") << QByteArray("GET") << QByteArray("/") << QString() << QByteArray() << 404;
+        QTest::newRow("no files") << QByteArray("GET") << QByteArray("/../../etc/passwd") << QString() << QByteArray() << 404;
+    }
+
+    void refusesWrongRequests()
+    {
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, path);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        const QString sent = key == QStringLiteral("pupil") ? FPupil : key == QStringLiteral("teacher") ? FDraw.Teacher : key;
+        QCOMPARE(Call(FDraw, method.constData(), path.constData(), sent, body.replace("CLASS", FDraw.Class.toUtf8())).Status,
+                 status);
+        // ... and the server goes on.
+        QCOMPARE(Call(FDraw, "GET", "/api/sheet", FPupil).Status, 200);
+    }
+
+    void marksADrawSheet()
+    {
+        const TReply sheet = Call(FDraw, "GET", "/api/sheet", FPupil);
+        QCOMPARE(sheet.Json[QStringLiteral("kind")].toString(), QStringLiteral("draw"));
+        QCOMPARE(sheet.Json[QStringLiteral("unit")].toString(), QStringLiteral("g"));
+        const QJsonArray dials = sheet.Json[QStringLiteral("dials")].toArray();
+        QCOMPARE(dials.size(), 6);
+        QStringList needles;
+        for (const QJsonValue dial : dials) {
+            QVERIFY(dial[QStringLiteral("svg")].toString().contains(QStringLiteral("<svg")));
+            needles << QString::number(dial[QStringLiteral("weight")].toInt());
+        }
+        // A 2 kg dense dial's finest mark is 10 g: the first needle one mark past its weight.
+        QStringList wrong = needles;
+        wrong[0] = QString::number(needles[0].toInt() + 10);
+        const TReply first = Call(FDraw, "POST", "/api/mark", FPupil, Answers(wrong));
+        QCOMPARE(first.Status, 200);
+        const QJsonObject mark = first.Json[QStringLiteral("marks")].toArray()[0].toObject();
+        QCOMPARE(mark[QStringLiteral("right")].toBool(), false);
+        QCOMPARE(mark[QStringLiteral("mistake")].toString(), QStringLiteral("one-mark-off"));
+        QCOMPARE(mark[QStringLiteral("answer")].toString(), needles[0] + QStringLiteral("g"));
+        QCOMPARE(first.Json[QStringLiteral("score")].toInt(), 5);
+        QCOMPARE(first.Json[QStringLiteral("tally")].toObject(),
+                 (QJsonObject{{QStringLiteral("sheets"), 1}, {QStringLiteral("right"), 5}, {QStringLiteral("total"), 6}}));
+        QCOMPARE(Call(FDraw, "GET", "/api/board", FDraw.Teacher).Json[QStringLiteral("pupils")][0]
+                     [QStringLiteral("mistakes")].toObject(),
+                 (QJsonObject{{QStringLiteral("one-mark-off"), 1}}));
+
+        // Marked again, the sheet counts once, with its last marking.
+        const TReply again = Call(FDraw, "POST", "/api/mark", FPupil, Answers(needles));
+        QCOMPARE(again.Json[QStringLiteral("score")].toInt(), 6);
+        const QJsonObject board = Call(FDraw, "GET", "/api/board", FDraw.Teacher).Json;
+        QCOMPARE(board[QStringLiteral("pupils")].toArray().size(), 1);
+        const QJsonObject row = board[QStringLiteral("pupils")][0].toObject();
+        QCOMPARE(row[QStringLiteral("name")].toString(), QStringLiteral("はると"));
+        QCOMPARE(row[QStringLiteral("sheets")].toInt(), 1);
+        QCOMPARE(row[QStringLiteral("right")].toInt(), 6);
+        QCOMPARE(row[QStringLiteral("total")].toInt(), 6);
+        QCOMPARE(row[QStringLiteral("mistakes")].toObject(), QJsonObject());
+
+        const TReply next = Call(FDraw, "POST", "/api/next", FPupil);
+        QCOMPARE(next.Json[QStringLiteral("sheet")].toInt(), 2);
+        QCOMPARE(next.Json[QStringLiteral("dials")].toArray().size(), 6);
+        const QByteArray csv = Call(FDraw, "GET", "/api/results.csv", FDraw.Teacher).Body;
+        QCOMPARE(csv.count(FDraw.Class.toUtf8()), 12);
+    }
+
+    // A reading sheet's right answers come only with its marking; typed back, kilograms
+    // and grams as "1 200", they are all right.
+    void marksAReadingSheet()
+    {
+        TServer reading = Start({});
+        QVERIFY(reading.Port > 0);
+        const QByteArray join = QStringLiteral("{\"class\": \"%1\", \"name\": \"aki\"}").arg(reading.Class).toUtf8();
+        const QString pupil = Call(reading, "POST", "/api/join", {}, join).Json[QStringLiteral("pupil")].toString();
+        const TReply sheet = Call(reading, "GET", "/api/sheet", pupil);
+        QCOMPARE(sheet.Json[QStringLiteral("kind")].toString(), QStringLiteral("read"));
+        QCOMPARE(sheet.Json[QStringLiteral("unit")].toString(), QStringLiteral("kg-g"));
+        QVERIFY(!sheet.Body.contains("weight"));
+        const TReply blank = Call(reading, "POST", "/api/mark", pupil, Answers({"", "", "", "", "", ""}));
+        QCOMPARE(blank.Json[QStringLiteral("score")].toInt(), 0);
+        QStringList typed;
+        for (const QJsonValue mark : blank.Json[QStringLiteral("marks")].toArray())
+            typed << mark[QStringLiteral("answer")].toString().remove(QLatin1Char('g')).replace(QStringLiteral("k "), QStringLiteral(" ")).remove(QLatin1Char('k'));
+        QCOMPARE(Call(reading, "POST", "/api/mark", pupil, Answers(typed)).Json[QStringLiteral("score")].toInt(), 6);
+        ::kill(static_cast<pid_t>(reading.Process->processId()), SIGINT);
+        QVERIFY(reading.Process->waitForFinished(10000));
+        QCOMPARE(reading.Process->exitCode(), 0);
+    }
+
+    void endsOnSigtermWithTheMarkingsKept()
+    {
+        ::kill(static_cast<pid_t>(FDraw.Process->processId()), SIGTERM);
+        QVERIFY(FDraw.Process->waitForFinished(10000));
+        QCOMPARE(FDraw.Process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(FDraw.Process->exitCode(), 0);
+        QProcess results;
+        const QString csv = FDir.filePath(QStringLiteral("class.csv"));
+        results.start(QStringLiteral(KESTRUM_BINARY),
+                      {QStringLiteral("--results"), csv, QStringLiteral("--data"), FDir.filePath(QStringLiteral("class.sqlite"))});
+        QVERIFY(results.waitForFinished(30000));
+        QCOMPARE(results.exitCode(), 0);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray rows = file.readAll();
+        // Two markings of the draw sheet, two of the reading sheet, six answers each.
+        QCOMPARE(rows.count(FDraw.Class.toUtf8()), 12);
+        QCOMPARE(rows.count('\n'), 1 + 24);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClassServer)
+#include "test_class_server.moc"

@@ -231,6 +231,10 @@ private slots:
             {words("--results x.csv --pdf y.pdf"), QStringLiteral("--results: writes the class results alone; give no --pdf")},
             {words("--data d.sqlite"), QStringLiteral("--data: names the results file for --results")},
             {words("--results x.csv --results"), QStringLiteral("--results: expected a value")},
+            {words("--serve --pdf x.pdf"), QStringLiteral("--serve: serves a class alone; give no --pdf")},
+            {words("--serve --seed 3"), QStringLiteral("--serve: serves a class alone; give no --seed")},
+            {words("--port 8000"), QStringLiteral("--port: for --serve")},
+            {words("--serve --port 65536"), QStringLiteral("--port")},
             // An export makes no results file where the name is wrong.
             {words("--results x.csv --data typo.sqlite"), QStringLiteral("typo.sqlite がありません")},
             {{QStringLiteral("--pdf"), QStringLiteral("x.pdf"), QStringLiteral("--unit"), noisy},

@@ -10,7 +10,10 @@ namespace {
 // A request holds its body whole in memory: answers and names are short.
 constexpr std::size_t MaxBody = 16 * 1024;
 constexpr time_t Timeout = 10;   // seconds, reading, writing and an idle connection
-constexpr std::size_t Threads = 8;
+// A worker keeps its connection until the connection goes idle past the timeout, so a
+// pool smaller than a classroom's open connections would make a new pupil wait behind
+// idle tablets. One worker for each of the connections a class may hold, and a few more.
+constexpr std::size_t Threads = 260;
 
 }  // namespace
 

@@ -157,6 +157,10 @@ TApiReply AnswerRequest(TClassroom& Class, TResultStore& Store, const TApiReques
     const bool post = Request.Method == "POST";
     static const QList<QByteArray> pupilRoutes{"/api/sheet", "/api/mark", "/api/next"};
     static const QList<QByteArray> teacherRoutes{"/api/board", "/api/results.csv"};
+    const bool pupilRoute = path == "/api/join" || pupilRoutes.contains(path);
+    if (pupilRoute && Class.Ended())
+        return Json({{QStringLiteral("error"), QStringLiteral("the class has ended")}, {QStringLiteral("ended"), true}},
+                    410);
     if (path == "/api/join")
         return post ? Join(Class, Request.Body) : Refuse(405, "POST only");
     const QString key = Bearer(Request.Authorization);

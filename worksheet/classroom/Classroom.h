@@ -73,6 +73,13 @@ public:
     // A fresh sheet with the class's settings.
     void Next(TClassPupil& Pupil);
 
+    // The settings of the sheets drawn from now on; the sheets the pupils hold stay.
+    void SetSettings(const TSheetSettings& Settings) { FSettings = Settings; }
+    const TSheetSettings& Settings() const { return FSettings; }
+    // The teacher ended the class: pupils can no longer join, fetch or mark sheets.
+    void End() { FEnded = true; }
+    bool Ended() const { return FEnded; }
+
 private:
     TClassroom(TResultStore& Store, const TSheetSettings& Settings, qint64 StoreId);
     TSheet FreshSheet() const;
@@ -83,4 +90,5 @@ private:
     QString FCode;
     QString FTeacherKey;
     std::vector<TClassPupil> FPupils;
+    bool FEnded = false;
 };

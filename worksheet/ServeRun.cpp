@@ -90,5 +90,7 @@ int RunServe(const TCommandLine& Line)
     std::fflush(stdout);
     QCoreApplication::exec();
     server.Stop();
+    // Stopped on purpose, the class is over; killed, it is taken up at the next start.
+    room->End();
     return 0;
 }

@@ -42,12 +42,12 @@ class TestClassServer : public QObject {
     TServer FDraw;
     QString FPupil;  // a pupil of the draw sheets' class
 
-    TServer Start(const QStringList& Settings)
+    TServer Start(const QStringList& Settings, const QString& Data = QStringLiteral("class.sqlite"))
     {
         TServer server;
         server.Process->start(QStringLiteral(KESTRUM_BINARY),
                               QStringList{QStringLiteral("--serve"), QStringLiteral("--port"), QStringLiteral("0"),
-                                          QStringLiteral("--data"), FDir.filePath(QStringLiteral("class.sqlite"))} +
+                                          QStringLiteral("--data"), FDir.filePath(Data)} +
                                   Settings);
         const QRegularExpression pupils(QStringLiteral("^pupils: http://[^:/]+:(\\d+)/\\?class=([2-9A-Z]{5})\n$"));
         const QRegularExpression teacher(QStringLiteral("^teacher: http://[^:/]+:(\\d+)/teacher#([0-9a-f]{32,})\n$"));
@@ -224,6 +224,40 @@ private slots:
         ::kill(static_cast<pid_t>(reading.Process->processId()), SIGINT);
         QVERIFY(reading.Process->waitForFinished(10000));
         QCOMPARE(reading.Process->exitCode(), 0);
+    }
+
+    // Killed, the server goes on at its next start with the same class: the pupils' keys,
+    // sheets and tallies. Stopped on purpose, the class is over and the next is new.
+    void goesOnAfterAKill()
+    {
+        const QString data = QStringLiteral("killed.sqlite");
+        TServer first = Start({}, data);
+        const QByteArray join = QStringLiteral("{\"class\": \"%1\", \"name\": \"mio\"}").arg(first.Class).toUtf8();
+        const QString pupil = Call(first, "POST", "/api/join", {}, join).Json[QStringLiteral("pupil")].toString();
+        const QStringList blanks{"", "", "", "", "", ""};
+        QCOMPARE(Call(first, "POST", "/api/mark", pupil, Answers(blanks)).Status, 200);
+        const TReply second = Call(first, "POST", "/api/next", pupil);
+        QCOMPARE(Call(first, "POST", "/api/mark", pupil, Answers(blanks)).Status, 200);
+        ::kill(static_cast<pid_t>(first.Process->processId()), SIGKILL);
+        QVERIFY(first.Process->waitForFinished(10000));
+
+        TServer again = Start({}, data);
+        QCOMPARE(again.Class, first.Class);
+        const TReply resumed = Call(again, "GET", "/api/sheet", pupil);
+        QCOMPARE(resumed.Json[QStringLiteral("sheet")], second.Json[QStringLiteral("sheet")]);
+        QCOMPARE(resumed.Json[QStringLiteral("dials")], second.Json[QStringLiteral("dials")]);
+        const QJsonObject row = Call(again, "GET", "/api/board", again.Teacher).Json[QStringLiteral("pupils")][0].toObject();
+        QCOMPARE(row[QStringLiteral("name")].toString(), QStringLiteral("mio"));
+        QCOMPARE(row[QStringLiteral("sheets")].toInt(), 2);
+        QCOMPARE(row[QStringLiteral("total")].toInt(), 12);
+        ::kill(static_cast<pid_t>(again.Process->processId()), SIGTERM);
+        QVERIFY(again.Process->waitForFinished(10000));
+
+        TServer next = Start({}, data);
+        QVERIFY(next.Port > 0 && next.Class != first.Class);
+        QCOMPARE(Call(next, "GET", "/api/sheet", pupil).Status, 403);
+        ::kill(static_cast<pid_t>(next.Process->processId()), SIGTERM);
+        QVERIFY(next.Process->waitForFinished(10000));
     }
 
     void endsOnSigtermWithTheMarkingsKept()

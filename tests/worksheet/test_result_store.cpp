@@ -120,7 +120,27 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("refusal");  // %1 the file; empty: a store of ours
         QTest::newRow("ours") << QStringList() << QByteArray() << QString();
-        QTest::newRow("newer") << QStringList{"PRAGMA application_id = 1262834516", "PRAGMA user_version = 2",
+        // The first layout, as the first class server wrote it: read, and brought up to date.
+        QTest::newRow("first layout")
+            << QStringList{"CREATE TABLE classes (id INTEGER PRIMARY KEY, code TEXT NOT NULL, started TEXT NOT NULL)",
+                           "CREATE TABLE pupils (id INTEGER PRIMARY KEY, class_id INTEGER NOT NULL REFERENCES "
+                           "classes(id), name TEXT NOT NULL, UNIQUE (class_id, name))",
+                           "CREATE TABLE markings (id INTEGER PRIMARY KEY, pupil_id INTEGER NOT NULL REFERENCES "
+                           "pupils(id), sheet_code TEXT NOT NULL, marked_at TEXT NOT NULL)",
+                           "CREATE TABLE answers (marking_id INTEGER NOT NULL REFERENCES markings(id), problem "
+                           "INTEGER NOT NULL CHECK (problem BETWEEN 1 AND 6), right_answer TEXT NOT NULL, "
+                           "pupil_answer TEXT NOT NULL, is_right INTEGER NOT NULL, mistake TEXT NOT NULL, "
+                           "PRIMARY KEY (marking_id, problem))",
+                           "PRAGMA application_id = 1262834516", "PRAGMA user_version = 1",
+                           "INSERT INTO classes VALUES (1, '4-1', '2026-12-10T08:30:00+09:00')",
+                           "INSERT INTO pupils VALUES (1, 1, 'はると')",
+                           "INSERT INTO markings VALUES (1, 1, 'ABCDE-FGHJK-MNPQ', '2026-12-10T09:10:00+09:00')",
+                           "INSERT INTO answers VALUES (1, 1, '1kg 200g', '1kg 200g', 1, ''), "
+                           "(1, 2, '850g', '800g', 0, 'numeral'), (1, 3, '2kg 50g', '2kg 60g', 0, 'one-mark-off'), "
+                           "(1, 4, '1.25kg', '1250kg', 0, 'kg-and-g'), (1, 5, '300g', '700g', 0, 'wrong-side'), "
+                           "(1, 6, '3kg 400g', '3kg 200g', 0, 'mark-size')"}
+            << QByteArray() << QString();
+        QTest::newRow("newer") << QStringList{"PRAGMA application_id = 1262834516", "PRAGMA user_version = 3",
                                               "CREATE TABLE classes (id INTEGER)"}
                                << QByteArray() << Texts::StoreNewer.Text();
         QTest::newRow("another program's") << QStringList{"CREATE TABLE notes (text TEXT)"} << QByteArray()
@@ -136,7 +156,7 @@ private slots:
         QFETCH(QString, refusal);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("classes.sqlite"));
-        if (refusal.isEmpty()) {
+        if (statements.isEmpty() && bytes.isEmpty()) {
             const TStoreOpening opening = TResultStore::Open(path);
             const std::optional<qint64> added =
                 opening.Store->AddClass(QStringLiteral("4-1"), QDateTime::currentDateTime());
@@ -156,7 +176,13 @@ private slots:
         }
         const QByteArray before = Bytes(path);
         const QString expected = refusal.isEmpty() ? QString() : refusal.arg(path);
-        QCOMPARE(TResultStore::Open(path, TResultStore::crExisting).Refusal, expected);
+        {
+            const TStoreOpening opening = TResultStore::Open(path, TResultStore::crExisting);
+            QCOMPARE(opening.Refusal, expected);
+            // A class from before classes could go on after a stop is never taken up again.
+            if (QTest::currentDataTag() == QLatin1String("first layout"))
+                QVERIFY(opening.Store && opening.Store->Classes().size() == 1 && !opening.Store->LastOpenClass());
+        }
 
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

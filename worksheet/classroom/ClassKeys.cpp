@@ -3,6 +3,7 @@
 #include "sheet/SheetCode.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 
 #include <array>
@@ -35,4 +36,9 @@ bool SameKey(const QString& Given, const QString& Known)
     for (qsizetype i = 0; i < known.size(); ++i)
         difference |= static_cast<unsigned>(static_cast<unsigned char>(known[i]) ^ static_cast<unsigned char>(given[i]));
     return difference == 0 && !known.isEmpty();
+}
+
+QString KeyHash(const QString& Key)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(Key.toUtf8(), QCryptographicHash::Sha256).toHex());
 }

@@ -11,3 +11,6 @@ QString NewKey();
 // Whether the keys are equal, in a time that does not depend on where they differ,
 // so that timing a wrong key tells nothing about the right one.
 bool SameKey(const QString& Given, const QString& Known);
+// What the results file keeps of a key: its SHA-256 in hex, from which the key cannot
+// be had back.
+QString KeyHash(const QString& Key);

@@ -70,12 +70,55 @@ std::optional<TClassroom> TClassroom::Open(TResultStore& Store, const TSheetSett
 {
     if (!DrawSheet(Settings, 0))
         return std::nullopt;
+    // Long enough for a school day; a class left open overnight is not taken up again.
+    constexpr qint64 ResumeWithinSeconds = 12 * 60 * 60;
+    // A class another running Kestrum serves from the same file is its own, never taken up here.
+    const std::optional<TClassRecord> open = Store.ClaimClasses() ? Store.LastOpenClass() : std::nullopt;
+    if (open && open->Started.secsTo(QDateTime::currentDateTimeUtc()) < ResumeWithinSeconds)
+        return Resume(Store, Settings, *open);
     TClassroom room(Store, Settings, 0);
     const std::optional<qint64> id = Store.AddClass(room.FCode, QDateTime::currentDateTimeUtc());
     if (!id)
         return std::nullopt;
     room.FStoreId = *id;
     return room;
+}
+
+TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Settings, const TClassRecord& Record)
+{
+    TClassroom room(Store, Settings, Record.Id);
+    room.FCode = Record.Code;
+    for (const TStoredPupil& stored : Store.Pupils(Record.Id)) {
+        TClassPupil pupil;
+        pupil.Name = stored.Name;
+        pupil.KeyHash = stored.KeyHash;
+        pupil.StoreId = stored.Id;
+        pupil.SheetNumber = stored.SheetNumber;
+        pupil.Sheet = ReadSheetCode(stored.SheetCode).Sheet.value_or(room.FreshSheet());
+        const QString current = SheetCode(pupil.Sheet);
+        for (const TStoredSheet& sheet : stored.Sheets) {
+            if (sheet.SheetCode == current) {
+                pupil.Marked = TTally{1, sheet.Right, ProblemCount};
+                pupil.MarkedMistakes = sheet.Mistakes;
+            } else {
+                pupil.Done = {pupil.Done.Sheets + 1, pupil.Done.Right + sheet.Right, pupil.Done.Total + ProblemCount};
+                Add(pupil.DoneMistakes, sheet.Mistakes);
+            }
+        }
+        room.FPupils.push_back(pupil);
+    }
+    return room;
+}
+
+bool TClassroom::Keep(const TClassPupil& Pupil)
+{
+    return FStore->KeepPupil({Pupil.StoreId, Pupil.Name, Pupil.KeyHash, SheetCode(Pupil.Sheet), Pupil.SheetNumber, 0, {}});
+}
+
+void TClassroom::End()
+{
+    FEnded = true;
+    FStore->EndClass(FStoreId);
 }
 
 bool TClassroom::IsTeacher(const QString& Key) const { return SameKey(Key, FTeacherKey); }
@@ -87,26 +130,32 @@ TSheet TClassroom::FreshSheet() const
 
 std::optional<QString> TClassroom::Join(const QString& Name)
 {
+    const QString key = NewKey();
     for (TClassPupil& pupil : FPupils)
-        if (pupil.Name == Name)
-            return pupil.Key = NewKey();
+        if (pupil.Name == Name) {
+            pupil.KeyHash = KeyHash(key);
+            return Keep(pupil) ? std::optional(key) : std::nullopt;
+        }
     const std::optional<qint64> id = FStore->AddPupil(FStoreId, Name);
     if (!id)
         return std::nullopt;
     TClassPupil pupil;
     pupil.Name = Name;
-    pupil.Key = NewKey();
+    pupil.KeyHash = KeyHash(key);
     pupil.StoreId = *id;
     pupil.Sheet = FreshSheet();
+    if (!Keep(pupil))
+        return std::nullopt;
     FPupils.push_back(pupil);
-    return pupil.Key;
+    return key;
 }
 
 TClassPupil* TClassroom::Pupil(const QString& Key)
 {
+    const QString hash = KeyHash(Key);
     TClassPupil* found = nullptr;
     for (TClassPupil& pupil : FPupils)
-        if (SameKey(Key, pupil.Key))
+        if (SameKey(hash, pupil.KeyHash))
             found = &pupil;
     return found;
 }
@@ -165,4 +214,6 @@ void TClassroom::Next(TClassPupil& Pupil)
     Pupil.MarkedMistakes.clear();
     Pupil.Sheet = FreshSheet();
     ++Pupil.SheetNumber;
+    // Should the file refuse it, the class goes on; a restart would give the old sheet again.
+    Keep(Pupil);
 }

@@ -35,7 +35,7 @@ struct TMarkReply {
 
 struct TClassPupil {
     QString Name;
-    QString Key;
+    QString KeyHash;  // the key itself stays with the pupil
     qint64 StoreId = 0;
     TSheet Sheet;
     int SheetNumber = 1;
@@ -52,7 +52,9 @@ struct TClassPupil {
 class TClassroom {
 public:
     // Adds the class to Store, which outlives it; none where the store refuses it or
-    // the settings leave fewer than six weights.
+    // the settings leave fewer than six weights. A class of the last hours that was never
+    // ended (the program was killed, the machine lost power) goes on instead, under its
+    // own code, with its pupils, their keys, sheets and tallies.
     static std::optional<TClassroom> Open(TResultStore& Store, const TSheetSettings& Settings);
 
     const QString& Code() const { return FCode; }
@@ -77,12 +79,15 @@ public:
     void SetSettings(const TSheetSettings& Settings) { FSettings = Settings; }
     const TSheetSettings& Settings() const { return FSettings; }
     // The teacher ended the class: pupils can no longer join, fetch or mark sheets.
-    void End() { FEnded = true; }
+    void End();
     bool Ended() const { return FEnded; }
 
 private:
     TClassroom(TResultStore& Store, const TSheetSettings& Settings, qint64 StoreId);
     TSheet FreshSheet() const;
+    static TClassroom Resume(TResultStore& Store, const TSheetSettings& Settings, const TClassRecord& Record);
+    // Writes where the pupil stands, for a restart to go on from.
+    bool Keep(const TClassPupil& Pupil);
 
     TResultStore* FStore;
     TSheetSettings FSettings;

@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QLockFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -18,15 +20,17 @@ namespace {
 // "KEST" in the file's header: tells our results file from any other SQLite file.
 constexpr qint64 ApplicationId = 0x4B455354;
 // The layout of the tables below; a file with a higher one comes from a newer program.
-constexpr qint64 SchemaVersion = 1;
+constexpr qint64 SchemaVersion = 2;
 // How long a write waits for another connection's transaction before it fails.
 constexpr int BusyTimeoutMs = 5000;
 
 // Executed one by one in the transaction that makes a new store.
 const char* const SchemaStatements[] = {
-    "CREATE TABLE classes (id INTEGER PRIMARY KEY, code TEXT NOT NULL, started TEXT NOT NULL)",
+    "CREATE TABLE classes (id INTEGER PRIMARY KEY, code TEXT NOT NULL, started TEXT NOT NULL, "
+    "ended INTEGER NOT NULL DEFAULT 0)",
     "CREATE TABLE pupils (id INTEGER PRIMARY KEY, class_id INTEGER NOT NULL REFERENCES classes(id), "
-    "name TEXT NOT NULL, UNIQUE (class_id, name))",
+    "name TEXT NOT NULL, key_hash TEXT NOT NULL DEFAULT '', sheet_code TEXT NOT NULL DEFAULT '', "
+    "sheet_number INTEGER NOT NULL DEFAULT 1, level INTEGER NOT NULL DEFAULT 0, UNIQUE (class_id, name))",
     "CREATE TABLE markings (id INTEGER PRIMARY KEY, pupil_id INTEGER NOT NULL REFERENCES pupils(id), "
     "sheet_code TEXT NOT NULL, marked_at TEXT NOT NULL)",
     "CREATE TABLE answers (marking_id INTEGER NOT NULL REFERENCES markings(id), "
@@ -34,7 +38,18 @@ const char* const SchemaStatements[] = {
     "pupil_answer TEXT NOT NULL, is_right INTEGER NOT NULL, mistake TEXT NOT NULL, "
     "PRIMARY KEY (marking_id, problem))",
     "PRAGMA application_id = 1262834516",  // ApplicationId
-    "PRAGMA user_version = 1",             // SchemaVersion
+    "PRAGMA user_version = 2",             // SchemaVersion
+};
+
+// A file of the first layout gains what a class needs to go on after the program
+// stopped without ending it: whether it ended, and where each pupil stands.
+const char* const UpgradeFrom1[] = {
+    "ALTER TABLE classes ADD COLUMN ended INTEGER NOT NULL DEFAULT 1",
+    "ALTER TABLE pupils ADD COLUMN key_hash TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE pupils ADD COLUMN sheet_code TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE pupils ADD COLUMN sheet_number INTEGER NOT NULL DEFAULT 1",
+    "ALTER TABLE pupils ADD COLUMN level INTEGER NOT NULL DEFAULT 0",
+    "PRAGMA user_version = 2",
 };
 
 // What a file found at the store's path is.
@@ -145,16 +160,30 @@ bool Configure(QSqlDatabase& Database)
     return Exec(Database, "PRAGMA synchronous = FULL") && Exec(Database, "PRAGMA foreign_keys = ON");
 }
 
-bool CreateSchema(QSqlDatabase& Database)
+// All the statements or none.
+template <std::size_t N>
+bool ExecAll(QSqlDatabase& Database, const char* const (&Statements)[N])
 {
     if (!Database.transaction())
         return false;
-    for (const char* statement : SchemaStatements)
+    for (const char* statement : Statements)
         if (!Exec(Database, statement)) {
             Database.rollback();
             return false;
         }
     return Database.commit();
+}
+
+// Makes the tables of a new file, or brings an older file's up to date.
+bool PrepareSchema(QSqlDatabase& Database, bool Fresh)
+{
+    if (Fresh)
+        return ExecAll(Database, SchemaStatements);
+    QSqlError error;
+    const std::optional<qint64> version = PragmaValue(Database, QStringLiteral("PRAGMA user_version"), error);
+    if (!version)
+        return false;
+    return *version == SchemaVersion || ExecAll(Database, UpgradeFrom1);
 }
 
 std::optional<qint64> Inserted(QSqlQuery& Query)
@@ -218,7 +247,7 @@ TStoreOpening TResultStore::Open(const QString& Path, TCreation Creation)
     database.setDatabaseName(Path);
     database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     const bool fresh = inspection.Found != TFound::Ours;
-    if (!database.open() || !Configure(database) || (fresh && !CreateSchema(database)))
+    if (!database.open() || !Configure(database) || !PrepareSchema(database, fresh))
         return {nullptr, Texts::StoreCannotOpen.arg(QDir::toNativeSeparators(Path), database.lastError().text())};
     return {std::move(store), {}};
 }
@@ -230,6 +259,85 @@ std::optional<qint64> TResultStore::AddClass(const QString& Code, const QDateTim
     query.addBindValue(Code);
     query.addBindValue(TimeText(Started));
     return Inserted(query);
+}
+
+bool TResultStore::EndClass(qint64 Class)
+{
+    QSqlQuery query(FDatabase);
+    query.prepare(QStringLiteral("UPDATE classes SET ended = 1 WHERE id = ?"));
+    query.addBindValue(Class);
+    return query.exec();
+}
+
+bool TResultStore::ClaimClasses()
+{
+    if (!FClassLock) {
+        FClassLock = std::make_unique<QLockFile>(FDatabase.databaseName() + QStringLiteral(".lock"));
+        // Held for hours: only a holder that is no longer running leaves a stale lock.
+        FClassLock->setStaleLockTime(0);
+    }
+    return FClassLock->isLocked() || FClassLock->tryLock(0);
+}
+
+std::optional<TClassRecord> TResultStore::LastOpenClass() const
+{
+    QSqlQuery query(FDatabase);
+    if (!query.exec(QStringLiteral("SELECT id, code, started FROM classes WHERE ended = 0 ORDER BY id DESC LIMIT 1")) ||
+        !query.next())
+        return std::nullopt;
+    return TClassRecord{query.value(0).toLongLong(), query.value(1).toString(),
+                        QDateTime::fromString(query.value(2).toString(), Qt::ISODate), false};
+}
+
+bool TResultStore::KeepPupil(const TStoredPupil& Pupil)
+{
+    QSqlQuery query(FDatabase);
+    query.prepare(QStringLiteral("UPDATE pupils SET key_hash = ?, sheet_code = ?, sheet_number = ?, level = ? "
+                                 "WHERE id = ?"));
+    query.addBindValue(Pupil.KeyHash);
+    query.addBindValue(Pupil.SheetCode);
+    query.addBindValue(Pupil.SheetNumber);
+    query.addBindValue(Pupil.Level);
+    query.addBindValue(Pupil.Id);
+    return query.exec() && query.numRowsAffected() == 1;
+}
+
+std::vector<TStoredPupil> TResultStore::Pupils(qint64 Class) const
+{
+    std::vector<TStoredPupil> pupils;
+    QSqlQuery query(FDatabase);
+    query.prepare(QStringLiteral("SELECT id, name, key_hash, sheet_code, sheet_number, level FROM pupils "
+                                 "WHERE class_id = ? ORDER BY id"));
+    query.addBindValue(Class);
+    if (!query.exec())
+        return pupils;
+    while (query.next())
+        pupils.push_back({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
+                          query.value(3).toString(), query.value(4).toInt(), query.value(5).toInt(), {}});
+    // Each sheet counts with its last marking, as it did while the class ran.
+    QSqlQuery marked(FDatabase);
+    marked.prepare(QStringLiteral(
+        "SELECT m.pupil_id, m.sheet_code, a.is_right, a.mistake FROM markings m "
+        "JOIN answers a ON a.marking_id = m.id JOIN pupils p ON m.pupil_id = p.id "
+        "WHERE p.class_id = ? AND m.id = (SELECT max(id) FROM markings l "
+        "WHERE l.pupil_id = m.pupil_id AND l.sheet_code = m.sheet_code) ORDER BY m.id, a.problem"));
+    marked.addBindValue(Class);
+    if (!marked.exec())
+        return pupils;
+    while (marked.next()) {
+        const qint64 id = marked.value(0).toLongLong();
+        const auto pupil = std::find_if(pupils.begin(), pupils.end(), [&](const TStoredPupil& p) { return p.Id == id; });
+        if (pupil == pupils.end())
+            continue;
+        const QString code = marked.value(1).toString();
+        if (pupil->Sheets.empty() || pupil->Sheets.back().SheetCode != code)
+            pupil->Sheets.push_back({code, 0, {}});
+        TStoredSheet& sheet = pupil->Sheets.back();
+        sheet.Right += marked.value(2).toBool() ? 1 : 0;
+        if (const QString mistake = marked.value(3).toString(); !mistake.isEmpty())
+            ++sheet.Mistakes[mistake];
+    }
+    return pupils;
 }
 
 std::optional<qint64> TResultStore::AddPupil(qint64 Class, const QString& Name)

@@ -14,11 +14,13 @@
 #include <QString>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class QIODevice;
+class QLockFile;
 
 // One answer as marked: the texts as the sheet and the pupil wrote them.
 struct TAnswerRecord {
@@ -40,6 +42,25 @@ struct TClassRecord {
     qint64 Id = 0;
     QString Code;
     QDateTime Started;
+    bool Ended = false;
+};
+
+// The last marking of one of a pupil's sheets.
+struct TStoredSheet {
+    QString SheetCode;
+    int Right = 0;
+    std::map<QString, int> Mistakes;  // by MistakeId
+};
+
+// Where a pupil of a class stands: enough to go on after the program stopped.
+struct TStoredPupil {
+    qint64 Id = 0;
+    QString Name;
+    QString KeyHash;    // the pupil's key hashed: the file never holds a key itself
+    QString SheetCode;  // the sheet the pupil is working on
+    int SheetNumber = 1;
+    int Level = 0;      // on the practice ladder; 0 off it
+    std::vector<TStoredSheet> Sheets;  // marked sheets, in the order first marked
 };
 
 class TResultStore;
@@ -69,6 +90,17 @@ public:
     // The id of the class's pupil of that name, added if new: a pupil who comes back
     // (a tablet restarted) goes on under the same name.
     std::optional<qint64> AddPupil(qint64 Class, const QString& Name);
+    // Where the pupil stands now; true once it is written.
+    bool KeepPupil(const TStoredPupil& Pupil);
+    // The class is over: it is never taken up again.
+    bool EndClass(qint64 Class);
+    // Whether this program alone serves classes from the file, which it does from now
+    // until the store is closed; false while another running Kestrum does.
+    bool ClaimClasses();
+    // The newest class not ended, which a program that stopped without ending it goes on with.
+    std::optional<TClassRecord> LastOpenClass() const;
+    // The class's pupils, with their marked sheets.
+    std::vector<TStoredPupil> Pupils(qint64 Class) const;
     // The marking and its answers, all or nothing; true once it is on disk.
     bool RecordMarking(const TMarkingRecord& Marking);
 
@@ -83,6 +115,7 @@ private:
 
     QString FConnection;  // the Qt SQL connection, this instance's alone
     QSqlDatabase FDatabase;
+    std::unique_ptr<QLockFile> FClassLock;
 };
 
 // The mistake's name in the results, empty for none: "one-mark-off", "kg-and-g",

@@ -15,6 +15,7 @@ packages=(
   qt6-base-dev                 # Widgets, PrintSupport (with its CUPS plugin), offscreen platform
   libqt6sql6-sqlite            # Qt SQL's SQLite driver: the class results file
   libcpp-httplib-dev           # cpp-httplib, header only: the class server's HTTP
+  libqrencode-dev              # libqrencode: the class panel's QR code of the pupils' address
   qt6-svg-dev                  # Qt's SVG generator: the scalable icon
   qt6-translations-l10n        # Qt's own dialogs and message boxes in Japanese
   qt6-tools-dev                # Qt6LinguistTools for CMake: the program's English texts
@@ -25,6 +26,7 @@ test_packages=(
   poppler-utils                # pdfinfo and pdftoppm: the print tests read the PDF they print
   cups printer-driver-cups-pdf # a real spooler for the print-queue test
   xvfb xauth                   # a real X display for looking at the window
+  zbar-tools                   # zbarimg: the class panel's test reads its QR code back
 )
 case "${1:-}" in
   "") ;;

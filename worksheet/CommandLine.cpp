@@ -170,7 +170,8 @@ QString ReadData(TReading& R, const QString& Name, const QString& Value)
     R.Line.DataPath = Value;
     if (Value.isEmpty())
         return CommandLineTexts::NoFileName.arg(Name);
-    return R.Line.ResultsPath.isEmpty() && !R.Line.Serve ? CommandLineTexts::DataWithoutResults.Text() : QString();
+    // A class set is no class: it has no results.
+    return R.Given.contains(QStringLiteral("pdf")) ? CommandLineTexts::DataWithPdf.Text() : QString();
 }
 
 QString ReadPractice(TReading& R, const QString&, const QString&)

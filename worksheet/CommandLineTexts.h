@@ -71,8 +71,8 @@ inline constexpr TText FontsMissing{QT_TRANSLATE_NOOP("Texts", "the worksheet's 
 // %1 the file, %2 why
 inline constexpr TText HelpResults{QT_TRANSLATE_NOOP("Texts", "Write every class's answers from the results file to FILE as CSV, "
                                                  "one row per answer, and exit.")};
-inline constexpr TText HelpData{QT_TRANSLATE_NOOP("Texts", "The class results file for --results or --serve (classes.sqlite in the "
-                                                 "program's data folder).")};
+inline constexpr TText HelpData{QT_TRANSLATE_NOOP("Texts", "The class results file for --results, --serve or the window's "
+                                                 "class (classes.sqlite in the program's data folder).")};
 inline constexpr TText HelpServe{QT_TRANSLATE_NOOP("Texts", "Serve a class to the pupils' tablets over HTTP, with no window, until "
                                                  "interrupted; the setting options choose its sheets.")};
 inline constexpr TText HelpPort{QT_TRANSLATE_NOOP("Texts", "The port --serve listens on (8642; 0: any free port).")};
@@ -90,8 +90,8 @@ inline constexpr TText ServeCannotListen{QT_TRANSLATE_NOOP("Texts", "--serve: ca
 inline constexpr TText NoFileName{QT_TRANSLATE_NOOP("Texts", "--%1: expected a file name")};
 // %1 the other option given
 inline constexpr TText ResultsAlone{QT_TRANSLATE_NOOP("Texts", "--results: writes the class results alone; give no --%1 with it")};
-inline constexpr TText DataWithoutResults{QT_TRANSLATE_NOOP("Texts", "--data: names the results file for --results or "
-                                                 "--serve; give one of them with it")};
+inline constexpr TText DataWithPdf{QT_TRANSLATE_NOOP("Texts", "--data: names the results file for --results, --serve "
+                                                 "or the window's class; give no --pdf with it")};
 // %1 the file, %2 why
 inline constexpr TText ResultsCannotWrite{QT_TRANSLATE_NOOP("Texts", "--results: cannot write %1: %2")};
 inline constexpr TText ResultsUnreadable{QT_TRANSLATE_NOOP("Texts", "the results file could not be read")};

@@ -3,6 +3,7 @@
 #include "CommandLineTexts.h"
 #include "classroom/ClassServer.h"
 #include "classroom/Classroom.h"
+#include "classroom/HostAddress.h"
 #include "classroom/ResultStore.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,6 @@
 #include <csignal>
 #include <cstdio>
 
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#include <arpa/inet.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -32,30 +30,6 @@ int Failed(const QString& Message)
 {
     std::fprintf(stderr, "kestrum: %s\n", qPrintable(Message));
     return CommandLineError;
-}
-
-// The address a tablet types: the one bound to, or where every address is, the first
-// of this machine's own on the network.
-QString HostFor(const QString& Bind)
-{
-    if (Bind != QStringLiteral("0.0.0.0"))
-        return Bind;
-    QString host = QStringLiteral("127.0.0.1");
-    ifaddrs* list = nullptr;
-    if (::getifaddrs(&list) != 0)
-        return host;
-    for (const ifaddrs* a = list; a; a = a->ifa_next) {
-        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET)
-            continue;
-        char text[INET_ADDRSTRLEN] = {};
-        const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
-        if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof(text)) && QLatin1String(text) != "127.0.0.1") {
-            host = QLatin1String(text);
-            break;
-        }
-    }
-    ::freeifaddrs(list);
-    return host;
 }
 
 }  // namespace

@@ -86,6 +86,38 @@ inline constexpr TText ReadingWayMarks{QT_TRANSLATE_NOOP("Texts", "%1 から 小
 inline constexpr TText ReadingWayOneMark{QT_TRANSLATE_NOOP("Texts", "%1 から 小さい目もり1つ (1つ%2g) → %3")};
 inline constexpr TText ReadingWayNumeral{QT_TRANSLATE_NOOP("Texts", "数字%1のところ → %2")};
 
+// The class on tablets, served from the window. J, V and F are the letters left free.
+inline constexpr TText ButtonClass{QT_TRANSLATE_NOOP("Texts", "クラス(&J)")};
+inline constexpr TText HintClass{QT_TRANSLATE_NOOP("Texts", "タブレットでクラスの練習を始めます。")};
+inline constexpr TText ClassPanelTitle{QT_TRANSLATE_NOOP("Texts", "クラス")};
+inline constexpr TText ClassCodeCaption{QT_TRANSLATE_NOOP("Texts", "クラスコード")};
+inline constexpr TText ClassAddressCaption{QT_TRANSLATE_NOOP("Texts", "タブレットで開くアドレス:")};
+inline constexpr TText ButtonClassEnd{QT_TRANSLATE_NOOP("Texts", "終了(&V)")};
+inline constexpr TText ButtonClassCsv{QT_TRANSLATE_NOOP("Texts", "CSV書き出し(&F)")};
+inline constexpr TText PanelClose{QT_TRANSLATE_NOOP("Texts", "閉じる")};
+inline constexpr TText ClassesCaption{QT_TRANSLATE_NOOP("Texts", "表示するクラス:")};
+// In the list of classes: %1 when it started, %2 its code.
+inline const QString ClassListed = QStringLiteral("%1  %2");
+inline constexpr TText ClassRunning{QT_TRANSLATE_NOOP("Texts", "%1  %2（実行中）")};
+inline constexpr TText ClassEnded{QT_TRANSLATE_NOOP("Texts", "クラスを終了しました。")};
+inline constexpr TText ClassCannotStart{QT_TRANSLATE_NOOP("Texts", "クラスを始められません。")};
+// The board's columns.
+inline constexpr TText BoardName{QT_TRANSLATE_NOOP("Texts", "名前")};
+inline constexpr TText BoardSheets{QT_TRANSLATE_NOOP("Texts", "シート")};
+inline constexpr TText BoardRight{QT_TRANSLATE_NOOP("Texts", "正解 / 問題")};
+inline constexpr TText BoardLevel{QT_TRANSLATE_NOOP("Texts", "レベル")};
+inline constexpr TText BoardMistake{QT_TRANSLATE_NOOP("Texts", "多いまちがい")};
+// %1 a mistake's short name, %2 how often it was made.
+inline const QString BoardMistakeCount = QStringLiteral("%1 %2");
+// %1 every named mistake with its count, ListSeparator between them.
+inline constexpr TText ClassMistakes{QT_TRANSLATE_NOOP("Texts", "クラスのまちがい: %1")};
+inline constexpr TText ListSeparator{QT_TRANSLATE_NOOP("Texts", "、")};
+inline constexpr TText ClassCsvCaption{QT_TRANSLATE_NOOP("Texts", "CSV書き出し")};
+inline const QString ClassCsvFilter = QStringLiteral("CSV (*.csv)");
+// %1 the file, %2 why
+inline constexpr TText ClassCsvWritten{QT_TRANSLATE_NOOP("Texts", "%1 に書き出しました。")};
+inline constexpr TText ClassCsvFailed{QT_TRANSLATE_NOOP("Texts", "%1 に書き出せませんでした: %2")};
+
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
 // The faces are listed with FontListSeparator between them.
 inline constexpr TText FontListSeparator{QT_TRANSLATE_NOOP("Texts", "、")};

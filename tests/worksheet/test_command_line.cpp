@@ -229,7 +229,7 @@ private slots:
             // 1500 g to 1800 g in steps of 100 g: four weights, fewer than a sheet's six.
             {words("--pdf x.pdf --min 1500 --max 1800"), QStringLiteral("six")},
             {words("--results x.csv --pdf y.pdf"), QStringLiteral("--results: writes the class results alone; give no --pdf")},
-            {words("--data d.sqlite"), QStringLiteral("--data: names the results file for --results")},
+            {words("--pdf x.pdf --data d.sqlite"), QStringLiteral("--data: names the results file for --results")},
             {words("--results x.csv --results"), QStringLiteral("--results: expected a value")},
             {words("--serve --pdf x.pdf"), QStringLiteral("--serve: serves a class alone; give no --pdf")},
             {words("--serve --seed 3"), QStringLiteral("--serve: serves a class alone; give no --seed")},

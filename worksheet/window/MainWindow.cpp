@@ -63,6 +63,8 @@ void TMainWindow::FitToScreen()
 
 void StartWindow(const TCommandLine& Line, TMainWindow& Window)
 {
+    if (!Line.DataPath.isEmpty())
+        Window.Form().SetClassDataPath(Line.DataPath);
     if (const std::optional<TSheet> sheet = CommandLineSheet(Line))
         Window.Form().ApplySheet(*sheet);
     if (Line.StepUp)

@@ -43,12 +43,14 @@ TFormKestrum::TFormKestrum(QWidget* Parent, std::unique_ptr<TRandomSource> Rando
     CreateHiddenControls();
     CreateSheetExtras();
     CreatePractice();
+    CreateClassPanel();
     SetTabOrder();
     // Handlers are attached only once the layout holds its values, so that the
     // layout's own selections (the 1/200 choice) run no handler.
     WireEvents();
     WireSheetExtras();
     WirePractice();
+    WireClassPanel();
     FormCreate(this);
 }
 
@@ -168,6 +170,7 @@ void TFormKestrum::SetCaptions()
     if (CanDraw())
         FShown = FSheet;
     SheetView->SetSheet(FShown);
+    ClassFollowsSettings();
     if (Practising())
         PracticeOverlay->ShowSheet(FShown);
     PracticeStage->SheetChanged();

@@ -27,6 +27,7 @@ class TLabel;
 class TPracticeOverlay;
 class TPracticeStage;
 class TPracticeLadder;
+class TClassPanel;
 class TRadioButton;
 class TRadioGroup;
 class TRandomSource;
@@ -117,6 +118,11 @@ public:
     // Turns practice on the ladder on, as the two check boxes do.
     void StartStepUp();
 
+    // "クラス(&J)": opens the class panel, starting a class with the sheet's settings.
+    void ButtonClassClick(QObject* Sender);
+    // The results file the class panel keeps its classes in; the program's own unless set.
+    void SetClassDataPath(const QString& Path);
+
 protected:
     void resizeEvent(QResizeEvent* Event) override;
 
@@ -134,11 +140,21 @@ private:
     // The practice controls in the strip and the overlay over the sheet.
     void CreatePractice();
     void WirePractice();
+    // The class panel and its button.
+    void CreateClassPanel();
+    void WireClassPanel();
+    void ClosePanelClass();
+    // The settings a running class draws its pupils' sheets with: the teacher's.
+    void ClassFollowsSettings();
     // Shows or hides the fitted sheet, with Switch (practice or the projector's view) in
     // its strip, where it turns the stage off again.
     void ShowStage(QCheckBox* Switch, bool On);
     static constexpr QRect PracticeSwitchPlace{64, 4, 70, 19};
     static constexpr QRect FitViewSwitchPlace{326, 36, 120, 19};
+    // In the white above the second dial, right of the open settings panel; the class
+    // panel below it, beside the settings panel, and the button stays in sight.
+    static constexpr QRect ClassButtonPlace{492, 33, 75, 25};
+    static constexpr QRect ClassPanelPlace{490, 60, 534, 676};
     bool SteppingUp() const;
     // The ladder's next sheet, in the teacher's unit of the answers.
     void ShowLadderSheet(QObject* Sender);
@@ -212,4 +228,7 @@ private:
     TSheetSettings FTeacherSettings;
     TPracticeStage* PracticeStage = nullptr;
     TPracticeOverlay* PracticeOverlay = nullptr;
+
+    QPushButton* ButtonClass = nullptr;
+    TClassPanel* PanelClass = nullptr;
 };

@@ -1,0 +1,29 @@
+#pragma once
+// The class's board in the window: one row per pupil with their sheets, answers right
+// of those marked, level and most frequent mistake; and the class's count of each
+// named mistake. The rows come from the class running now or from the results file.
+
+#include "classroom/ResultStore.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QTableWidget;
+class TClassroom;
+
+struct TBoardRow {
+    TPupilResult Result;
+    std::optional<int> Level;  // known while the class runs
+
+    bool operator==(const TBoardRow&) const = default;
+};
+
+std::vector<TBoardRow> BoardRows(const TClassroom& Class);
+std::vector<TBoardRow> BoardRows(const std::vector<TPupilResult>& Stored);
+
+// Fills Table with Rows, keeping the column it is sorted by.
+void ShowBoard(QTableWidget& Table, const std::vector<TBoardRow>& Rows);
+// "目もり1つずれ 3、kgとg 0、…": every named mistake with its count over the class.
+QString ClassMistakesText(const std::vector<TBoardRow>& Rows);

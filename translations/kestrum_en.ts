@@ -771,10 +771,6 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>Write every class&apos;s answers from the results file to FILE as CSV, one row per answer, and exit.</translation>
     </message>
     <message>
-        <source>The class results file for --results or --serve (classes.sqlite in the program&apos;s data folder).</source>
-        <translation>The class results file for --results or --serve (classes.sqlite in the program&apos;s data folder).</translation>
-    </message>
-    <message>
         <source>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets.</source>
         <translation>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets.</translation>
     </message>
@@ -819,10 +815,6 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>--results: writes the class results alone; give no --%1 with it</translation>
     </message>
     <message>
-        <source>--data: names the results file for --results or --serve; give one of them with it</source>
-        <translation>--data: names the results file for --results or --serve; give one of them with it</translation>
-    </message>
-    <message>
         <source>--results: cannot write %1: %2</source>
         <translation>--results: cannot write %1: %2</translation>
     </message>
@@ -849,6 +841,94 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
     <message>
         <source>成績ファイル %1 を開けません: %2</source>
         <translation>Cannot open the results file %1: %2</translation>
+    </message>
+    <message>
+        <source>The class results file for --results, --serve or the window&apos;s class (classes.sqlite in the program&apos;s data folder).</source>
+        <translation>The class results file for --results, --serve or the window&apos;s class (classes.sqlite in the program&apos;s data folder).</translation>
+    </message>
+    <message>
+        <source>--data: names the results file for --results, --serve or the window&apos;s class; give no --pdf with it</source>
+        <translation>--data: names the results file for --results, --serve or the window&apos;s class; give no --pdf with it</translation>
+    </message>
+    <message>
+        <source>クラス(&amp;J)</source>
+        <translation>Class (&amp;J)</translation>
+    </message>
+    <message>
+        <source>タブレットでクラスの練習を始めます。</source>
+        <translation>Starts a class practising on tablets.</translation>
+    </message>
+    <message>
+        <source>クラス</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>クラスコード</source>
+        <translation>Class code</translation>
+    </message>
+    <message>
+        <source>タブレットで開くアドレス:</source>
+        <translation>Address for the tablets:</translation>
+    </message>
+    <message>
+        <source>終了(&amp;V)</source>
+        <translation>End class (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>CSV書き出し(&amp;F)</source>
+        <translation>Export CSV (&amp;F)</translation>
+    </message>
+    <message>
+        <source>表示するクラス:</source>
+        <translation>Class shown:</translation>
+    </message>
+    <message>
+        <source>%1  %2（実行中）</source>
+        <translation>%1  %2 (running)</translation>
+    </message>
+    <message>
+        <source>クラスを終了しました。</source>
+        <translation>The class has ended.</translation>
+    </message>
+    <message>
+        <source>クラスを始められません。</source>
+        <translation>The class could not be started.</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>シート</source>
+        <translation>Sheets</translation>
+    </message>
+    <message>
+        <source>正解 / 問題</source>
+        <translation>Right / total</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>多いまちがい</source>
+        <translation>Most frequent mistake</translation>
+    </message>
+    <message>
+        <source>クラスのまちがい: %1</source>
+        <translation>Class mistakes: %1</translation>
+    </message>
+    <message>
+        <source>CSV書き出し</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>%1 に書き出しました。</source>
+        <translation>Written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 に書き出せませんでした: %2</source>
+        <translation>Could not write %1: %2</translation>
     </message>
 </context>
 </TS>

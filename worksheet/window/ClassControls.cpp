@@ -8,10 +8,7 @@
 #include "Texts.h"
 #include "window/ClassPanel.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QPushButton>
-#include <QShortcut>
 
 void TFormKestrum::CreateClassPanel()
 {
@@ -27,10 +24,8 @@ void TFormKestrum::CreateClassPanel()
 void TFormKestrum::WireClassPanel()
 {
     connect(ButtonClass, &QPushButton::clicked, this, [this] { ButtonClassClick(ButtonClass); });
+    // No Escape of its own: the settings panel, open beside it, has that key.
     connect(PanelClass->CloseButton(), &QPushButton::clicked, this, &TFormKestrum::ClosePanelClass);
-    // Escape closes the open class panel, as it does the settings panel.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), PanelClass);
-    connect(escape, &QShortcut::activated, this, &TFormKestrum::ClosePanelClass);
 }
 
 void TFormKestrum::ButtonClassClick(QObject*)

@@ -9,6 +9,7 @@
 #include "practice/Ladder.h"
 #include "practice/PracticeOverlay.h"
 #include "practice/PracticeStage.h"
+#include "window/ClassPanel.h"
 #include "Texts.h"
 
 #include <QCheckBox>
@@ -77,6 +78,8 @@ void TFormKestrum::ShowStage(QCheckBox* Switch, bool On)
         // The window's own buttons lie under the stage: their keys must not reach them.
         PanelButtons->setEnabled(false);
         PanelSheetButtons->setEnabled(false);
+        ButtonClass->setEnabled(false);
+        PanelClass->setEnabled(false);
         // The stage fits the sheet to whatever room the window has: no scrolling.
         setMinimumSize(0, 0);
         PracticeStage->setGeometry(rect());
@@ -99,6 +102,8 @@ void TFormKestrum::ShowStage(QCheckBox* Switch, bool On)
     PracticeStage->hide();
     PanelButtons->setEnabled(true);
     PanelSheetButtons->setEnabled(true);
+    ButtonClass->setEnabled(true);
+    PanelClass->setEnabled(true);
     setMinimumSize(SheetDesignSize);
     Switch->setFocus(Qt::OtherFocusReason);
 }

@@ -403,42 +403,6 @@ std::vector<TClassRecord> TResultStore::Classes() const
     return classes;
 }
 
-std::vector<TPupilResult> TResultStore::PupilResults(qint64 Class) const
-{
-    // Every answer of each pupil's last marking of each sheet code; a pupil with no
-    // marking comes once, with nulls.
-    QSqlQuery query(FDatabase);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT p.id, p.name, m.id, a.is_right, a.mistake FROM pupils p "
-        "LEFT JOIN markings m ON m.pupil_id = p.id AND m.id = "
-        "(SELECT max(l.id) FROM markings l WHERE l.pupil_id = p.id AND l.sheet_code = m.sheet_code) "
-        "LEFT JOIN answers a ON a.marking_id = m.id WHERE p.class_id = ? ORDER BY p.id, m.id"));
-    query.addBindValue(Class);
-    std::vector<TPupilResult> pupils;
-    if (!query.exec())
-        return pupils;
-    qint64 pupil = -1, marking = -1;
-    while (query.next()) {
-        if (query.value(0).toLongLong() != pupil) {
-            pupil = query.value(0).toLongLong();
-            pupils.push_back({query.value(1).toString(), 0, 0, 0, {}});
-        }
-        TPupilResult& result = pupils.back();
-        if (query.value(2).isNull())
-            continue;
-        if (query.value(2).toLongLong() != marking) {
-            marking = query.value(2).toLongLong();
-            ++result.Sheets;
-        }
-        ++result.Total;
-        result.Right += query.value(3).toBool() ? 1 : 0;
-        if (const QString mistake = query.value(4).toString(); !mistake.isEmpty())
-            ++result.Mistakes[mistake];
-    }
-    return pupils;
-}
-
 bool TResultStore::WriteCsv(QIODevice& Out, std::optional<qint64> Class) const
 {
     QSqlQuery query(FDatabase);

@@ -14,7 +14,6 @@
 #include <QString>
 
 #include <array>
-#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -63,17 +62,6 @@ struct TStoredPupil {
     std::vector<TStoredSheet> Sheets;  // marked sheets, in the order first marked
 };
 
-// One pupil's results in a class: each marked sheet counted once, with its last marking.
-struct TPupilResult {
-    QString Name;
-    int Sheets = 0;
-    int Right = 0;
-    int Total = 0;
-    std::map<QString, int> Mistakes;  // by MistakeId, the named ones only
-
-    bool operator==(const TPupilResult&) const = default;
-};
-
 class TResultStore;
 
 // An opened store, or why the file was refused.
@@ -117,8 +105,6 @@ public:
 
     // Every class, oldest first.
     std::vector<TClassRecord> Classes() const;
-    // Class's pupils in the order they joined, none where the store could not be read.
-    std::vector<TPupilResult> PupilResults(qint64 Class) const;
     // The answers as CSV, one row per answer under a heading row: every class's, or
     // Class's alone. False where the store could not be read or Out not written.
     bool WriteCsv(QIODevice& Out, std::optional<qint64> Class = std::nullopt) const;

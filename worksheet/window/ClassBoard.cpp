@@ -24,13 +24,13 @@ public:
 };
 
 // The pupil's most frequent mistake, the first of equals in the order they are tried.
-TMistake MostFrequent(const TPupilResult& Result)
+TMistake MostFrequent(const TBoardRow& Row)
 {
     TMistake most = TMistake::None;
     int count = 0;
     for (const TMistake mistake : NamedMistakes) {
-        const auto found = Result.Mistakes.find(MistakeId(mistake));
-        if (found != Result.Mistakes.end() && found->second > count) {
+        const auto found = Row.Mistakes.find(MistakeId(mistake));
+        if (found != Row.Mistakes.end() && found->second > count) {
             most = mistake;
             count = found->second;
         }
@@ -38,8 +38,9 @@ TMistake MostFrequent(const TPupilResult& Result)
     return most;
 }
 
-// What the board shows for a pupil's level: what the class's own board reports.
+// A pupil's level as the class's board over HTTP reports it, running or stored.
 int LevelOf(const TClassPupil& Pupil) { return Pupil.SheetNumber; }
+int LevelOf(const TStoredPupil& Pupil) { return Pupil.SheetNumber; }
 
 }  // namespace
 
@@ -48,16 +49,24 @@ std::vector<TBoardRow> BoardRows(const TClassroom& Class)
     std::vector<TBoardRow> rows;
     for (const TClassPupil& pupil : Class.Pupils()) {
         const TTally tally = pupil.Tally();
-        rows.push_back({{pupil.Name, tally.Sheets, tally.Right, tally.Total, pupil.Mistakes()}, LevelOf(pupil)});
+        rows.push_back({pupil.Name, tally.Sheets, tally.Right, tally.Total, LevelOf(pupil), pupil.Mistakes()});
     }
     return rows;
 }
 
-std::vector<TBoardRow> BoardRows(const std::vector<TPupilResult>& Stored)
+std::vector<TBoardRow> BoardRows(const std::vector<TStoredPupil>& Stored)
 {
     std::vector<TBoardRow> rows;
-    for (const TPupilResult& result : Stored)
-        rows.push_back({result, std::nullopt});
+    for (const TStoredPupil& pupil : Stored) {
+        // Each marked sheet once, with its last marking, as the running class counts it.
+        TBoardRow row{pupil.Name, int(pupil.Sheets.size()), 0, int(pupil.Sheets.size()) * ProblemCount, LevelOf(pupil), {}};
+        for (const TStoredSheet& sheet : pupil.Sheets) {
+            row.Right += sheet.Right;
+            for (const auto& [id, count] : sheet.Mistakes)
+                row.Mistakes[id] += count;
+        }
+        rows.push_back(row);
+    }
     return rows;
 }
 
@@ -71,15 +80,14 @@ void ShowBoard(QTableWidget& Table, const std::vector<TBoardRow>& Rows)
     Table.setRowCount(static_cast<int>(Rows.size()));
     for (int r = 0; r < Table.rowCount(); ++r) {
         const TBoardRow& row = Rows[static_cast<std::size_t>(r)];
-        const TPupilResult& result = row.Result;
-        const double share = result.Total > 0 ? double(result.Right) / result.Total : -1.0;
-        const TMistake most = MostFrequent(result);
+        const double share = row.Total > 0 ? double(row.Right) / row.Total : -1.0;
+        const TMistake most = MostFrequent(row);
         const QString mistake =
-            most == TMistake::None ? QString() : Texts::BoardMistakeCount.arg(MistakeName(most)).arg(result.Mistakes.at(MistakeId(most)));
-        Table.setItem(r, bcName, new TBoardItem(result.Name, result.Name));
-        Table.setItem(r, bcSheets, new TBoardItem(QString::number(result.Sheets), result.Sheets));
-        Table.setItem(r, bcRight, new TBoardItem(QStringLiteral("%1 / %2").arg(result.Right).arg(result.Total), share));
-        Table.setItem(r, bcLevel, new TBoardItem(row.Level ? QString::number(*row.Level) : QString(), row.Level.value_or(0)));
+            most == TMistake::None ? QString() : Texts::BoardMistakeCount.arg(MistakeName(most)).arg(row.Mistakes.at(MistakeId(most)));
+        Table.setItem(r, bcName, new TBoardItem(row.Name, row.Name));
+        Table.setItem(r, bcSheets, new TBoardItem(QString::number(row.Sheets), row.Sheets));
+        Table.setItem(r, bcRight, new TBoardItem(QStringLiteral("%1 / %2").arg(row.Right).arg(row.Total), share));
+        Table.setItem(r, bcLevel, new TBoardItem(QString::number(row.Level), row.Level));
         Table.setItem(r, bcMistake, new TBoardItem(mistake, mistake));
     }
     Table.setSortingEnabled(true);
@@ -91,7 +99,7 @@ QString ClassMistakesText(const std::vector<TBoardRow>& Rows)
     for (const TMistake mistake : NamedMistakes) {
         int count = 0;
         for (const TBoardRow& row : Rows)
-            if (const auto found = row.Result.Mistakes.find(MistakeId(mistake)); found != row.Result.Mistakes.end())
+            if (const auto found = row.Mistakes.find(MistakeId(mistake)); found != row.Mistakes.end())
                 count += found->second;
         counts << Texts::BoardMistakeCount.arg(MistakeName(mistake)).arg(count);
     }

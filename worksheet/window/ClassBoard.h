@@ -7,21 +7,25 @@
 
 #include <QString>
 
-#include <optional>
+#include <map>
 #include <vector>
 
 class QTableWidget;
 class TClassroom;
 
 struct TBoardRow {
-    TPupilResult Result;
-    std::optional<int> Level;  // known while the class runs
+    QString Name;
+    int Sheets = 0;
+    int Right = 0;
+    int Total = 0;
+    int Level = 0;
+    std::map<QString, int> Mistakes;  // by MistakeId
 
     bool operator==(const TBoardRow&) const = default;
 };
 
 std::vector<TBoardRow> BoardRows(const TClassroom& Class);
-std::vector<TBoardRow> BoardRows(const std::vector<TPupilResult>& Stored);
+std::vector<TBoardRow> BoardRows(const std::vector<TStoredPupil>& Stored);
 
 // Fills Table with Rows, keeping the column it is sorted by.
 void ShowBoard(QTableWidget& Table, const std::vector<TBoardRow>& Rows);

@@ -119,7 +119,13 @@ TClassPanel::TClassPanel(QWidget* Parent) : QGroupBox(Texts::ClassPanelTitle, Pa
     connect(FClasses, &QComboBox::currentIndexChanged, this, &TClassPanel::ShowChosen);
 }
 
-TClassPanel::~TClassPanel() { StopServer(); }
+TClassPanel::~TClassPanel()
+{
+    StopServer();
+    // The window closed on purpose: the class is over, and not taken up at the next start.
+    if (Running())
+        FClass->End();
+}
 
 void TClassPanel::Open(const TSheetSettings& Settings)
 {
@@ -222,7 +228,7 @@ void TClassPanel::ShowChosen()
         return;
     const qint64 chosen = ChosenClass();
     const std::vector<TBoardRow> rows = FClass && FClass->StoreId() == chosen ? BoardRows(*FClass)
-                                                                               : BoardRows(FStore->PupilResults(chosen));
+                                                                               : BoardRows(FStore->Pupils(chosen));
     // Filled again only when it changed, so that the teacher's selection and scrolling stay.
     if (chosen == FShownClass && rows == FShownRows && FBoard->rowCount() == int(rows.size()))
         return;

@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(), FAddress);
     }
 
-    // Each pupil marks a draw sheet with some needles one mark (10 g) past their weights,
+    // Each pupil marks a draw sheet with some needles one mark (10 g) off their weights,
     // and may mark it again with fewer: the sheet counts once, with its last marking.
     void boardShowsEachPupil_data()
     {
@@ -129,8 +129,10 @@ private slots:
         QCOMPARE(sheet[QStringLiteral("kind")].toString(), QStringLiteral("draw"));
         for (const int wrong : wrongs) {
             QJsonArray needles;
-            for (int i = 0; i < 6; ++i)
-                needles << QString::number(sheet[QStringLiteral("dials")][i][QStringLiteral("weight")].toInt() + (i < wrong ? 10 : 0));
+            for (int i = 0; i < 6; ++i) {
+                const int weight = sheet[QStringLiteral("dials")][i][QStringLiteral("weight")].toInt();
+                needles << QString::number(i >= wrong ? weight : weight < 1000 ? weight + 10 : weight - 10);
+            }
             QCOMPARE(Call("POST", "/api/mark", {{"answers", needles}}).first, 200);
         }
         QTRY_VERIFY_WITH_TIMEOUT(Board().contains(row), 2000);

@@ -191,7 +191,9 @@ void TClassPanel::End()
         return;
     FClass->End();
     FLastCalls.start(LastCallsMs);
+    // Nothing left to join: the code stays, to tell the class in the list below.
     FQrCode->SetText({});
+    FAddress->clear();
     FStatus->setText(Texts::ClassEnded);
     FEnd->setEnabled(false);
     ListClasses();

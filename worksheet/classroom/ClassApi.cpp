@@ -132,7 +132,8 @@ TApiReply Board(const TClassroom& Class)
             mistakes.insert(id, count);
         QJsonObject row = TallyObject(pupil.Tally());
         row.insert(QStringLiteral("name"), pupil.Name);
-        row.insert(QStringLiteral("level"), pupil.SheetNumber);
+        // The ladder's level where the class steps up; a class on its teacher's settings has none.
+        row.insert(QStringLiteral("level"), pupil.Ladder ? QJsonValue(pupil.Ladder->Level()) : QJsonValue());
         row.insert(QStringLiteral("mistakes"), mistakes);
         pupils.append(row);
     }

@@ -11,9 +11,7 @@
 #include <memory>
 #include <thread>
 
-namespace httplib {
-class Server;
-}
+class TClassHttp;
 
 class TClassServer : public QObject {
 public:
@@ -32,7 +30,7 @@ private:
 
     TClassroom& FClass;
     TResultStore& FStore;
-    std::unique_ptr<httplib::Server> FServer;
+    std::unique_ptr<TClassHttp> FServer;
     std::thread FListener;
     std::atomic<bool> FListening{false};
     std::atomic<bool> FStopping{false};

@@ -195,6 +195,7 @@ private slots:
         QCOMPARE(row[QStringLiteral("right")].toInt(), 6);
         QCOMPARE(row[QStringLiteral("total")].toInt(), 6);
         QCOMPARE(row[QStringLiteral("mistakes")].toObject(), QJsonObject());
+        QVERIFY(row[QStringLiteral("level")].isNull());
 
         const TReply next = Call(FDraw, "POST", "/api/next", FPupil);
         QCOMPARE(next.Json[QStringLiteral("sheet")].toInt(), 2);
@@ -224,6 +225,34 @@ private slots:
         ::kill(static_cast<pid_t>(reading.Process->processId()), SIGINT);
         QVERIFY(reading.Process->waitForFinished(10000));
         QCOMPARE(reading.Process->exitCode(), 0);
+    }
+
+    // Stepping up, a pupil's sheets come from their own ladder: level 1 reads, then draws,
+    // at 1 kg in steps of 100 g, as a sheet's first marking moves it; a sheet left unmarked
+    // moves nothing. The board shows the level, not the sheet's number.
+    void stepsUpALadder()
+    {
+        TServer ladder = Start({QStringLiteral("--step-up"), QStringLiteral("--unit"), QStringLiteral("g"),
+                                QStringLiteral("--lang"), QStringLiteral("en")},
+                               QStringLiteral("ladder.sqlite"));
+        const QByteArray join = QStringLiteral("{\"class\": \"%1\", \"name\": \"aki\"}").arg(ladder.Class).toUtf8();
+        const QString pupil = Call(ladder, "POST", "/api/join", {}, join).Json[QStringLiteral("pupil")].toString();
+        // What the pupil does with each sheet, and the next sheet's kind.
+        const QList<QPair<QString, QString>> steps{{"nothing", "read"}, {"blanks", "draw"}, {"right", "read"},
+                                                   {"blanks", "draw"}, {"blanks", "read"}};
+        for (const auto& [done, kind] : steps) {
+            QStringList weights;
+            for (const QJsonValue dial : Call(ladder, "GET", "/api/sheet", pupil).Json[QStringLiteral("dials")].toArray())
+                weights << QString::number(dial[QStringLiteral("weight")].toInt(-1));
+            for (const QString& weight : weights)
+                QVERIFY(weight == QStringLiteral("-1") || (weight.toInt() % 100 == 0 && weight.toInt() <= 1000));
+            if (done != QStringLiteral("nothing"))
+                Call(ladder, "POST", "/api/mark", pupil, Answers(done == QStringLiteral("right") ? weights : QStringList(6, {})));
+            QCOMPARE(Call(ladder, "POST", "/api/next", pupil).Json[QStringLiteral("kind")].toString(), kind);
+        }
+        QCOMPARE(Call(ladder, "GET", "/api/board", ladder.Teacher).Json[QStringLiteral("pupils")][0][QStringLiteral("level")], 1);
+        ::kill(static_cast<pid_t>(ladder.Process->processId()), SIGTERM);
+        QVERIFY(ladder.Process->waitForFinished(10000));
     }
 
     // Killed, the server goes on at its next start with the same class: the pupils' keys,

@@ -67,19 +67,23 @@ QJsonObject TallyObject(const TTally& Tally)
 // only a draw sheet, where they are the question, names them.
 TApiReply SheetReply(const TClassPupil& Pupil)
 {
-    const TSheet& sheet = Pupil.Sheet;
-    const bool draw = sheet.Settings.Exercise == exDraw;
-    QJsonArray dials;
-    for (const int index : ReadingOrder) {
-        QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
-        if (draw)
-            dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
-        dials.append(dial);
-    }
-    return Json({{QStringLiteral("sheet"), Pupil.SheetNumber},
-                 {QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read")},
-                 {QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit))},
-                 {QStringLiteral("dials"), dials}});
+    TApiReply reply;
+    reply.MakeBody = [sheet = Pupil.Sheet, number = Pupil.SheetNumber] {
+        const bool draw = sheet.Settings.Exercise == exDraw;
+        QJsonArray dials;
+        for (const int index : ReadingOrder) {
+            QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
+            if (draw)
+                dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
+            dials.append(dial);
+        }
+        return Json({{QStringLiteral("sheet"), number},
+                     {QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read")},
+                     {QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit))},
+                     {QStringLiteral("dials"), dials}})
+            .Body;
+    };
+    return reply;
 }
 
 TApiReply Join(TClassroom& Class, const QByteArray& Body)

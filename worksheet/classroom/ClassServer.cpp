@@ -34,8 +34,14 @@ TClassServer::TClassServer(TClassroom& Class, TResultStore& Store)
     server.set_keep_alive_max_count(RequestsPerConnection);
     const httplib::Server::Handler handler = [this](const httplib::Request& In, httplib::Response& Out) {
         const auto authorization = In.get_header_value("Authorization");
-        const TApiReply reply = Answer({QByteArray::fromStdString(In.method), QByteArray::fromStdString(In.path),
-                                        QByteArray::fromStdString(authorization), QByteArray::fromStdString(In.body)});
+        TApiReply reply = Answer({QByteArray::fromStdString(In.method), QByteArray::fromStdString(In.path),
+                                  QByteArray::fromStdString(authorization), QByteArray::fromStdString(In.body)});
+        if (reply.MakeBody) {
+            // A core is left to the class's thread, which marks while sheets are drawn.
+            FDrawing.acquire();
+            reply.Body = reply.MakeBody();
+            FDrawing.release();
+        }
         Out.status = reply.Status;
         Out.set_content(reply.Body.toStdString(), reply.ContentType.constData());
     };

@@ -7,8 +7,10 @@
 
 #include <QObject>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
+#include <semaphore>
 #include <thread>
 
 class TClassHttp;
@@ -34,4 +36,6 @@ private:
     std::thread FListener;
     std::atomic<bool> FListening{false};
     std::atomic<bool> FStopping{false};
+    // Sheets drawn at once, on the pool's threads.
+    std::counting_semaphore<> FDrawing{std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1)};
 };

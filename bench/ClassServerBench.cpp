@@ -65,8 +65,8 @@ void PlayPupil(const TClassAtServer& At, int Number, TPupilRun& Run)
     // The reply's body, or none; Ms the time of the attempt answered.
     double ms = 0;
     const auto post = [&](const char* Path, const std::string& Body) -> std::optional<std::string> {
-        // Past the server's connections, a pupil waits for one to free: up to two minutes.
-        for (int attempt = 0; attempt < 6000; ++attempt) {
+        // Past the server's connections, a pupil waits for one to free: up to ten minutes.
+        for (int attempt = 0; attempt < 30000; ++attempt) {
             const auto start = TClock::now();
             const httplib::Result result = client.Post(Path, headers, Body, "application/json");
             if (result && result->status == 200) {

@@ -36,12 +36,8 @@ TClassServer::TClassServer(TClassroom& Class, TResultStore& Store)
         const auto authorization = In.get_header_value("Authorization");
         TApiReply reply = Answer({QByteArray::fromStdString(In.method), QByteArray::fromStdString(In.path),
                                   QByteArray::fromStdString(authorization), QByteArray::fromStdString(In.body)});
-        if (reply.MakeBody) {
-            // A core is left to the class's thread, which marks while sheets are drawn.
-            FDrawing.acquire();
-            reply.Body = reply.MakeBody();
-            FDrawing.release();
-        }
+        if (reply.MakeBody)
+            reply.Body = FDrawers.Draw(reply.MakeBody);
         Out.status = reply.Status;
         Out.set_content(reply.Body.toStdString(), reply.ContentType.constData());
     };

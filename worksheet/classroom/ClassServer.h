@@ -4,13 +4,12 @@
 // and its results file, and the pool thread waits for the reply.
 
 #include "classroom/ClassApi.h"
+#include "classroom/SheetDrawers.h"
 
 #include <QObject>
 
-#include <algorithm>
 #include <atomic>
 #include <memory>
-#include <semaphore>
 #include <thread>
 
 class TClassHttp;
@@ -36,6 +35,5 @@ private:
     std::thread FListener;
     std::atomic<bool> FListening{false};
     std::atomic<bool> FStopping{false};
-    // Sheets drawn at once, on the pool's threads.
-    std::counting_semaphore<> FDrawing{std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1)};
+    TSheetDrawers FDrawers;
 };

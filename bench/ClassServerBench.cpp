@@ -66,7 +66,7 @@ void PlayPupil(const TClassAtServer& At, int Number, TPupilRun& Run)
     double ms = 0;
     const auto post = [&](const char* Path, const std::string& Body) -> std::optional<std::string> {
         // Past the server's connections, a pupil waits for one to free: up to ten minutes.
-        for (int attempt = 0; attempt < 30000; ++attempt) {
+        for (int attempt = 0; attempt < 2400; ++attempt) {
             const auto start = TClock::now();
             const httplib::Result result = client.Post(Path, headers, Body, "application/json");
             if (result && result->status == 200) {
@@ -74,7 +74,7 @@ void PlayPupil(const TClassAtServer& At, int Number, TPupilRun& Run)
                 return result->body;
             }
             ++Run.Refused;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
         }
         return std::nullopt;
     };

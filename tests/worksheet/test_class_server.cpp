@@ -139,6 +139,8 @@ private slots:
                                              << QByteArray() << 403;
         QTest::newRow("sheet, teacher's key") << QByteArray("GET") << QByteArray("/api/sheet") << QStringLiteral("teacher")
                                               << QByteArray() << 403;
+        QTest::newRow("board, teacher's key changed") << QByteArray("GET") << QByteArray("/api/board")
+                                                      << QStringLiteral("teacher changed") << QByteArray() << 403;
         QTest::newRow("board, no key") << QByteArray("GET") << QByteArray("/api/board") << QString() << QByteArray() << 401;
         QTest::newRow("board, pupil's key") << QByteArray("GET") << QByteArray("/api/board") << QStringLiteral("pupil")
                                             << QByteArray() << 403;
@@ -159,11 +161,14 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QByteArray, body);
         QFETCH(int, status);
-        QString changed = FPupil;
-        changed.back() = changed.back() == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+        const auto changed = [](QString Key) {
+            Key.back() = Key.back() == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+            return Key;
+        };
         const QMap<QString, QString> keys{{QStringLiteral("pupil"), FPupil},
                                           {QStringLiteral("teacher"), FDraw.Teacher},
-                                          {QStringLiteral("changed"), changed},
+                                          {QStringLiteral("changed"), changed(FPupil)},
+                                          {QStringLiteral("teacher changed"), changed(FDraw.Teacher)},
                                           {QStringLiteral("short"), FPupil.chopped(1)},
                                           {QStringLiteral("longer"), FPupil + QLatin1Char('0')}};
         const QString sent = keys.value(key, key);

@@ -59,6 +59,7 @@ void PlayPupil(const TClassAtServer& At, int Number, TPupilRun& Run)
 {
     httplib::Client client("127.0.0.1", At.Port);
     client.set_keep_alive(true);
+    client.set_tcp_nodelay(true);  // as browsers do
     // A sheet waits its turn to be drawn: a slow reply is not a refusal.
     client.set_read_timeout(120);
     httplib::Headers headers;

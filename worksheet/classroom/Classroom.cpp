@@ -97,9 +97,8 @@ TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Setting
         pupil.KeyHash = stored.KeyHash;
         pupil.StoreId = stored.Id;
         pupil.SheetNumber = stored.SheetNumber;
-        // The file keeps no ladder: a pupil taken up again starts it over.
         if (StepUp)
-            pupil.Ladder.emplace();
+            pupil.Ladder = TPracticeLadder::AtPlace(stored.Ladder);
         pupil.Sheet = ReadSheetCode(stored.SheetCode).Sheet.value_or(room.FreshSheet(pupil));
         const QString current = SheetCode(pupil.Sheet);
         for (const TStoredSheet& sheet : stored.Sheets) {
@@ -118,7 +117,8 @@ TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Setting
 
 bool TClassroom::Keep(const TClassPupil& Pupil)
 {
-    return FStore->KeepPupil({Pupil.StoreId, Pupil.Name, Pupil.KeyHash, SheetCode(Pupil.Sheet), Pupil.SheetNumber, 0, {}});
+    return FStore->KeepPupil({Pupil.StoreId, Pupil.Name, Pupil.KeyHash, SheetCode(Pupil.Sheet), Pupil.SheetNumber,
+                             Pupil.Ladder ? Pupil.Ladder->Place() : 0, {}});
 }
 
 void TClassroom::End()

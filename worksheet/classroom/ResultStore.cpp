@@ -30,7 +30,7 @@ const char* const SchemaStatements[] = {
     "ended INTEGER NOT NULL DEFAULT 0)",
     "CREATE TABLE pupils (id INTEGER PRIMARY KEY, class_id INTEGER NOT NULL REFERENCES classes(id), "
     "name TEXT NOT NULL, key_hash TEXT NOT NULL DEFAULT '', sheet_code TEXT NOT NULL DEFAULT '', "
-    "sheet_number INTEGER NOT NULL DEFAULT 1, level INTEGER NOT NULL DEFAULT 0, UNIQUE (class_id, name))",
+    "sheet_number INTEGER NOT NULL DEFAULT 1, ladder INTEGER NOT NULL DEFAULT 0, UNIQUE (class_id, name))",
     "CREATE TABLE markings (id INTEGER PRIMARY KEY, pupil_id INTEGER NOT NULL REFERENCES pupils(id), "
     "sheet_code TEXT NOT NULL, marked_at TEXT NOT NULL)",
     "CREATE TABLE answers (marking_id INTEGER NOT NULL REFERENCES markings(id), "
@@ -48,7 +48,7 @@ const char* const UpgradeFrom1[] = {
     "ALTER TABLE pupils ADD COLUMN key_hash TEXT NOT NULL DEFAULT ''",
     "ALTER TABLE pupils ADD COLUMN sheet_code TEXT NOT NULL DEFAULT ''",
     "ALTER TABLE pupils ADD COLUMN sheet_number INTEGER NOT NULL DEFAULT 1",
-    "ALTER TABLE pupils ADD COLUMN level INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE pupils ADD COLUMN ladder INTEGER NOT NULL DEFAULT 0",
     "PRAGMA user_version = 2",
 };
 
@@ -292,12 +292,12 @@ std::optional<TClassRecord> TResultStore::LastOpenClass() const
 bool TResultStore::KeepPupil(const TStoredPupil& Pupil)
 {
     QSqlQuery query(FDatabase);
-    query.prepare(QStringLiteral("UPDATE pupils SET key_hash = ?, sheet_code = ?, sheet_number = ?, level = ? "
+    query.prepare(QStringLiteral("UPDATE pupils SET key_hash = ?, sheet_code = ?, sheet_number = ?, ladder = ? "
                                  "WHERE id = ?"));
     query.addBindValue(Pupil.KeyHash);
     query.addBindValue(Pupil.SheetCode);
     query.addBindValue(Pupil.SheetNumber);
-    query.addBindValue(Pupil.Level);
+    query.addBindValue(Pupil.Ladder);
     query.addBindValue(Pupil.Id);
     return query.exec() && query.numRowsAffected() == 1;
 }
@@ -306,7 +306,7 @@ std::vector<TStoredPupil> TResultStore::Pupils(qint64 Class) const
 {
     std::vector<TStoredPupil> pupils;
     QSqlQuery query(FDatabase);
-    query.prepare(QStringLiteral("SELECT id, name, key_hash, sheet_code, sheet_number, level FROM pupils "
+    query.prepare(QStringLiteral("SELECT id, name, key_hash, sheet_code, sheet_number, ladder FROM pupils "
                                  "WHERE class_id = ? ORDER BY id"));
     query.addBindValue(Class);
     if (!query.exec())

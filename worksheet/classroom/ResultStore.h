@@ -58,7 +58,7 @@ struct TStoredPupil {
     QString KeyHash;    // the pupil's key hashed: the file never holds a key itself
     QString SheetCode;  // the sheet the pupil is working on
     int SheetNumber = 1;
-    int Level = 0;      // on the practice ladder; 0 off it
+    int Ladder = 0;     // the place on the practice ladder; 0 off it
     std::vector<TStoredSheet> Sheets;  // marked sheets, in the order first marked
 };
 

@@ -108,4 +108,18 @@ bool TPracticeLadder::Record(int FirstTryScore)
     return false;
 }
 
+int TPracticeLadder::Place() const { return 1 + (FLevel * 2 + (FExercise == exDraw ? 1 : 0)) * 2 + FGoodInRow; }
+
+TPracticeLadder TPracticeLadder::AtPlace(int Place)
+{
+    TPracticeLadder ladder;
+    const int state = Place - 1;
+    if (state < 0 || state / 4 >= ladder.LevelCount())
+        return ladder;
+    ladder.FLevel = state / 4;
+    ladder.FExercise = state / 2 % 2 ? exDraw : exRead;
+    ladder.FGoodInRow = state % 2;
+    return ladder;
+}
+
 QString TPracticeLadder::LevelText() const { return Texts::LadderLevel.arg(Level()).arg(LevelCount()); }

@@ -26,6 +26,10 @@ public:
     // row with at least 5 right, down after one with 3 or fewer; returns whether the
     // level changed.
     bool Record(int FirstTryScore);
+    // The whole state as one number, never 0, for a results file to keep.
+    int Place() const;
+    // The ladder at a kept place; a place no ladder has starts at the foot.
+    static TPracticeLadder AtPlace(int Place);
     // "レベル 4/12", translated.
     QString LevelText() const;
 

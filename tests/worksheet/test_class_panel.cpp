@@ -9,6 +9,7 @@
 #include "window/MainWindow.h"
 #include "window/UnitKestrum.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -151,6 +152,19 @@ private slots:
             QVERIFY2(Board().first().contains(ascending ? QStringLiteral("4 / 6") : QStringLiteral("6 / 6")),
                      qPrintable(Board().join(QLatin1Char('\n'))));
         }
+    }
+
+    // While the window's practice steps up, each pupil goes on from the ladder's foot:
+    // a reading sheet at 1 kg, where the class drew needles.
+    void classStepsUpWithTheWindow()
+    {
+        QTest::mouseClick(Find<QCheckBox>("CheckBoxPractice"), Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>("CheckBoxStepUp"), Qt::LeftButton);
+        QCOMPARE(Call("POST", "/api/next").second[QStringLiteral("kind")].toString(), QStringLiteral("read"));
+        QTRY_VERIFY_WITH_TIMEOUT(Board().filter(QStringLiteral(" / 6 | 1 | ")).size() == 3, 2000);
+        QTest::mouseClick(Find<QCheckBox>("CheckBoxPractice"), Qt::LeftButton);
+        QCOMPARE(Call("POST", "/api/next").second[QStringLiteral("kind")].toString(), QStringLiteral("draw"));
+        QTRY_VERIFY_WITH_TIMEOUT(Board().filter(QStringLiteral(" / 6 |  | ")).size() == 3, 2000);
     }
 
     void endedClassRefusesPupils()

@@ -121,6 +121,17 @@ bool TClassroom::Keep(const TClassPupil& Pupil)
                              Pupil.Ladder ? Pupil.Ladder->Place() : 0, {}});
 }
 
+void TClassroom::SetStepUp(bool On)
+{
+    FStepUp = On;
+    for (TClassPupil& pupil : FPupils)
+        if (On != pupil.Ladder.has_value()) {
+            pupil.Ladder = On ? std::optional(TPracticeLadder{}) : std::nullopt;
+            // The sheet in hand is not the ladder's: its score moves nothing.
+            pupil.FirstScore.reset();
+        }
+}
+
 void TClassroom::End()
 {
     FEnded = true;

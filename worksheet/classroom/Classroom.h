@@ -84,6 +84,8 @@ public:
 
     // The settings of the sheets drawn from now on; the sheets the pupils hold stay.
     void SetSettings(const TSheetSettings& Settings) { FSettings = Settings; }
+    // Stepping up, each pupil's next sheets come from a ladder of their own, from its foot.
+    void SetStepUp(bool On);
     const TSheetSettings& Settings() const { return FSettings; }
     // The teacher ended the class: pupils can no longer join, fetch or mark sheets.
     void End();

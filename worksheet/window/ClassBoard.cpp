@@ -41,7 +41,7 @@ TMistake MostFrequent(const TBoardRow& Row)
 // A pupil's level as the class's board over HTTP reports it: the ladder's, where the
 // class steps up; none (0) on the teacher's settings, and none stored.
 int LevelOf(const TClassPupil& Pupil) { return Pupil.Ladder ? Pupil.Ladder->Level() : 0; }
-int LevelOf(const TStoredPupil&) { return 0; }
+int LevelOf(const TStoredPupil& Pupil) { return Pupil.Ladder ? TPracticeLadder::AtPlace(Pupil.Ladder).Level() : 0; }
 
 }  // namespace
 

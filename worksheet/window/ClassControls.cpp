@@ -1,7 +1,8 @@
 // The class on tablets from the window: "クラス(&J)" opens the class panel over the
 // right of the sheet, beside the settings panel, so that the teacher can change the
 // settings and see the class follow them. The class draws its pupils' sheets with the
-// teacher's settings, never the ladder's of the window's own practice.
+// teacher's settings; while the window's practice steps up, each pupil climbs a ladder
+// of their own instead, never the window's.
 
 #include "window/UnitKestrum.h"
 
@@ -30,7 +31,7 @@ void TFormKestrum::WireClassPanel()
 
 void TFormKestrum::ButtonClassClick(QObject*)
 {
-    PanelClass->Open(SteppingUp() ? FTeacherSettings : FShown.Settings);
+    PanelClass->Open(SteppingUp() ? FTeacherSettings : FShown.Settings, SteppingUp());
 }
 
 void TFormKestrum::ClosePanelClass()
@@ -44,5 +45,5 @@ void TFormKestrum::SetClassDataPath(const QString& Path) { PanelClass->SetDataPa
 void TFormKestrum::ClassFollowsSettings()
 {
     if (PanelClass)
-        PanelClass->FollowSettings(SteppingUp() ? FTeacherSettings : FShown.Settings);
+        PanelClass->FollowSettings(SteppingUp() ? FTeacherSettings : FShown.Settings, SteppingUp());
 }

@@ -127,21 +127,23 @@ TClassPanel::~TClassPanel()
         FClass->End();
 }
 
-void TClassPanel::Open(const TSheetSettings& Settings)
+void TClassPanel::Open(const TSheetSettings& Settings, bool StepUp)
 {
     if (!Running())
-        Start(Settings);
+        Start(Settings, StepUp);
     show();
     raise();
 }
 
-void TClassPanel::FollowSettings(const TSheetSettings& Settings)
+void TClassPanel::FollowSettings(const TSheetSettings& Settings, bool StepUp)
 {
-    if (Running())
-        FClass->SetSettings(Settings);
+    if (!Running())
+        return;
+    FClass->SetSettings(Settings);
+    FClass->SetStepUp(StepUp);
 }
 
-void TClassPanel::Start(const TSheetSettings& Settings)
+void TClassPanel::Start(const TSheetSettings& Settings, bool StepUp)
 {
     StopServer();
     FClass.reset();
@@ -156,7 +158,7 @@ void TClassPanel::Start(const TSheetSettings& Settings)
     }
     if (!FStore)
         return;
-    if (std::optional<TClassroom> opened = TClassroom::Open(*FStore, Settings))
+    if (std::optional<TClassroom> opened = TClassroom::Open(*FStore, Settings, StepUp))
         FClass = std::make_unique<TClassroom>(std::move(*opened));
     int port = 0;
     if (FClass) {

@@ -32,14 +32,14 @@ public:
     // The results file; the program's own unless set before the first class.
     void SetDataPath(const QString& Path) { FDataPath = Path; }
     // Shows the panel, starting a class with Settings unless one is running.
-    void Open(const TSheetSettings& Settings);
+    void Open(const TSheetSettings& Settings, bool StepUp);
     // The settings the running class draws its next sheets with.
-    void FollowSettings(const TSheetSettings& Settings);
+    void FollowSettings(const TSheetSettings& Settings, bool StepUp);
     bool Running() const { return FClass && !FClass->Ended(); }
     QPushButton* CloseButton() const { return FClose; }
 
 private:
-    void Start(const TSheetSettings& Settings);
+    void Start(const TSheetSettings& Settings, bool StepUp);
     void End();
     void StopServer();
     void ListClasses();

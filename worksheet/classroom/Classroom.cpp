@@ -191,7 +191,8 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
             if (!answer.Right)
                 answer.Mistake = NameMistake(drawing, right, typed.Form, typed.Answer);
         }
-        reply.Marks[place] = {answer.Right, answer.RightAnswer, MistakeId(answer.Mistake)};
+        reply.Marks[place] = {answer.Right, answer.RightAnswer, MistakeId(answer.Mistake),
+                              MistakeWords(answer.Mistake, drawing.FinestMark)};
         reply.Score += answer.Right ? 1 : 0;
         if (answer.Mistake != TMistake::None)
             ++mistakes[MistakeId(answer.Mistake)];
@@ -202,6 +203,8 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
     reply.Recorded = true;
     Pupil.Marked = TTally{1, reply.Score, ProblemCount};
     Pupil.MarkedMistakes = mistakes;
+    Pupil.MarkedAnswers = reply.Marks;
+    Pupil.AnswersMarked = Answers;
     reply.Tally = Pupil.Tally();
     return reply;
 }

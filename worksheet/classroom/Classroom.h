@@ -24,6 +24,7 @@ struct TMarkedAnswer {
     bool Right = false;
     QString Answer;   // the right answer as the sheet writes it
     QString Mistake;  // the mistake's name, empty when right or unnamed
+    QString Words;    // what the pupil is told of that mistake, translated
 };
 
 struct TMarkReply {
@@ -44,6 +45,10 @@ struct TClassPupil {
     std::map<QString, int> DoneMistakes;
     std::optional<TTally> Marked;
     std::map<QString, int> MarkedMistakes;
+    // This sheet's last marking and the answers it marked, shown again to a pupil whose
+    // tablet reloads the page.
+    std::array<TMarkedAnswer, ProblemCount> MarkedAnswers;
+    std::array<QString, ProblemCount> AnswersMarked;
 
     TTally Tally() const;
     std::map<QString, int> Mistakes() const;

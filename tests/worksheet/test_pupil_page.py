@@ -14,11 +14,12 @@ import unittest
 import urllib.request
 
 from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 KESTRUM = sys.argv.pop(1)
-MARKUP_NAME = "<img src=x onerror=alert(1)>"
+MARKUP_NAME = "<svg/onload=alert()>"  # 20 characters, the longest name a pupil may have
 
 
 class PupilPage(unittest.TestCase):
@@ -34,13 +35,14 @@ class PupilPage(unittest.TestCase):
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=1024,768"):
             options.add_argument(argument)
-        self.browser = webdriver.Chrome(options=options, service=webdriver.ChromeService("/usr/bin/chromedriver"))
+        self.browser = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver"))
         self.wait = WebDriverWait(self.browser, 20)
 
     def tearDown(self):
         self.browser.quit()
         self.server.terminate()
         self.server.wait(10)
+        self.server.stdout.close()
         self.dir.cleanup()
 
     def texts(self, selector):
@@ -86,7 +88,7 @@ class PupilPage(unittest.TestCase):
             for tr in page.find_elements(By.CSS_SELECTOR, "#pupils tr"))}
         # Name, sheets, right/asked, level (the sheet now held), most frequent mistake.
         self.assertEqual(rows, {"はると": ["1", "5/6", "2", "目もり1つずれ (1)"], MARKUP_NAME: ["0", "0/0", "1", ""]})
-        self.assertEqual(page.find_elements(By.CSS_SELECTOR, "#pupils img"), [])
+        self.assertEqual(page.find_elements(By.CSS_SELECTOR, "#pupils svg"), [])
         self.assertIn("目もり1つずれ: 1", self.texts("#class-mistakes li"))
 
 

@@ -4,12 +4,16 @@
 #include "classroom/ResultStore.h"
 #include "practice/Mistakes.h"
 
+#include <QJsonArray>
+
 QJsonObject PageTexts()
 {
-    QJsonObject mistakes;
+    // In the order the desktop names them: [id, name] pairs, since an object's keys
+    // come sorted.
+    QJsonArray mistakes;
     for (const TMistake mistake : {TMistake::OneMarkOff, TMistake::KilogramsAndGrams, TMistake::MarkSize,
                                    TMistake::Numeral, TMistake::WrongSide})
-        mistakes.insert(MistakeId(mistake), MistakeName(mistake));
+        mistakes.append(QJsonArray{MistakeId(mistake), MistakeName(mistake)});
     return {{QStringLiteral("lang"), Texts::PageStart.AsWritten() ? QStringLiteral("ja") : QStringLiteral("en")},
             {QStringLiteral("title"), Texts::ProjectName},
             {QStringLiteral("heading"), Texts::Heading.Text()},

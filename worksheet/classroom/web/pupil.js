@@ -185,8 +185,10 @@
       words.textContent = mark.words;
       result.append(answer, words);
     });
-    const line = Kestrum.format(texts.score, marks.length, score);
-    $("score").textContent = `${line}  ${score === marks.length ? texts.perfect : texts.tryAgain}`;
+    const advice = document.createElement("span");
+    advice.className = "advice";
+    advice.textContent = score === marks.length ? texts.perfect : texts.tryAgain;
+    $("score").replaceChildren(Kestrum.format(texts.score, marks.length, score), advice);
   }
 
   async function mark() {

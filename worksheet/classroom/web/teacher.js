@@ -7,6 +7,7 @@
   const $ = (id) => document.getElementById(id);
   const key = decodeURIComponent(location.hash.slice(1));
   let texts = {};
+  let mistakeNames = {};  // by id
   let pupils = [];
   let sortBy = "name";
   let ascending = true;
@@ -18,7 +19,7 @@
 
   function sortValue(pupil) {
     if (sortBy === "right") return pupil.total ? pupil.right / pupil.total : -1;
-    if (sortBy === "mistake") return texts.mistakes[most(pupil)[0]] || "";
+    if (sortBy === "mistake") return mistakeNames[most(pupil)[0]] || "";
     return pupil[sortBy];
   }
 
@@ -39,16 +40,16 @@
       const row = document.createElement("tr");
       const [mistake, count] = most(pupil);
       row.append(cell(pupil.name), cell(pupil.sheets), cell(`${pupil.right}/${pupil.total}`), cell(pupil.level),
-                 cell(mistake ? `${texts.mistakes[mistake] || mistake} (${count})` : ""));
+                 cell(mistake ? `${mistakeNames[mistake] || mistake} (${count})` : ""));
       return row;
     });
     $("pupils").replaceChildren(...rows);
     const sums = {};
     for (const pupil of pupils)
       for (const [id, count] of Object.entries(pupil.mistakes)) sums[id] = (sums[id] || 0) + count;
-    const items = Object.keys(texts.mistakes).map((id) => {
+    const items = texts.mistakes.map(([id, name]) => {
       const item = document.createElement("li");
-      item.textContent = `${texts.mistakes[id]}: ${sums[id] || 0}`;
+      item.textContent = `${name}: ${sums[id] || 0}`;
       return item;
     });
     $("class-mistakes").replaceChildren(...items);
@@ -81,6 +82,7 @@
 
   async function start() {
     texts = await Kestrum.loadTexts();
+    mistakeNames = Object.fromEntries(texts.mistakes);
     for (const th of document.querySelectorAll("th[data-sort]"))
       th.addEventListener("click", () => {
         ascending = th.dataset.sort === sortBy ? !ascending : true;

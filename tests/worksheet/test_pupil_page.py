@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """The class's pages in a real browser. A pupil joins `kestrum --serve`, marks the
 blank sheet to see the right answers, types five of them back and one a mark off,
-marks again and reads the marks and the mistake's words, goes on to the next sheet,
-reloads and keeps the tally and a typed answer; the teacher's board shows the pupil,
-and a name that looks like markup shows as its characters. On a draw sheet the pupil
-sets needles by the keys and by a tap. Run with the program's
-path: test_pupil_page.py KESTRUM."""
+marks again and reads the marks and the mistake's words, reloads and reads them
+again, goes on to the next sheet, reloads and keeps the tally and a typed answer; the
+teacher's board shows the pupil, and a name that looks like markup shows as its
+characters. On a draw sheet the pupil sets needles by the keys and by a tap.
+Run with the program's path: test_pupil_page.py KESTRUM."""
 import json
 import os
 import subprocess
@@ -75,6 +75,9 @@ class PupilPage(unittest.TestCase):
         self.assertEqual(self.texts(".result .right"), ["○"] * 5)
         self.assertEqual(self.texts(".result .answer"), [f"{right[0]}g"])
         self.assertEqual(self.texts(".result .words"), ["目もり1つ分ずれています。"])
+        page.refresh()
+        self.wait.until(lambda _: self.texts(".result .words") == ["目もり1つ分ずれています。"])
+        self.assertIn("6問中5問正解", page.find_element(By.ID, "score").text)
 
         page.find_element(By.ID, "next").click()
         self.wait.until(lambda _: page.find_element(By.ID, "sheet-number").text == "2まい目")

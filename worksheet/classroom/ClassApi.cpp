@@ -86,8 +86,9 @@ QJsonArray MarksArray(const std::array<TMarkedAnswer, ProblemCount>& Marks)
 }
 
 // Where a needle the pupil sets stands: the board's centre and radius in the SVG's
-// pixels, the angle of 0 g clockwise from 12 o'clock and the degrees the capacity
-// sweeps, and the finest mark the needle snaps to, from the layout the painter draws.
+// pixels, from the layout the painter draws; the angle of 0 g clockwise from 12
+// o'clock and the degrees the capacity sweeps, once round from the top as the
+// desktop's dial reads a pointer; and the finest mark the needle snaps to.
 QJsonObject NeedleObject(const TSheet& Sheet, int Index)
 {
     TPlatformScale dial;

@@ -53,7 +53,7 @@ class PupilPage(unittest.TestCase):
     def tearDown(self):
         self.browser.quit()
         self.server.terminate()
-        self.server.wait(10)
+        self.assertEqual(self.server.wait(10), 0)  # SIGTERM ends the class cleanly
         self.server.stdout.close()
         self.dir.cleanup()
 

@@ -126,11 +126,11 @@ TApiReply SheetReply(const TClassPupil& Pupil)
                       {QStringLiteral("dials"), dials},
                       {QStringLiteral("tally"), TallyObject(Pupil.Tally())},
                       {QStringLiteral("tallyText"), TallyText(Pupil.Tally())}};
-    if (Pupil.Marked) {
-        reply.insert(QStringLiteral("marks"), MarksArray(Pupil.MarkedAnswers));
+    if (Pupil.Marked && Pupil.LastMarking) {
+        const TClassPupil::TLastMarking& last = *Pupil.LastMarking;
+        reply.insert(QStringLiteral("marks"), MarksArray(last.Marks));
         reply.insert(QStringLiteral("score"), Pupil.Marked->Right);
-        reply.insert(QStringLiteral("answers"), QJsonArray::fromStringList({Pupil.AnswersMarked.begin(),
-                                                                            Pupil.AnswersMarked.end()}));
+        reply.insert(QStringLiteral("answers"), QJsonArray::fromStringList({last.Answers.begin(), last.Answers.end()}));
     }
     return Json(reply);
 }

@@ -203,8 +203,7 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
     reply.Recorded = true;
     Pupil.Marked = TTally{1, reply.Score, ProblemCount};
     Pupil.MarkedMistakes = mistakes;
-    Pupil.MarkedAnswers = reply.Marks;
-    Pupil.AnswersMarked = Answers;
+    Pupil.LastMarking = TClassPupil::TLastMarking{reply.Marks, Answers};
     reply.Tally = Pupil.Tally();
     return reply;
 }
@@ -214,6 +213,7 @@ void TClassroom::Next(TClassPupil& Pupil)
     Pupil.Done = Pupil.Tally();
     Add(Pupil.DoneMistakes, Pupil.MarkedMistakes);
     Pupil.Marked.reset();
+    Pupil.LastMarking.reset();
     Pupil.MarkedMistakes.clear();
     Pupil.Sheet = FreshSheet();
     ++Pupil.SheetNumber;

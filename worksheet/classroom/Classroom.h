@@ -46,9 +46,13 @@ struct TClassPupil {
     std::optional<TTally> Marked;
     std::map<QString, int> MarkedMistakes;
     // This sheet's last marking and the answers it marked, shown again to a pupil whose
-    // tablet reloads the page.
-    std::array<TMarkedAnswer, ProblemCount> MarkedAnswers;
-    std::array<QString, ProblemCount> AnswersMarked;
+    // tablet reloads the page; none where the sheet was marked before the class was
+    // taken up again, since the results file keeps the tally, not the marks.
+    struct TLastMarking {
+        std::array<TMarkedAnswer, ProblemCount> Marks;
+        std::array<QString, ProblemCount> Answers;
+    };
+    std::optional<TLastMarking> LastMarking;
 
     TTally Tally() const;
     std::map<QString, int> Mistakes() const;

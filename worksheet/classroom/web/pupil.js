@@ -48,9 +48,16 @@
     const reply = await call("POST", "/api/join", {class: classCode, name: $("name").value.trim()});
     $("start").disabled = false;
     if (!reply) return;
+    if (reply.status === 403) {
+      // The code is wrong, whether typed or in the address: the pupil may correct it.
+      const tried = classCode;
+      classCode = "";
+      showJoin(texts.wrongClass);
+      $("class").value = tried;
+      return;
+    }
     if (reply.status !== 200) {
-      if (reply.status === 403 && $("class-row").hidden === false) classCode = "";
-      showJoin(reply.status === 403 ? texts.wrongClass : texts.badName);
+      showJoin(texts.badName);
       return;
     }
     key = reply.body.pupil;

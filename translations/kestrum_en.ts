@@ -827,8 +827,8 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>Write every class&apos;s answers from the results file to FILE as CSV, one row per answer, and exit.</translation>
     </message>
     <message>
-        <source>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets.</source>
-        <translation>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets.</translation>
+        <source>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets, or with --step-up each pupil climbs a ladder of their own.</source>
+        <translation>Serve a class to the pupils&apos; tablets over HTTP, with no window, until interrupted; the setting options choose its sheets, or with --step-up each pupil climbs a ladder of their own.</translation>
     </message>
     <message>
         <source>The port --serve listens on (8642; 0: any free port).</source>

@@ -132,14 +132,14 @@ QString ReadResults(TReading& R, const QString& Name, const QString& Value)
     return {};
 }
 
-// The server serves one class with the settings' sheets: a code, a seed, a set or a
-// window would have nothing to do.
+// The server serves one class with the settings' sheets, or the ladder's: a code, a
+// seed, a set or a window would have nothing to do.
 QString ReadServe(TReading& R, const QString&, const QString&)
 {
     R.Line.Serve = true;
-    static const QStringList apart{QStringLiteral("results"), QStringLiteral("pdf"),    QStringLiteral("practice"),
-                                   QStringLiteral("step-up"), QStringLiteral("sheets"), QStringLiteral("answers"),
-                                   QStringLiteral("code"),    QStringLiteral("seed")};
+    static const QStringList apart{QStringLiteral("results"), QStringLiteral("pdf"),  QStringLiteral("practice"),
+                                   QStringLiteral("sheets"),  QStringLiteral("answers"), QStringLiteral("code"),
+                                   QStringLiteral("seed")};
     for (const QString& name : R.Given)
         if (apart.contains(name))
             return CommandLineTexts::ServeApart.arg(name);

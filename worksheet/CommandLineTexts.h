@@ -74,7 +74,8 @@ inline constexpr TText HelpResults{QT_TRANSLATE_NOOP("Texts", "Write every class
 inline constexpr TText HelpData{QT_TRANSLATE_NOOP("Texts", "The class results file for --results, --serve or the window's "
                                                  "class (classes.sqlite in the program's data folder).")};
 inline constexpr TText HelpServe{QT_TRANSLATE_NOOP("Texts", "Serve a class to the pupils' tablets over HTTP, with no window, until "
-                                                 "interrupted; the setting options choose its sheets.")};
+                                                 "interrupted; the setting options choose its sheets, or with --step-up "
+                                                 "each pupil climbs a ladder of their own.")};
 inline constexpr TText HelpPort{QT_TRANSLATE_NOOP("Texts", "The port --serve listens on (8642; 0: any free port).")};
 inline constexpr TText HelpBind{QT_TRANSLATE_NOOP("Texts", "The address --serve listens on (0.0.0.0: every address).")};
 // %1 the other option given

@@ -40,7 +40,7 @@ int RunServe(const TCommandLine& Line)
     const TStoreOpening opening = TResultStore::Open(data, TResultStore::crCreate);
     if (!opening.Store)
         return Failed(opening.Refusal);
-    std::optional<TClassroom> room = TClassroom::Open(*opening.Store, Line.Settings.value_or(TSheetSettings{}));
+    std::optional<TClassroom> room = TClassroom::Open(*opening.Store, Line.Settings.value_or(TSheetSettings{}), Line.StepUp);
     if (!room)
         return Failed(CommandLineTexts::ServeNoClass);
 

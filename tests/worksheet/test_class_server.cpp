@@ -1,14 +1,17 @@
 // `kestrum --serve` as a tablet and the teacher meet it: a pupil joins, draws the needles
 // of a sheet with one of them a mark off, marks it again, goes on to the next sheet, and
 // the teacher's board shows it; a reading sheet gives none of its weights away until it
-// is marked; every kind of wrong request is refused and the server goes on; SIGTERM ends
-// it with status 0 and every marking in the results file.
+// is marked; every kind of wrong request is refused and the server goes on, as are heads
+// too large, idle connections and a client trickling its request; killed while pupils
+// mark, it keeps every marking it answered; SIGTERM ends it with status 0 and every
+// marking in the results file.
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +19,7 @@
 
 #include <csignal>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -127,8 +131,16 @@ private slots:
         QTest::newRow("sheet, no key") << QByteArray("GET") << QByteArray("/api/sheet") << QString() << QByteArray() << 401;
         QTest::newRow("sheet, wrong key") << QByteArray("GET") << QByteArray("/api/sheet")
                                           << QStringLiteral("0123456789abcdef0123456789abcdef") << QByteArray() << 403;
+        QTest::newRow("sheet, a digit changed") << QByteArray("GET") << QByteArray("/api/sheet") << QStringLiteral("changed")
+                                                << QByteArray() << 403;
+        QTest::newRow("sheet, cut short") << QByteArray("GET") << QByteArray("/api/sheet") << QStringLiteral("short")
+                                          << QByteArray() << 403;
+        QTest::newRow("sheet, a digit more") << QByteArray("GET") << QByteArray("/api/sheet") << QStringLiteral("longer")
+                                             << QByteArray() << 403;
         QTest::newRow("sheet, teacher's key") << QByteArray("GET") << QByteArray("/api/sheet") << QStringLiteral("teacher")
                                               << QByteArray() << 403;
+        QTest::newRow("board, teacher's key changed") << QByteArray("GET") << QByteArray("/api/board")
+                                                      << QStringLiteral("teacher changed") << QByteArray() << 403;
         QTest::newRow("board, no key") << QByteArray("GET") << QByteArray("/api/board") << QString() << QByteArray() << 401;
         QTest::newRow("board, pupil's key") << QByteArray("GET") << QByteArray("/api/board") << QStringLiteral("pupil")
                                             << QByteArray() << 403;
@@ -151,10 +163,45 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QByteArray, body);
         QFETCH(int, status);
-        const QString sent = key == QStringLiteral("pupil") ? FPupil : key == QStringLiteral("teacher") ? FDraw.Teacher : key;
+        const auto changed = [](QString Key) {
+            Key.back() = Key.back() == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+            return Key;
+        };
+        const QMap<QString, QString> keys{{QStringLiteral("pupil"), FPupil},
+                                          {QStringLiteral("teacher"), FDraw.Teacher},
+                                          {QStringLiteral("changed"), changed(FPupil)},
+                                          {QStringLiteral("teacher changed"), changed(FDraw.Teacher)},
+                                          {QStringLiteral("short"), FPupil.chopped(1)},
+                                          {QStringLiteral("longer"), FPupil + QLatin1Char('0')}};
+        const QString sent = keys.value(key, key);
         QCOMPARE(Call(FDraw, method.constData(), path.constData(), sent, body.replace("CLASS", FDraw.Class.toUtf8())).Status,
                  status);
         // ... and the server goes on.
+        QCOMPARE(Call(FDraw, "GET", "/api/sheet", FPupil).Status, 200);
+    }
+
+    // Raw heads: past 8 KiB in one header or in several, and a body waiting for its go.
+    void answersRawHeads_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("status");
+        const QByteArray join = "POST /api/join HTTP/1.1\r\n";
+        const QByteArray pad = "X-Pad: " + QByteArray(3 * 1024, 'a') + "\r\n";
+        QTest::newRow("9 KiB header") << join + "X-Pad: " + QByteArray(9 * 1024, 'a') + "\r\n\r\n" << 431;
+        QTest::newRow("three 3 KiB headers") << join + pad + pad + pad + "\r\n" << 431;
+        QTest::newRow("100-continue") << join + "Expect: 100-continue\r\nContent-Length: 2\r\n\r\n" << 100;
+    }
+
+    void answersRawHeads()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(int, status);
+        QTcpSocket socket;
+        socket.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(FDraw.Port));
+        socket.write(head);
+        while (!socket.canReadLine() && socket.waitForReadyRead(3000)) {
+        }
+        QCOMPARE(socket.readLine().split(' ').value(1).toInt(), status);
         QCOMPARE(Call(FDraw, "GET", "/api/sheet", FPupil).Status, 200);
     }
 
@@ -197,6 +244,7 @@ private slots:
         QCOMPARE(row[QStringLiteral("right")].toInt(), 6);
         QCOMPARE(row[QStringLiteral("total")].toInt(), 6);
         QCOMPARE(row[QStringLiteral("mistakes")].toObject(), QJsonObject());
+        QVERIFY(row[QStringLiteral("level")].isNull());
 
         const TReply next = Call(FDraw, "POST", "/api/next", FPupil);
         QCOMPARE(next.Json[QStringLiteral("sheet")].toInt(), 2);
@@ -226,6 +274,36 @@ private slots:
         ::kill(static_cast<pid_t>(reading.Process->processId()), SIGINT);
         QVERIFY(reading.Process->waitForFinished(10000));
         QCOMPARE(reading.Process->exitCode(), 0);
+    }
+
+    // Stepping up, a pupil's sheets come from their own ladder: level 1 reads, then draws,
+    // at 1 kg in steps of 100 g, as a sheet's first marking moves it; a sheet left unmarked
+    // moves nothing. The board shows the level, not the sheet's number.
+    void stepsUpALadder()
+    {
+        TServer ladder = Start({QStringLiteral("--step-up"), QStringLiteral("--unit"), QStringLiteral("g"),
+                                QStringLiteral("--lang"), QStringLiteral("en")},
+                               QStringLiteral("ladder.sqlite"));
+        const QByteArray join = QStringLiteral("{\"class\": \"%1\", \"name\": \"aki\"}").arg(ladder.Class).toUtf8();
+        const QString pupil = Call(ladder, "POST", "/api/join", {}, join).Json[QStringLiteral("pupil")].toString();
+        // What the pupil does with each sheet, and the next sheet's kind.
+        const QList<QPair<QString, QString>> steps{{"nothing", "read"}, {"blanks", "draw"}, {"right", "read"},
+                                                   {"blanks", "draw"}, {"blanks", "read"}};
+        for (const auto& [done, kind] : steps) {
+            QStringList weights;
+            for (const QJsonValue dial : Call(ladder, "GET", "/api/sheet", pupil).Json[QStringLiteral("dials")].toArray())
+                weights << QString::number(dial[QStringLiteral("weight")].toInt(-1));
+            for (const QString& weight : weights)
+                QVERIFY(weight == QStringLiteral("-1") || (weight.toInt() % 100 == 0 && weight.toInt() <= 1000));
+            if (done != QStringLiteral("nothing"))
+                Call(ladder, "POST", "/api/mark", pupil,
+                     Answers(done == QStringLiteral("right") ? weights : QStringList(6, QString())));
+            QCOMPARE(Call(ladder, "POST", "/api/next", pupil).Json[QStringLiteral("kind")].toString(), kind);
+        }
+        const TReply board = Call(ladder, "GET", "/api/board", ladder.Teacher);
+        QCOMPARE(board.Json[QStringLiteral("pupils")][0][QStringLiteral("level")], 1);
+        ::kill(static_cast<pid_t>(ladder.Process->processId()), SIGTERM);
+        QVERIFY(ladder.Process->waitForFinished(10000));
     }
 
     // Killed, the server goes on at its next start with the same class: the pupils' keys,
@@ -260,6 +338,96 @@ private slots:
         QCOMPARE(Call(next, "GET", "/api/sheet", pupil).Status, 403);
         ::kill(static_cast<pid_t>(next.Process->processId()), SIGTERM);
         QVERIFY(next.Process->waitForFinished(10000));
+    }
+
+    // Another key reads another sheet; the board gives a name back as typed, as JSON.
+    void aPupilsOwnSheetAndName()
+    {
+        const QString name = QStringLiteral("\"><script>x</script>");
+        const QJsonObject join{{QStringLiteral("class"), FDraw.Class}, {QStringLiteral("name"), name}};
+        const TReply joined = Call(FDraw, "POST", "/api/join", {}, QJsonDocument(join).toJson());
+        const QString other = joined.Json[QStringLiteral("pupil")].toString();
+        QVERIFY(Call(FDraw, "GET", "/api/sheet", other).Body != Call(FDraw, "GET", "/api/sheet", FPupil).Body);
+        const TReply board = Call(FDraw, "GET", "/api/board", FDraw.Teacher);
+        QVERIFY(board.Body.contains("\"name\":\"\\\"><script>x</script>\""));
+        QCOMPARE(board.Json[QStringLiteral("pupils")][1][QStringLiteral("name")].toString(), name);
+    }
+
+    // A pupil is answered beside 250 idle connections; past 256 one is closed at once.
+    void idleConnectionsLeaveRoom()
+    {
+        std::vector<std::unique_ptr<QTcpSocket>> idle(260);
+        for (std::size_t i = 0; i < idle.size(); ++i) {
+            if (i == 250)
+                QCOMPARE(Call(FDraw, "GET", "/api/sheet", FPupil).Status, 200);
+            idle[i] = std::make_unique<QTcpSocket>();
+            idle[i]->connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(FDraw.Port));
+            QVERIFY(idle[i]->waitForConnected());
+        }
+        QTest::qWait(500);
+        const auto closed = [](const auto& Socket) { return Socket->state() == QAbstractSocket::UnconnectedState; };
+        QCOMPARE(std::ranges::count_if(idle, closed), 260 - 256);
+    }
+
+    // A byte a second keeps each read short, not the request: dropped at 10 s.
+    void aTricklingClientIsDropped()
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(FDraw.Port));
+        QVERIFY(socket.waitForConnected());
+        const QByteArray request = "GET /api/board HTTP/1.1\r\nHost: x\r\n\r\n";
+        int sent = 0;
+        while (sent < request.size() && socket.state() == QAbstractSocket::ConnectedState) {
+            socket.write(request.mid(sent++, 1));
+            socket.waitForDisconnected(1000);
+        }
+        QVERIFY2(sent <= 12, qPrintable(QString::number(sent)));
+    }
+
+    // Pupils mark as fast as they can and the server is killed: every marking answered
+    // is in the results after a restart on the same file.
+    void killedWhileMarkingKeepsWhatItAnswered()
+    {
+        const QString data = QStringLiteral("marking.sqlite");
+        TServer server = Start({}, data);
+        std::signal(SIGPIPE, SIG_IGN);  // a client writing as the server dies
+        std::vector<QStringList> answered(4);
+        std::vector<std::thread> pupils;
+        std::atomic<bool> killed{false};
+        for (std::size_t p = 0; p < answered.size(); ++p) {
+            const QJsonObject join{{QStringLiteral("class"), server.Class}, {QStringLiteral("name"), QString::number(p)}};
+            const TReply joined = Call(server, "POST", "/api/join", {}, QJsonDocument(join).toJson());
+            const QString key = joined.Json[QStringLiteral("pupil")].toString();
+            pupils.emplace_back([&, p, key] {
+                for (int n = 0; !killed; ++n) {
+                    const QString token = QStringLiteral("p%1x%2").arg(p).arg(n);
+                    if (Call(server, "POST", "/api/mark", key, Answers(QStringList(6, token))).Status == 200)
+                        answered[p] << token;
+                }
+            });
+        }
+        QTest::qWait(1500);
+        ::kill(static_cast<pid_t>(server.Process->processId()), SIGKILL);
+        QVERIFY(server.Process->waitForFinished());
+        killed = true;
+        for (std::thread& pupil : pupils)
+            pupil.join();
+
+        TServer again = Start({}, data);
+        QVERIFY2(again.Port > 0, "the results file was refused after the kill");
+        ::kill(static_cast<pid_t>(again.Process->processId()), SIGTERM);
+        QVERIFY(again.Process->waitForFinished());
+        const QString csv = FDir.filePath(QStringLiteral("marking.csv"));
+        const QStringList results{QStringLiteral("--results"), csv, QStringLiteral("--data"), FDir.filePath(data)};
+        QCOMPARE(QProcess::execute(QStringLiteral(KESTRUM_BINARY), results), 0);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray rows = file.readAll();
+        for (const QStringList& tokens : answered) {
+            QVERIFY(!tokens.isEmpty());
+            for (const QString& token : tokens)
+                QVERIFY2(rows.count("," + token.toUtf8() + ",") == 6, qPrintable(token));
+        }
     }
 
     void endsOnSigtermWithTheMarkingsKept()

@@ -95,8 +95,8 @@ class PupilPage(unittest.TestCase):
         rows = {row[0]: row[1:] for row in (
             [cell.text for cell in tr.find_elements(By.TAG_NAME, "td")]
             for tr in page.find_elements(By.CSS_SELECTOR, "#pupils tr"))}
-        # Name, sheets, right/asked, level (the sheet now held), most frequent mistake.
-        self.assertEqual(rows, {"はると": ["1", "5/6", "2", "目もり1つずれ (1)"], MARKUP_NAME: ["0", "0/0", "1", ""]})
+        # Name, sheets, right/asked, level (none: the class keeps to its settings), most frequent mistake.
+        self.assertEqual(rows, {"はると": ["1", "5/6", "", "目もり1つずれ (1)"], MARKUP_NAME: ["0", "0/0", "", ""]})
         self.assertEqual(page.find_elements(By.CSS_SELECTOR, "#pupils svg"), [])
         self.assertIn("目もり1つずれ: 1", self.texts("#class-mistakes li"))
 

@@ -109,30 +109,36 @@ QJsonObject NeedleObject(const TSheet& Sheet, int Index)
 // comes with its last marking and the answers it marked.
 TApiReply SheetReply(const TClassPupil& Pupil)
 {
-    const TSheet& sheet = Pupil.Sheet;
-    const bool draw = sheet.Settings.Exercise == exDraw;
-    QJsonArray dials;
-    for (const int index : ReadingOrder) {
-        QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
-        if (draw) {
-            dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
-            dial.insert(QStringLiteral("needle"), NeedleObject(sheet, index));
-        }
-        dials.append(dial);
-    }
-    QJsonObject reply{{QStringLiteral("sheet"), Pupil.SheetNumber},
-                      {QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read")},
-                      {QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit))},
-                      {QStringLiteral("dials"), dials},
-                      {QStringLiteral("tally"), TallyObject(Pupil.Tally())},
-                      {QStringLiteral("tallyText"), TallyText(Pupil.Tally())}};
+    // The pupil's own record is read here, on the class's thread; the drawings are made
+    // by the sender.
+    QJsonObject record{{QStringLiteral("sheet"), Pupil.SheetNumber},
+                       {QStringLiteral("tally"), TallyObject(Pupil.Tally())},
+                       {QStringLiteral("tallyText"), TallyText(Pupil.Tally())}};
     if (Pupil.Marked && Pupil.LastMarking) {
         const TClassPupil::TLastMarking& last = *Pupil.LastMarking;
-        reply.insert(QStringLiteral("marks"), MarksArray(last.Marks));
-        reply.insert(QStringLiteral("score"), Pupil.Marked->Right);
-        reply.insert(QStringLiteral("answers"), QJsonArray::fromStringList({last.Answers.begin(), last.Answers.end()}));
+        record.insert(QStringLiteral("marks"), MarksArray(last.Marks));
+        record.insert(QStringLiteral("score"), Pupil.Marked->Right);
+        record.insert(QStringLiteral("answers"), QJsonArray::fromStringList({last.Answers.begin(), last.Answers.end()}));
     }
-    return Json(reply);
+    TApiReply reply;
+    reply.MakeBody = [sheet = Pupil.Sheet, record] {
+        const bool draw = sheet.Settings.Exercise == exDraw;
+        QJsonArray dials;
+        for (const int index : ReadingOrder) {
+            QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
+            if (draw) {
+                dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
+                dial.insert(QStringLiteral("needle"), NeedleObject(sheet, index));
+            }
+            dials.append(dial);
+        }
+        QJsonObject body = record;
+        body.insert(QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read"));
+        body.insert(QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit)));
+        body.insert(QStringLiteral("dials"), dials);
+        return Json(body).Body;
+    };
+    return reply;
 }
 
 TApiReply Join(TClassroom& Class, const QByteArray& Body)
@@ -181,7 +187,8 @@ TApiReply Board(const TClassroom& Class)
             mistakes.insert(id, count);
         QJsonObject row = TallyObject(pupil.Tally());
         row.insert(QStringLiteral("name"), pupil.Name);
-        row.insert(QStringLiteral("level"), pupil.SheetNumber);
+        // The ladder's level where the class steps up; a class on its teacher's settings has none.
+        row.insert(QStringLiteral("level"), pupil.Ladder ? QJsonValue(pupil.Ladder->Level()) : QJsonValue());
         row.insert(QStringLiteral("mistakes"), mistakes);
         pupils.append(row);
     }

@@ -1,24 +1,29 @@
 #include "classroom/ClassServer.h"
 
+#include "classroom/ClassHttp.h"
+
 #include <QCoreApplication>
 #include <QThread>
-
-#include <httplib.h>
 
 namespace {
 
 // A request holds its body whole in memory: answers and names are short.
 constexpr std::size_t MaxBody = 16 * 1024;
-constexpr time_t Timeout = 10;   // seconds, reading, writing and an idle connection
+// Seconds: a whole request's reading, each write, and an idle connection.
+constexpr time_t Timeout = 10;
 // A worker keeps its connection until the connection goes idle past the timeout, so a
 // pool smaller than a classroom's open connections would make a new pupil wait behind
-// idle tablets. One worker for each of the connections a class may hold, and a few more.
-constexpr std::size_t Threads = 260;
+// idle tablets. One worker for each of the connections a class may hold, and a few more
+// that close the connections past them at once.
+constexpr std::size_t Threads = TClassHttp::MaxConnections + 4;
+// A tablet's requests over one connection before it opens another: the library's 5
+// would have a pupil reconnect every few sheets.
+constexpr std::size_t RequestsPerConnection = 100;
 
 }  // namespace
 
 TClassServer::TClassServer(TClassroom& Class, TResultStore& Store)
-    : FClass(Class), FStore(Store), FServer(std::make_unique<httplib::Server>())
+    : FClass(Class), FStore(Store), FServer(std::make_unique<TClassHttp>())
 {
     httplib::Server& server = *FServer;
     server.new_task_queue = [] { return new httplib::ThreadPool(Threads); };
@@ -26,10 +31,13 @@ TClassServer::TClassServer(TClassroom& Class, TResultStore& Store)
     server.set_read_timeout(Timeout);
     server.set_write_timeout(Timeout);
     server.set_keep_alive_timeout(Timeout);
+    server.set_keep_alive_max_count(RequestsPerConnection);
     const httplib::Server::Handler handler = [this](const httplib::Request& In, httplib::Response& Out) {
         const auto authorization = In.get_header_value("Authorization");
-        const TApiReply reply = Answer({QByteArray::fromStdString(In.method), QByteArray::fromStdString(In.path),
-                                        QByteArray::fromStdString(authorization), QByteArray::fromStdString(In.body)});
+        TApiReply reply = Answer({QByteArray::fromStdString(In.method), QByteArray::fromStdString(In.path),
+                                  QByteArray::fromStdString(authorization), QByteArray::fromStdString(In.body)});
+        if (reply.MakeBody)
+            reply.Body = FDrawers.Draw(reply.MakeBody);
         Out.status = reply.Status;
         // The pages run only their own files, and nothing is read as another type than
         // it is sent as; a dial drawn inline and a downloaded blob are the page's own.
@@ -65,8 +73,7 @@ TApiReply TClassServer::Answer(const TApiRequest& Request)
 int TClassServer::Listen(const QString& Address, int Port)
 {
     httplib::Server& server = *FServer;
-    const std::string host = Address.toStdString();
-    const int port = Port == 0 ? server.bind_to_any_port(host) : (server.bind_to_port(host, Port) ? Port : 0);
+    const int port = FServer->Bind(Address.toStdString(), Port);
     if (port <= 0)
         return 0;
     FListening = true;

@@ -4,6 +4,7 @@
 // and its results file, and the pool thread waits for the reply.
 
 #include "classroom/ClassApi.h"
+#include "classroom/SheetDrawers.h"
 
 #include <QObject>
 
@@ -11,9 +12,7 @@
 #include <memory>
 #include <thread>
 
-namespace httplib {
-class Server;
-}
+class TClassHttp;
 
 class TClassServer : public QObject {
 public:
@@ -32,8 +31,9 @@ private:
 
     TClassroom& FClass;
     TResultStore& FStore;
-    std::unique_ptr<httplib::Server> FServer;
+    std::unique_ptr<TClassHttp> FServer;
     std::thread FListener;
     std::atomic<bool> FListening{false};
     std::atomic<bool> FStopping{false};
+    TSheetDrawers FDrawers;
 };

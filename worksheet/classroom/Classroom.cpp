@@ -66,17 +66,18 @@ TClassroom::TClassroom(TResultStore& Store, const TSheetSettings& Settings, qint
 {
 }
 
-std::optional<TClassroom> TClassroom::Open(TResultStore& Store, const TSheetSettings& Settings)
+std::optional<TClassroom> TClassroom::Open(TResultStore& Store, const TSheetSettings& Settings, bool StepUp)
 {
-    if (!DrawSheet(Settings, 0))
+    if (!StepUp && !DrawSheet(Settings, 0))
         return std::nullopt;
     // Long enough for a school day; a class left open overnight is not taken up again.
     constexpr qint64 ResumeWithinSeconds = 12 * 60 * 60;
     // A class another running Kestrum serves from the same file is its own, never taken up here.
     const std::optional<TClassRecord> open = Store.ClaimClasses() ? Store.LastOpenClass() : std::nullopt;
     if (open && open->Started.secsTo(QDateTime::currentDateTimeUtc()) < ResumeWithinSeconds)
-        return Resume(Store, Settings, *open);
+        return Resume(Store, Settings, *open, StepUp);
     TClassroom room(Store, Settings, 0);
+    room.FStepUp = StepUp;
     const std::optional<qint64> id = Store.AddClass(room.FCode, QDateTime::currentDateTimeUtc());
     if (!id)
         return std::nullopt;
@@ -84,9 +85,11 @@ std::optional<TClassroom> TClassroom::Open(TResultStore& Store, const TSheetSett
     return room;
 }
 
-TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Settings, const TClassRecord& Record)
+TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Settings, const TClassRecord& Record,
+                              bool StepUp)
 {
     TClassroom room(Store, Settings, Record.Id);
+    room.FStepUp = StepUp;
     room.FCode = Record.Code;
     for (const TStoredPupil& stored : Store.Pupils(Record.Id)) {
         TClassPupil pupil;
@@ -94,7 +97,10 @@ TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Setting
         pupil.KeyHash = stored.KeyHash;
         pupil.StoreId = stored.Id;
         pupil.SheetNumber = stored.SheetNumber;
-        pupil.Sheet = ReadSheetCode(stored.SheetCode).Sheet.value_or(room.FreshSheet());
+        // The file keeps no ladder: a pupil taken up again starts it over.
+        if (StepUp)
+            pupil.Ladder.emplace();
+        pupil.Sheet = ReadSheetCode(stored.SheetCode).Sheet.value_or(room.FreshSheet(pupil));
         const QString current = SheetCode(pupil.Sheet);
         for (const TStoredSheet& sheet : stored.Sheets) {
             if (sheet.SheetCode == current) {
@@ -123,9 +129,10 @@ void TClassroom::End()
 
 bool TClassroom::IsTeacher(const QString& Key) const { return SameKey(Key, FTeacherKey); }
 
-TSheet TClassroom::FreshSheet() const
+TSheet TClassroom::FreshSheet(const TClassPupil& Pupil) const
 {
-    return *DrawSheet(FSettings, QRandomGenerator::system()->bounded(SheetSeedLimit));
+    const TSheetSettings settings = Pupil.Ladder ? Pupil.Ladder->NextSettings(FSettings.Unit) : FSettings;
+    return *DrawSheet(settings, QRandomGenerator::system()->bounded(SheetSeedLimit));
 }
 
 std::optional<QString> TClassroom::Join(const QString& Name)
@@ -143,7 +150,9 @@ std::optional<QString> TClassroom::Join(const QString& Name)
     pupil.Name = Name;
     pupil.KeyHash = KeyHash(key);
     pupil.StoreId = *id;
-    pupil.Sheet = FreshSheet();
+    if (FStepUp)
+        pupil.Ladder.emplace();
+    pupil.Sheet = FreshSheet(pupil);
     if (!Keep(pupil))
         return std::nullopt;
     FPupils.push_back(pupil);
@@ -201,6 +210,8 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
     if (!FStore->RecordMarking(record))
         return reply;
     reply.Recorded = true;
+    if (!Pupil.FirstScore)
+        Pupil.FirstScore = reply.Score;
     Pupil.Marked = TTally{1, reply.Score, ProblemCount};
     Pupil.MarkedMistakes = mistakes;
     Pupil.LastMarking = TClassPupil::TLastMarking{reply.Marks, Answers};
@@ -215,7 +226,11 @@ void TClassroom::Next(TClassPupil& Pupil)
     Pupil.Marked.reset();
     Pupil.LastMarking.reset();
     Pupil.MarkedMistakes.clear();
-    Pupil.Sheet = FreshSheet();
+    // As on the desktop, a sheet moved on from unmarked leaves the ladder where it is.
+    if (Pupil.Ladder && Pupil.FirstScore)
+        Pupil.Ladder->Record(*Pupil.FirstScore);
+    Pupil.FirstScore.reset();
+    Pupil.Sheet = FreshSheet(Pupil);
     ++Pupil.SheetNumber;
     // Should the file refuse it, the class goes on; a restart would give the old sheet again.
     Keep(Pupil);

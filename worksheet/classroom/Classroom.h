@@ -4,6 +4,7 @@
 // request to the thread that owns the class and its results file.
 
 #include "classroom/ResultStore.h"
+#include "practice/Ladder.h"
 #include "sheet/Sheet.h"
 
 #include <QString>
@@ -45,6 +46,10 @@ struct TClassPupil {
     std::map<QString, int> DoneMistakes;
     std::optional<TTally> Marked;
     std::map<QString, int> MarkedMistakes;
+    // The score of this sheet's first marking, which alone moves the ladder.
+    std::optional<int> FirstScore;
+    // The pupil's own ladder, where the class steps up.
+    std::optional<TPracticeLadder> Ladder;
     // This sheet's last marking and the answers it marked, shown again to a pupil whose
     // tablet reloads the page; none where the sheet was marked before the class was
     // taken up again, since the results file keeps the tally, not the marks.
@@ -63,8 +68,9 @@ public:
     // Adds the class to Store, which outlives it; none where the store refuses it or
     // the settings leave fewer than six weights. A class of the last hours that was never
     // ended (the program was killed, the machine lost power) goes on instead, under its
-    // own code, with its pupils, their keys, sheets and tallies.
-    static std::optional<TClassroom> Open(TResultStore& Store, const TSheetSettings& Settings);
+    // own code, with its pupils, their keys, sheets and tallies. Stepping up, each pupil
+    // climbs a ladder of their own and the settings give only the answers' unit.
+    static std::optional<TClassroom> Open(TResultStore& Store, const TSheetSettings& Settings, bool StepUp = false);
 
     const QString& Code() const { return FCode; }
     const QString& TeacherKey() const { return FTeacherKey; }
@@ -81,7 +87,8 @@ public:
     // Marks the pupil's answers, in reading order: what was typed into a blank, or the
     // needle's grams on a draw sheet. Recorded in the store before it returns.
     TMarkReply Mark(TClassPupil& Pupil, const std::array<QString, ProblemCount>& Answers);
-    // A fresh sheet with the class's settings.
+    // A fresh sheet with the class's settings, or stepping up, the pupil's ladder's
+    // after it took the first marking of the sheet before.
     void Next(TClassPupil& Pupil);
 
     // The settings of the sheets drawn from now on; the sheets the pupils hold stay.
@@ -93,8 +100,9 @@ public:
 
 private:
     TClassroom(TResultStore& Store, const TSheetSettings& Settings, qint64 StoreId);
-    TSheet FreshSheet() const;
-    static TClassroom Resume(TResultStore& Store, const TSheetSettings& Settings, const TClassRecord& Record);
+    TSheet FreshSheet(const TClassPupil& Pupil) const;
+    static TClassroom Resume(TResultStore& Store, const TSheetSettings& Settings, const TClassRecord& Record,
+                             bool StepUp);
     // Writes where the pupil stands, for a restart to go on from.
     bool Keep(const TClassPupil& Pupil);
 
@@ -105,4 +113,5 @@ private:
     QString FTeacherKey;
     std::vector<TClassPupil> FPupils;
     bool FEnded = false;
+    bool FStepUp = false;
 };

@@ -38,9 +38,10 @@ TMistake MostFrequent(const TBoardRow& Row)
     return most;
 }
 
-// A pupil's level as the class's board over HTTP reports it, running or stored.
-int LevelOf(const TClassPupil& Pupil) { return Pupil.SheetNumber; }
-int LevelOf(const TStoredPupil& Pupil) { return Pupil.SheetNumber; }
+// A pupil's level as the class's board over HTTP reports it: the ladder's, where the
+// class steps up; none (0) on the teacher's settings, and none stored.
+int LevelOf(const TClassPupil& Pupil) { return Pupil.Ladder ? Pupil.Ladder->Level() : 0; }
+int LevelOf(const TStoredPupil&) { return 0; }
 
 }  // namespace
 
@@ -87,7 +88,7 @@ void ShowBoard(QTableWidget& Table, const std::vector<TBoardRow>& Rows)
         Table.setItem(r, bcName, new TBoardItem(row.Name, row.Name));
         Table.setItem(r, bcSheets, new TBoardItem(QString::number(row.Sheets), row.Sheets));
         Table.setItem(r, bcRight, new TBoardItem(QStringLiteral("%1 / %2").arg(row.Right).arg(row.Total), share));
-        Table.setItem(r, bcLevel, new TBoardItem(QString::number(row.Level), row.Level));
+        Table.setItem(r, bcLevel, new TBoardItem(row.Level ? QString::number(row.Level) : QString(), row.Level));
         Table.setItem(r, bcMistake, new TBoardItem(mistake, mistake));
     }
     Table.setSortingEnabled(true);

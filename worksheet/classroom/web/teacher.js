@@ -39,7 +39,7 @@
     const rows = [...pupils].sort(compare).map((pupil) => {
       const row = document.createElement("tr");
       const [mistake, count] = most(pupil);
-      row.append(cell(pupil.name), cell(pupil.sheets), cell(`${pupil.right}/${pupil.total}`), cell(pupil.level),
+      row.append(cell(pupil.name), cell(pupil.sheets), cell(`${pupil.right}/${pupil.total}`), cell(pupil.level ?? ""),
                  cell(mistake ? `${mistakeNames[mistake] || mistake} (${count})` : ""));
       return row;
     });

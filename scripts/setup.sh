@@ -27,6 +27,8 @@ test_packages=(
   cups printer-driver-cups-pdf # a real spooler for the print-queue test
   xvfb xauth                   # a real X display for looking at the window
   zbar-tools                   # zbarimg: the class panel's test reads its QR code back
+  chromium chromium-driver     # a real browser for the pupil's and the teacher's pages
+  python3-selenium             # drives that browser from the page test
 )
 case "${1:-}" in
   "") ;;

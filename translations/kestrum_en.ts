@@ -696,6 +696,62 @@ Choose a printer under &quot;Printer setup&quot;, or choose to print to a PDF fi
         <translation>Level %1/%2</translation>
     </message>
     <message>
+        <source>なまえ（または 出席番号）</source>
+        <translation>Name (or class number)</translation>
+    </message>
+    <message>
+        <source>クラスのコード</source>
+        <translation>Class code</translation>
+    </message>
+    <message>
+        <source>はじめる</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>クラスのコードがちがいます。</source>
+        <translation>There is no class with that code.</translation>
+    </message>
+    <message>
+        <source>なまえは 20文字までで 書きましょう。</source>
+        <translation>Write a name of 1 to 20 characters.</translation>
+    </message>
+    <message>
+        <source>つないでいます…</source>
+        <translation>Reconnecting…</translation>
+    </message>
+    <message>
+        <source>クラスは終わりました。</source>
+        <translation>The class has ended.</translation>
+    </message>
+    <message>
+        <source>%1まい目</source>
+        <translation>Sheet %1</translation>
+    </message>
+    <message>
+        <source>答え合わせ</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>つぎの問題</source>
+        <translation>Next sheet</translation>
+    </message>
+    <message>
+        <source>%1 に はりを合わせましょう</source>
+        <translation>Set the needle to %1</translation>
+    </message>
+    <message>
+        <source>クラスのようす</source>
+        <translation>Class board</translation>
+    </message>
+    <message>
+        <source>クラス全体のまちがい</source>
+        <translation>Mistakes in the whole class</translation>
+    </message>
+    <message>
+        <source>結果をダウンロード（CSV）</source>
+        <translation>Download the results (CSV)</translation>
+    </message>
+    <message>
         <source>目もり1つ分ずれています。</source>
         <translation>One mark off.</translation>
     </message>

@@ -117,6 +117,24 @@ inline const QString ClassCsvFilter = QStringLiteral("CSV (*.csv)");
 // %1 the file, %2 why
 inline constexpr TText ClassCsvWritten{QT_TRANSLATE_NOOP("Texts", "%1 に書き出しました。")};
 inline constexpr TText ClassCsvFailed{QT_TRANSLATE_NOOP("Texts", "%1 に書き出せませんでした: %2")};
+// The pupils' page on a tablet, for pupils of the third grade, and the teacher's board.
+inline constexpr TText PageName{QT_TRANSLATE_NOOP("Texts", "なまえ（または 出席番号）")};
+inline constexpr TText PageClass{QT_TRANSLATE_NOOP("Texts", "クラスのコード")};
+inline constexpr TText PageStart{QT_TRANSLATE_NOOP("Texts", "はじめる")};
+inline constexpr TText PageWrongClass{QT_TRANSLATE_NOOP("Texts", "クラスのコードがちがいます。")};
+inline constexpr TText PageBadName{QT_TRANSLATE_NOOP("Texts", "なまえは 20文字までで 書きましょう。")};
+// Shown quietly while the tablet cannot reach the teacher's computer; it tries again.
+inline constexpr TText PageReconnecting{QT_TRANSLATE_NOOP("Texts", "つないでいます…")};
+inline constexpr TText PageEnded{QT_TRANSLATE_NOOP("Texts", "クラスは終わりました。")};
+// %1 the sheet's number since the pupil joined.
+inline constexpr TText PageSheetNumber{QT_TRANSLATE_NOOP("Texts", "%1まい目")};
+inline constexpr TText PageMark{QT_TRANSLATE_NOOP("Texts", "答え合わせ")};
+inline constexpr TText PageNext{QT_TRANSLATE_NOOP("Texts", "つぎの問題")};
+// Beside a dial of a draw sheet: %1 the weight to set the needle to.
+inline constexpr TText PageSetNeedle{QT_TRANSLATE_NOOP("Texts", "%1 に はりを合わせましょう")};
+inline constexpr TText BoardTitle{QT_TRANSLATE_NOOP("Texts", "クラスのようす")};
+inline constexpr TText BoardMistakes{QT_TRANSLATE_NOOP("Texts", "クラス全体のまちがい")};
+inline constexpr TText BoardDownload{QT_TRANSLATE_NOOP("Texts", "結果をダウンロード（CSV）")};
 
 // At start-up, where the worksheet's faces (%1) are missing; %2 is the package that brings them.
 // The faces are listed with FontListSeparator between them.

@@ -150,7 +150,9 @@ private slots:
                                      << QByteArray() << 405;
         QTest::newRow("join by PUT") << QByteArray("PUT") << QByteArray("/api/join") << QString() << QByteArray() << 405;
         QTest::newRow("unknown route") << QByteArray("GET") << QByteArray("/api/nothing") << QString() << QByteArray() << 404;
-        QTest::newRow("no page yet") << QByteArray("GET") << QByteArray("/") << QString() << QByteArray() << 404;
+        QTest::newRow("no other page") << QByteArray("GET") << QByteArray("/index.html") << QString() << QByteArray() << 404;
+        QTest::newRow("no escape") << QByteArray("GET") << QByteArray("/%2e%2e/pupil.js") << QString() << QByteArray() << 404;
+        QTest::newRow("page by GET") << QByteArray("POST") << QByteArray("/teacher") << QString() << QByteArray() << 405;
         QTest::newRow("no files") << QByteArray("GET") << QByteArray("/../../etc/passwd") << QString() << QByteArray() << 404;
     }
 

@@ -1,6 +1,11 @@
 #include "classroom/ClassApi.h"
 
+#include "Texts.h"
 #include "classroom/DialSvg.h"
+#include "classroom/PageTexts.h"
+#include "classroom/WebFiles.h"
+#include "dial/PlatformScale.h"
+#include "view/SheetDial.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -63,25 +68,75 @@ QJsonObject TallyObject(const TTally& Tally)
             {QStringLiteral("total"), Tally.Total}};
 }
 
+// The tally in words, as the desktop's practice writes it, in the form its count takes.
+QString TallyText(const TTally& Tally)
+{
+    return Texts::PracticeTally.Counting(Tally.Sheets).arg(Tally.Right).arg(Tally.Total);
+}
+
+QJsonArray MarksArray(const std::array<TMarkedAnswer, ProblemCount>& Marks)
+{
+    QJsonArray marks;
+    for (const TMarkedAnswer& mark : Marks)
+        marks.append(QJsonObject{{QStringLiteral("right"), mark.Right},
+                                 {QStringLiteral("answer"), mark.Answer},
+                                 {QStringLiteral("mistake"), mark.Mistake},
+                                 {QStringLiteral("words"), mark.Words}});
+    return marks;
+}
+
+// Where a needle the pupil sets stands: the board's centre and radius in the SVG's
+// pixels, from the layout the painter draws; the angle of 0 g clockwise from 12
+// o'clock and the degrees the capacity sweeps, once round from the top as the
+// desktop's dial reads a pointer; and the finest mark the needle snaps to.
+QJsonObject NeedleObject(const TSheet& Sheet, int Index)
+{
+    TPlatformScale dial;
+    ShapeSheetDial(dial);
+    SetSheetDial(dial, Sheet, Index);
+    const TRect& board = dial.Layout().Board;
+    return {{QStringLiteral("cx"), (board.Left + board.Right) / 2.0},
+            {QStringLiteral("cy"), (board.Top + board.Bottom) / 2.0},
+            {QStringLiteral("r"), (board.Right - board.Left) / 2.0},
+            {QStringLiteral("from"), 0},
+            {QStringLiteral("sweep"), 360},
+            {QStringLiteral("capacity"), static_cast<qint64>(dial.Properties().ValueMax)},
+            {QStringLiteral("step"), static_cast<qint64>(dial.FinestMark())}};
+}
+
 // The dials in reading order. A reading sheet's weights are the question's answers:
-// only a draw sheet, where they are the question, names them.
+// only a draw sheet, where they are the question, names them. A sheet marked already
+// comes with its last marking and the answers it marked.
 TApiReply SheetReply(const TClassPupil& Pupil)
 {
+    // The pupil's own record is read here, on the class's thread; the drawings are made
+    // by the sender.
+    QJsonObject record{{QStringLiteral("sheet"), Pupil.SheetNumber},
+                       {QStringLiteral("tally"), TallyObject(Pupil.Tally())},
+                       {QStringLiteral("tallyText"), TallyText(Pupil.Tally())}};
+    if (Pupil.Marked && Pupil.LastMarking) {
+        const TClassPupil::TLastMarking& last = *Pupil.LastMarking;
+        record.insert(QStringLiteral("marks"), MarksArray(last.Marks));
+        record.insert(QStringLiteral("score"), Pupil.Marked->Right);
+        record.insert(QStringLiteral("answers"), QJsonArray::fromStringList({last.Answers.begin(), last.Answers.end()}));
+    }
     TApiReply reply;
-    reply.MakeBody = [sheet = Pupil.Sheet, number = Pupil.SheetNumber] {
+    reply.MakeBody = [sheet = Pupil.Sheet, record] {
         const bool draw = sheet.Settings.Exercise == exDraw;
         QJsonArray dials;
         for (const int index : ReadingOrder) {
             QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
-            if (draw)
+            if (draw) {
                 dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
+                dial.insert(QStringLiteral("needle"), NeedleObject(sheet, index));
+            }
             dials.append(dial);
         }
-        return Json({{QStringLiteral("sheet"), number},
-                     {QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read")},
-                     {QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit))},
-                     {QStringLiteral("dials"), dials}})
-            .Body;
+        QJsonObject body = record;
+        body.insert(QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read"));
+        body.insert(QStringLiteral("unit"), QLatin1String(UnitName(sheet.Settings.Unit)));
+        body.insert(QStringLiteral("dials"), dials);
+        return Json(body).Body;
     };
     return reply;
 }
@@ -117,14 +172,10 @@ TApiReply Mark(TClassroom& Class, TClassPupil& Pupil, const QByteArray& Body)
     const TMarkReply reply = Class.Mark(Pupil, typed);
     if (!reply.Recorded)
         return Refuse(503, "the results file refused the marking");
-    QJsonArray marks;
-    for (const TMarkedAnswer& mark : reply.Marks)
-        marks.append(QJsonObject{{QStringLiteral("right"), mark.Right},
-                                 {QStringLiteral("answer"), mark.Answer},
-                                 {QStringLiteral("mistake"), mark.Mistake}});
-    return Json({{QStringLiteral("marks"), marks},
+    return Json({{QStringLiteral("marks"), MarksArray(reply.Marks)},
                  {QStringLiteral("score"), reply.Score},
-                 {QStringLiteral("tally"), TallyObject(reply.Tally)}});
+                 {QStringLiteral("tally"), TallyObject(reply.Tally)},
+                 {QStringLiteral("tallyText"), TallyText(reply.Tally)}});
 }
 
 TApiReply Board(const TClassroom& Class)
@@ -159,6 +210,10 @@ TApiReply AnswerRequest(TClassroom& Class, TResultStore& Store, const TApiReques
 {
     const QByteArray& path = Request.Path;
     const bool get = Request.Method == "GET" || Request.Method == "HEAD";
+    if (const std::optional<TWebFile> file = WebFile(path))
+        return get ? TApiReply{200, file->ContentType, file->Body} : Refuse(405, "GET only");
+    if (path == "/api/texts")
+        return get ? Json(PageTexts()) : Refuse(405, "GET only");
     const bool post = Request.Method == "POST";
     static const QList<QByteArray> pupilRoutes{"/api/sheet", "/api/mark", "/api/next"};
     static const QList<QByteArray> teacherRoutes{"/api/board", "/api/results.csv"};

@@ -39,6 +39,13 @@ TClassServer::TClassServer(TClassroom& Class, TResultStore& Store)
         if (reply.MakeBody)
             reply.Body = FDrawers.Draw(reply.MakeBody);
         Out.status = reply.Status;
+        // The pages run only their own files, and nothing is read as another type than
+        // it is sent as; a dial drawn inline and a downloaded blob are the page's own.
+        Out.set_header("Content-Security-Policy",
+                       "default-src 'self'; img-src 'self' data: blob:; object-src 'none'; base-uri 'none'; "
+                       "frame-ancestors 'none'");
+        Out.set_header("X-Content-Type-Options", "nosniff");
+        Out.set_header("Cache-Control", "no-store");
         Out.set_content(reply.Body.toStdString(), reply.ContentType.constData());
     };
     // Every method reaches the API, which answers a wrong one with 405.

@@ -211,7 +211,8 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
             if (!answer.Right)
                 answer.Mistake = NameMistake(drawing, right, typed.Form, typed.Answer);
         }
-        reply.Marks[place] = {answer.Right, answer.RightAnswer, MistakeId(answer.Mistake)};
+        reply.Marks[place] = {answer.Right, answer.RightAnswer, MistakeId(answer.Mistake),
+                              MistakeWords(answer.Mistake, drawing.FinestMark)};
         reply.Score += answer.Right ? 1 : 0;
         if (answer.Mistake != TMistake::None)
             ++mistakes[MistakeId(answer.Mistake)];
@@ -224,6 +225,7 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
         Pupil.FirstScore = reply.Score;
     Pupil.Marked = TTally{1, reply.Score, ProblemCount};
     Pupil.MarkedMistakes = mistakes;
+    Pupil.LastMarking = TClassPupil::TLastMarking{reply.Marks, Answers};
     reply.Tally = Pupil.Tally();
     return reply;
 }
@@ -233,6 +235,7 @@ void TClassroom::Next(TClassPupil& Pupil)
     Pupil.Done = Pupil.Tally();
     Add(Pupil.DoneMistakes, Pupil.MarkedMistakes);
     Pupil.Marked.reset();
+    Pupil.LastMarking.reset();
     Pupil.MarkedMistakes.clear();
     // As on the desktop, a sheet moved on from unmarked leaves the ladder where it is.
     if (Pupil.Ladder && Pupil.FirstScore)

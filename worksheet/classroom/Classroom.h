@@ -25,6 +25,7 @@ struct TMarkedAnswer {
     bool Right = false;
     QString Answer;   // the right answer as the sheet writes it
     QString Mistake;  // the mistake's name, empty when right or unnamed
+    QString Words;    // what the pupil is told of that mistake, translated
 };
 
 struct TMarkReply {
@@ -49,6 +50,14 @@ struct TClassPupil {
     std::optional<int> FirstScore;
     // The pupil's own ladder, where the class steps up.
     std::optional<TPracticeLadder> Ladder;
+    // This sheet's last marking and the answers it marked, shown again to a pupil whose
+    // tablet reloads the page; none where the sheet was marked before the class was
+    // taken up again, since the results file keeps the tally, not the marks.
+    struct TLastMarking {
+        std::array<TMarkedAnswer, ProblemCount> Marks;
+        std::array<QString, ProblemCount> Answers;
+    };
+    std::optional<TLastMarking> LastMarking;
 
     TTally Tally() const;
     std::map<QString, int> Mistakes() const;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <tuple>
 
 namespace {
@@ -80,11 +81,17 @@ TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight
     // The one cache the paint keeps: measuring costs several renders of the text into
     // an image, some milliseconds a dial, and a new layout of any dial (another
     // capacity, size or zoom) asks again for fits that the session has measured before.
+    // The class server paints dials on threads of its own beside the window's: the cache
+    // is shared under a lock, and a fit two threads measure at once is measured twice.
     using TKey = std::tuple<QString, int, int, int, int>;
     static std::map<TKey, TTextFit> cache;
+    static std::mutex cacheLock;
     const TKey key{Text, PixelSize, BoxWidth, BoxHeight, Flags};
-    if (const auto found = cache.find(key); found != cache.end())
-        return found->second;
+    {
+        const std::lock_guard lock(cacheLock);
+        if (const auto found = cache.find(key); found != cache.end())
+            return found->second;
+    }
 
     TTextFit fit;
     // Measuring renders the text into an image several times its box. Sizes far beyond
@@ -92,8 +99,6 @@ TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight
     // and the cache is emptied before a stream of odd sizes can make it grow for ever.
     if (PixelSize > MaxMeasuredPixels || BoxWidth > MaxMeasuredBox || BoxHeight > MaxMeasuredBox)
         return fit;
-    if (cache.size() >= MaxCachedFits)
-        cache.clear();
     QRect ink = InkBounds(Text, NumeralFont(PixelSize), BoxWidth, BoxHeight, Flags);
     if (!FitsAcross(ink, BoxWidth)) {
         // Start from the proportional guess and narrow a percent at a time: the ink of
@@ -111,6 +116,9 @@ TTextFit FitText(const QString& Text, int PixelSize, int BoxWidth, int BoxHeight
     if (!ink.isNull() && ink.bottom() >= BoxHeight && ink.top() > 0)
         fit.Raise = std::min(ink.bottom() + 1 - BoxHeight, ink.top());
     fit.InkInside = ink.isNull() || QRect(0, 0, BoxWidth, BoxHeight).contains(ink.translated(0, -fit.Raise));
+    const std::lock_guard lock(cacheLock);
+    if (cache.size() >= MaxCachedFits)
+        cache.clear();
     cache.emplace(key, fit);
     return fit;
 }

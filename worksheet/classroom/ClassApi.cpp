@@ -89,19 +89,16 @@ QJsonArray MarksArray(const std::array<TMarkedAnswer, ProblemCount>& Marks)
 // pixels, from the layout the painter draws; the angle of 0 g clockwise from 12
 // o'clock and the degrees the capacity sweeps, once round from the top as the
 // desktop's dial reads a pointer; and the finest mark the needle snaps to.
-QJsonObject NeedleObject(const TSheet& Sheet, int Index)
+QJsonObject NeedleObject(TPlatformScale& Dial)
 {
-    TPlatformScale dial;
-    ShapeSheetDial(dial);
-    SetSheetDial(dial, Sheet, Index);
-    const TRect& board = dial.Layout().Board;
+    const TRect& board = Dial.Layout().Board;
     return {{QStringLiteral("cx"), (board.Left + board.Right) / 2.0},
             {QStringLiteral("cy"), (board.Top + board.Bottom) / 2.0},
             {QStringLiteral("r"), (board.Right - board.Left) / 2.0},
             {QStringLiteral("from"), 0},
             {QStringLiteral("sweep"), 360},
-            {QStringLiteral("capacity"), static_cast<qint64>(dial.Properties().ValueMax)},
-            {QStringLiteral("step"), static_cast<qint64>(dial.FinestMark())}};
+            {QStringLiteral("capacity"), static_cast<qint64>(Dial.Properties().ValueMax)},
+            {QStringLiteral("step"), static_cast<qint64>(Dial.FinestMark())}};
 }
 
 // The dials in reading order. A reading sheet's weights are the question's answers:
@@ -120,17 +117,32 @@ TApiReply SheetReply(const TClassPupil& Pupil)
         record.insert(QStringLiteral("score"), Pupil.Marked->Right);
         record.insert(QStringLiteral("answers"), QJsonArray::fromStringList({last.Answers.begin(), last.Answers.end()}));
     }
+    // The dials are set up here too: they are widgets, which only this thread may make.
+    // The sender gets plain values and paints them.
+    const TSheet& sheet = Pupil.Sheet;
+    const bool draw = sheet.Settings.Exercise == exDraw;
+    std::array<TScaleProperties, ProblemCount> drawn;
+    QJsonArray dials;
+    for (int place = 0; place < ProblemCount; ++place) {
+        const int index = ReadingOrder[place];
+        TPlatformScale dial;
+        ShapeSheetDial(dial);
+        SetSheetDial(dial, sheet, index);
+        ShowSheetNeedle(dial, sheet, false);
+        drawn[place] = dial.Properties();
+        QJsonObject question;
+        if (draw) {
+            question.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
+            question.insert(QStringLiteral("needle"), NeedleObject(dial));
+        }
+        dials.append(question);
+    }
     TApiReply reply;
-    reply.MakeBody = [sheet = Pupil.Sheet, record] {
-        const bool draw = sheet.Settings.Exercise == exDraw;
-        QJsonArray dials;
-        for (const int index : ReadingOrder) {
-            QJsonObject dial{{QStringLiteral("svg"), QString::fromUtf8(SheetDialSvg(sheet, index))}};
-            if (draw) {
-                dial.insert(QStringLiteral("weight"), static_cast<qint64>(sheet.Weights[index]));
-                dial.insert(QStringLiteral("needle"), NeedleObject(sheet, index));
-            }
-            dials.append(dial);
+    reply.MakeBody = [sheet, draw, drawn, dials, record]() mutable {
+        for (int place = 0; place < ProblemCount; ++place) {
+            QJsonObject dial = dials[place].toObject();
+            dial.insert(QStringLiteral("svg"), QString::fromUtf8(DialSvg(drawn[place])));
+            dials[place] = dial;
         }
         QJsonObject body = record;
         body.insert(QStringLiteral("kind"), draw ? QStringLiteral("draw") : QStringLiteral("read"));

@@ -307,7 +307,8 @@ private slots:
     }
 
     // Killed, the server goes on at its next start with the same class: the pupils' keys,
-    // sheets and tallies. Stopped on purpose, the class is over and the next is new.
+    // sheets, tallies and the marks of the sheet in hand. Stopped on purpose, the class
+    // is over and the next is new.
     void goesOnAfterAKill()
     {
         const QString data = QStringLiteral("killed.sqlite");
@@ -317,7 +318,9 @@ private slots:
         const QStringList blanks{"", "", "", "", "", ""};
         QCOMPARE(Call(first, "POST", "/api/mark", pupil, Answers(blanks)).Status, 200);
         const TReply second = Call(first, "POST", "/api/next", pupil);
-        QCOMPARE(Call(first, "POST", "/api/mark", pupil, Answers(blanks)).Status, 200);
+        const QStringList typed{"1", "0 900", "2 50", "1 5", "1 1000", "3"};
+        const TReply marked = Call(first, "POST", "/api/mark", pupil, Answers(typed));
+        QCOMPARE(marked.Status, 200);
         ::kill(static_cast<pid_t>(first.Process->processId()), SIGKILL);
         QVERIFY(first.Process->waitForFinished(10000));
 
@@ -326,6 +329,8 @@ private slots:
         const TReply resumed = Call(again, "GET", "/api/sheet", pupil);
         QCOMPARE(resumed.Json[QStringLiteral("sheet")], second.Json[QStringLiteral("sheet")]);
         QCOMPARE(resumed.Json[QStringLiteral("dials")], second.Json[QStringLiteral("dials")]);
+        QCOMPARE(resumed.Json[QStringLiteral("marks")], marked.Json[QStringLiteral("marks")]);
+        QCOMPARE(resumed.Json[QStringLiteral("answers")].toArray(), QJsonArray::fromStringList(typed));
         const QJsonObject row = Call(again, "GET", "/api/board", again.Teacher).Json[QStringLiteral("pupils")][0].toObject();
         QCOMPARE(row[QStringLiteral("name")].toString(), QStringLiteral("mio"));
         QCOMPARE(row[QStringLiteral("sheets")].toInt(), 2);

@@ -41,6 +41,20 @@ TTypedBlank TypedBlank(TAnswerUnit Unit, std::uint32_t Weight, const QString& Te
     return form == bfGrams ? TTypedBlank{form, {QString(), box}} : TTypedBlank{form, {box, QString()}};
 }
 
+// What the pupil is shown of one marked answer.
+TMarkedAnswer MarkedAnswer(const TAnswerRecord& Answer, const TDialDrawing& Drawing)
+{
+    return {Answer.Right, Answer.RightAnswer, MistakeId(Answer.Mistake), MistakeWords(Answer.Mistake, Drawing.FinestMark)};
+}
+
+TDialDrawing SheetDialDrawing(const TSheet& Sheet, int Index)
+{
+    TPlatformScale dial;
+    ShapeSheetDial(dial);
+    SetSheetDial(dial, Sheet, Index);
+    return DialDrawing(dial);
+}
+
 }  // namespace
 
 TTally TClassPupil::Tally() const
@@ -105,6 +119,13 @@ TClassroom TClassroom::Resume(TResultStore& Store, const TSheetSettings& Setting
             if (sheet.SheetCode == current) {
                 pupil.Marked = TTally{1, sheet.Right, ProblemCount};
                 pupil.MarkedMistakes = sheet.Mistakes;
+                TClassPupil::TLastMarking last;
+                for (int place = 0; place < ProblemCount; ++place) {
+                    const TAnswerRecord& answer = sheet.Answers[place];
+                    last.Marks[place] = MarkedAnswer(answer, SheetDialDrawing(pupil.Sheet, ReadingOrder[place]));
+                    last.Answers[place] = answer.PupilAnswer;
+                }
+                pupil.LastMarking = last;
             } else {
                 pupil.Done = {pupil.Done.Sheets + 1, pupil.Done.Right + sheet.Right, pupil.Done.Total + ProblemCount};
                 Add(pupil.DoneMistakes, sheet.Mistakes);
@@ -193,10 +214,7 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
     for (int place = 0; place < ProblemCount; ++place) {
         const int index = ReadingOrder[place];
         const std::uint32_t right = sheet.Weights[index];
-        TPlatformScale dial;
-        ShapeSheetDial(dial);
-        SetSheetDial(dial, sheet, index);
-        const TDialDrawing drawing = DialDrawing(dial);
+        const TDialDrawing drawing = SheetDialDrawing(sheet, index);
         TAnswerRecord& answer = record.Answers[place];
         answer.RightAnswer = AnswerText(sheet.Settings.Unit, right, separator);
         answer.PupilAnswer = Answers[place];
@@ -211,8 +229,7 @@ TMarkReply TClassroom::Mark(TClassPupil& Pupil, const std::array<QString, Proble
             if (!answer.Right)
                 answer.Mistake = NameMistake(drawing, right, typed.Form, typed.Answer);
         }
-        reply.Marks[place] = {answer.Right, answer.RightAnswer, MistakeId(answer.Mistake),
-                              MistakeWords(answer.Mistake, drawing.FinestMark)};
+        reply.Marks[place] = MarkedAnswer(answer, drawing);
         reply.Score += answer.Right ? 1 : 0;
         if (answer.Mistake != TMistake::None)
             ++mistakes[MistakeId(answer.Mistake)];

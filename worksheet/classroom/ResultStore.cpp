@@ -214,6 +214,14 @@ QString MistakeId(TMistake Mistake)
     return QStringLiteral("");  // empty, not null: the column holds no nulls
 }
 
+TMistake MistakeOfId(const QString& Id)
+{
+    for (int kind = 0; kind < MistakeKindCount; ++kind)
+        if (!Id.isEmpty() && MistakeId(static_cast<TMistake>(kind)) == Id)
+            return static_cast<TMistake>(kind);
+    return TMistake::None;
+}
+
 QString TResultStore::DefaultPath()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -317,7 +325,8 @@ std::vector<TStoredPupil> TResultStore::Pupils(qint64 Class) const
     // Each sheet counts with its last marking, as it did while the class ran.
     QSqlQuery marked(FDatabase);
     marked.prepare(QStringLiteral(
-        "SELECT m.pupil_id, m.sheet_code, a.is_right, a.mistake FROM markings m "
+        "SELECT m.pupil_id, m.sheet_code, a.is_right, a.mistake, a.problem, a.right_answer, a.pupil_answer "
+        "FROM markings m "
         "JOIN answers a ON a.marking_id = m.id JOIN pupils p ON m.pupil_id = p.id "
         "WHERE p.class_id = ? AND m.id = (SELECT max(id) FROM markings l "
         "WHERE l.pupil_id = m.pupil_id AND l.sheet_code = m.sheet_code) ORDER BY m.id, a.problem"));
@@ -331,11 +340,16 @@ std::vector<TStoredPupil> TResultStore::Pupils(qint64 Class) const
             continue;
         const QString code = marked.value(1).toString();
         if (pupil->Sheets.empty() || pupil->Sheets.back().SheetCode != code)
-            pupil->Sheets.push_back({code, 0, {}});
+            pupil->Sheets.push_back({code, 0, {}, {}});
         TStoredSheet& sheet = pupil->Sheets.back();
-        sheet.Right += marked.value(2).toBool() ? 1 : 0;
-        if (const QString mistake = marked.value(3).toString(); !mistake.isEmpty())
+        const bool right = marked.value(2).toBool();
+        const QString mistake = marked.value(3).toString();
+        sheet.Right += right ? 1 : 0;
+        if (!mistake.isEmpty())
             ++sheet.Mistakes[mistake];
+        if (const int problem = marked.value(4).toInt(); problem >= 1 && problem <= ProblemCount)
+            sheet.Answers[static_cast<std::size_t>(problem - 1)] = {marked.value(5).toString(), marked.value(6).toString(),
+                                                                     right, MistakeOfId(mistake)};
     }
     return pupils;
 }

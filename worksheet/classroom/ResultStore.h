@@ -49,6 +49,7 @@ struct TStoredSheet {
     QString SheetCode;
     int Right = 0;
     std::map<QString, int> Mistakes;  // by MistakeId
+    std::array<TAnswerRecord, ProblemCount> Answers;  // in reading order
 };
 
 // Where a pupil of a class stands: enough to go on after the program stopped.
@@ -120,3 +121,5 @@ private:
 // The mistake's name in the results, empty for none: "one-mark-off", "kg-and-g",
 // "mark-size", "numeral", "wrong-side".
 QString MistakeId(TMistake Mistake);
+// The mistake of a name MistakeId gives; None for any other text.
+TMistake MistakeOfId(const QString& Id);
